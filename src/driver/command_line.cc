@@ -1,0 +1,45 @@
+#include "driver/command_line.h"
+
+namespace corvalis {
+
+const char kVersionText[] = "Corvalis 17.1";
+
+const char kUsageText[] =
+    "Uso: corvalis [--home CARTELLA] [--console] [--help] [--version]\n"
+    "  senza opzioni  legge conf.txt dalla cartella del programma e genera le\n"
+    "                 statistiche della lega\n"
+    "  --home CARTELLA  usa CARTELLA al posto della cartella del programma\n"
+    "                   (conf.txt, cartella sorgente predefinita, Listino.exe)\n"
+    "  --console      messaggi sulla console invece che in finestre (Windows)\n"
+    "  --help         mostra questo aiuto\n"
+    "  --version      mostra la versione";
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args) {
+  CommandLine result;
+  for (size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    if (arg == "--home") {
+      if (i + 1 == args.size() || args[i + 1].empty()) {
+        result.action = CommandLine::kBadUsage;
+        result.error = "L'opzione --home richiede una cartella";
+        return result;
+      }
+      result.env.home = args[++i];
+    } else if (arg.rfind("--home=", 0) == 0 && arg.size() > 7) {
+      result.env.home = arg.substr(7);
+    } else if (arg == "--console") {
+      result.env.console = true;
+    } else if (arg == "--help" || arg == "-h") {
+      result.action = CommandLine::kHelp;
+    } else if (arg == "--version") {
+      if (result.action != CommandLine::kHelp) result.action = CommandLine::kVersion;
+    } else {
+      result.action = CommandLine::kBadUsage;
+      result.error = "Opzione sconosciuta: " + arg;
+      return result;
+    }
+  }
+  return result;
+}
+
+}  // namespace corvalis

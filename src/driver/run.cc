@@ -1,0 +1,61 @@
+#include "driver/run.h"
+
+#include <exception>
+#include <memory>
+
+#include "driver/config.h"
+#include "store/results_reader.h"
+
+namespace corvalis {
+
+const char kCompletionMessage[] = "Corvalis 17.1   - Eseguito";
+
+void InitialiseStore(Env& env, SeasonStore& store) {
+  store.program_folder = env.ProgramFolder();
+  store.gap_exponent = 1;
+  store.sq_flag = 0;
+  store.output_dir.clear();
+  store.source_dir = store.program_folder;
+  for (int t = 1; t <= kMaxTeams; ++t) store.teamSeason[t][kSnSmallestGap] = 9999;
+}
+
+namespace {
+
+void ReadSeason(Env& env, SeasonStore& store) {
+  for (int g = 1; g <= kMatchdays; ++g) {
+    store.giornata = g;
+    store.teamParziale.Clear();
+    store.teamSeen.Clear();
+    store.lineupSlot.Clear();
+    if (ReadMatchday(env, store, g)) {
+      store.last_matchday_read = g;
+    }
+  }
+  if (!store.file_found) throw RunStop("Files Risultati Assenti", kExitInputMessage);
+}
+
+}  // namespace
+
+void RunSeason(Env& env, SeasonStore& store) {
+  InitialiseStore(env, store);
+  ReadConfig(env, store);
+  ReadSeason(env, store);
+  env.ShowMessage(kCompletionMessage, MessageKind::kCompletion);
+}
+
+ExitStatus RunAndReport(Env& env) {
+  try {
+    auto store = std::make_unique<SeasonStore>();
+    RunSeason(env, *store);
+    return kExitDone;
+  } catch (const RunStop& stop) {
+    env.ShowMessage(stop.what(), MessageKind::kError);
+    return stop.status();
+  } catch (const std::exception& e) {
+    env.ShowMessage(std::string("Errore interno di Corvalis: ") + e.what(),
+                    MessageKind::kError);
+    return kExitPlatform;
+  }
+}
+
+}  // namespace corvalis

@@ -1,0 +1,84 @@
+// The one interface for every operating-system call the run makes.
+//
+// Paths are passed as the run builds them: plain concatenation with "\" as
+// the separator, as on Windows. An implementation maps them to its own
+// platform (the POSIX one reads every "\" as "/").
+#ifndef CORVALIS_PLATFORM_ENV_H_
+#define CORVALIS_PLATFORM_ENV_H_
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace corvalis {
+
+// Outcome of a file operation: empty error means success.
+struct Status {
+  std::string error;
+  bool ok() const { return error.empty(); }
+  static Status Ok() { return {}; }
+  static Status Error(std::string text) { return {std::move(text)}; }
+};
+
+enum class MessageKind {
+  kCompletion,  // the message that closes a normal run
+  kWarning,     // the run goes on after it
+  kError,       // the run ends after it
+};
+
+class Env {
+ public:
+  virtual ~Env() = default;
+
+  // Folder of the running program (or the folder given with --home),
+  // without a trailing separator.
+  virtual std::string ProgramFolder() = 0;
+
+  // Lists the folder part of `pattern` (everything before the last "\" or
+  // "/"; the current folder when there is none) and returns the bare name of
+  // the first plain file whose name matches the last part. "*" matches any
+  // run of characters, "?" exactly one, ASCII letters match without regard
+  // to case. Among several matches the one whose ASCII-lower-cased name sorts
+  // first byte by byte wins (ties: plain byte order). Also the existence test
+  // of a named file. Returns nothing when no file matches or the folder
+  // cannot be listed.
+  virtual std::optional<std::string> FindFirst(const std::string& pattern) = 0;
+
+  // Reads a text file as lines: a line ends at CR LF, LF, or a lone CR; the
+  // terminator is dropped; a last line without terminator still counts; an
+  // empty file has no lines. Bytes are kept as they are.
+  virtual Status ReadLines(const std::string& path,
+                           std::vector<std::string>* lines) = 0;
+
+  // Replaces `path` with `lines`, each followed by CR LF. The file appears
+  // whole or not at all: a failed write leaves any older version in place.
+  virtual Status WriteLines(const std::string& path,
+                            const std::vector<std::string>& lines) = 0;
+
+  // Starts `path` minimised, without waiting for it and without a shell.
+  // An error means the program could not be started at all.
+  virtual Status StartProgram(const std::string& path) = 0;
+
+  // Copies `from` over `to`, replacing an existing file.
+  virtual Status CopyFileOver(const std::string& from, const std::string& to) = 0;
+
+  // `path` as this platform writes it, for messages that name a file.
+  virtual std::string NativePath(const std::string& path) = 0;
+
+  // Shows one message to the administrator. Never waits for a reader on
+  // platforms without message boxes.
+  virtual void ShowMessage(const std::string& text, MessageKind kind) = 0;
+};
+
+struct EnvOptions {
+  std::string home;      // --home DIR; empty = the executable's folder
+  bool console = false;  // messages on the console instead of message boxes
+};
+
+// The platform's real implementation (POSIX or Windows, chosen at build time).
+std::unique_ptr<Env> NewPlatformEnv(const EnvOptions& options);
+
+}  // namespace corvalis
+
+#endif  // CORVALIS_PLATFORM_ENV_H_

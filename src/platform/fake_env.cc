@@ -1,0 +1,116 @@
+#include "platform/fake_env.h"
+
+#include "platform/file_names.h"
+
+namespace corvalis {
+
+std::string FakeEnv::Normalize(const std::string& path) {
+  std::string out;
+  for (char c : path) {
+    if (c == '\\') c = '/';
+    if (c == '/' && !out.empty() && out.back() == '/') continue;
+    out += c;
+  }
+  while (out.rfind("./", 0) == 0) out.erase(0, 2);
+  return out;
+}
+
+void FakeEnv::AddFile(const std::string& path, const std::string& contents) {
+  files_[Normalize(path)] = contents;
+}
+
+void FakeEnv::AddLines(const std::string& path,
+                       const std::vector<std::string>& lines) {
+  AddFile(path, JoinLines(lines));
+}
+
+void FakeEnv::RemoveFile(const std::string& path) { files_.erase(Normalize(path)); }
+
+void FakeEnv::MakeFolderUnwritable(const std::string& folder) {
+  unwritable_folders_.insert(Normalize(folder));
+}
+
+void FakeEnv::MakeUnstartable(const std::string& path) {
+  unstartable_.insert(Normalize(path));
+}
+
+bool FakeEnv::HasFile(const std::string& path) const {
+  return files_.count(Normalize(path)) > 0;
+}
+
+std::string FakeEnv::Contents(const std::string& path) const {
+  auto it = files_.find(Normalize(path));
+  return it == files_.end() ? std::string() : it->second;
+}
+
+std::vector<std::string> FakeEnv::Lines(const std::string& path) const {
+  return SplitLines(Contents(path));
+}
+
+std::vector<std::string> FakeEnv::FileNames() const {
+  std::vector<std::string> names;
+  for (const auto& entry : files_) names.push_back(entry.first);
+  return names;
+}
+
+std::vector<std::string> FakeEnv::MessageTexts() const {
+  std::vector<std::string> texts;
+  for (const Message& m : messages_) texts.push_back(m.text);
+  return texts;
+}
+
+std::optional<std::string> FakeEnv::FindFirst(const std::string& pattern) {
+  FolderAndName wanted = SplitFolder(Normalize(pattern));
+  std::vector<std::string> names;
+  for (const auto& entry : files_) {
+    FolderAndName here = SplitFolder(entry.first);
+    if (here.folder == wanted.folder) names.push_back(here.name);
+  }
+  std::string found = FirstMatch(wanted.name, names);
+  if (found.empty()) return std::nullopt;
+  return found;
+}
+
+Status FakeEnv::ReadLines(const std::string& path,
+                          std::vector<std::string>* lines) {
+  auto it = files_.find(Normalize(path));
+  if (it == files_.end()) return Status::Error("file non trovato");
+  *lines = SplitLines(it->second);
+  return Status::Ok();
+}
+
+bool FakeEnv::Writable(const std::string& normalized) const {
+  return unwritable_folders_.count(SplitFolder(normalized).folder) == 0;
+}
+
+Status FakeEnv::WriteLines(const std::string& path,
+                           const std::vector<std::string>& lines) {
+  std::string key = Normalize(path);
+  if (!Writable(key)) return Status::Error("cartella non scrivibile");
+  files_[key] = JoinLines(lines);
+  return Status::Ok();
+}
+
+Status FakeEnv::StartProgram(const std::string& path) {
+  std::string key = Normalize(path);
+  if (unstartable_.count(key)) return Status::Error("formato non eseguibile");
+  starts_.push_back(key);
+  return Status::Ok();
+}
+
+Status FakeEnv::CopyFileOver(const std::string& from, const std::string& to) {
+  std::string source = Normalize(from);
+  std::string target = Normalize(to);
+  auto it = files_.find(source);
+  if (it == files_.end()) return Status::Error("file non trovato");
+  if (!Writable(target)) return Status::Error("cartella non scrivibile");
+  files_[target] = it->second;
+  copies_.emplace_back(source, target);
+  return Status::Ok();
+}
+
+void FakeEnv::ShowMessage(const std::string& text, MessageKind kind) {
+  messages_.push_back({text, kind});
+}
+
+}  // namespace corvalis

@@ -1,0 +1,37 @@
+// The results reader: one matchday's export into the season tables.
+#ifndef CORVALIS_STORE_RESULTS_READER_H_
+#define CORVALIS_STORE_RESULTS_READER_H_
+
+#include <string>
+#include <vector>
+
+#include "platform/env.h"
+#include "store/season_store.h"
+
+namespace corvalis {
+
+// The pattern of matchday g's export: "*Risultati" + g + ".tab".
+std::string ResultsPattern(int g);
+
+// Finds and reads the export of matchday g (store.giornata must be g; the
+// caller has emptied teamParziale, teamSeen and lineupSlot). Returns false,
+// after marking the matchday missing (gap -1 for teams 1..40), when the
+// source folder has no export for g. Throws RunStop for the messages that
+// end the run, and when the file cannot be read.
+bool ReadMatchday(Env& env, SeasonStore& store, int g);
+
+// Reads the lines of one export as matchday store.giornata; `file` names it
+// in messages.
+void ReadResultsLines(const std::vector<std::string>& lines, const std::string& file,
+                      Env& env, SeasonStore& store);
+
+// Records one bench vote of player `name` (role code, vote text with a
+// point, team name) in the bench-vote register. Returns false when the
+// register is full and the vote could not be recorded.
+bool RecordBenchVote(SeasonStore& store, const std::string& name,
+                     const std::string& role_code, const std::string& vote,
+                     const std::string& team);
+
+}  // namespace corvalis
+
+#endif  // CORVALIS_STORE_RESULTS_READER_H_

@@ -1,0 +1,36 @@
+// Files of the source folder: where the results are read and every page is
+// written.
+#ifndef CORVALIS_STORE_SOURCE_FILES_H_
+#define CORVALIS_STORE_SOURCE_FILES_H_
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/env.h"
+#include "store/season_store.h"
+
+namespace corvalis {
+
+using Lines = std::vector<std::string>;
+
+// SourceDir joined with "\" and `name` (a doubled "\" when conf.txt set the
+// folder, which already ends with one).
+std::string SourcePath(const SeasonStore& store, const std::string& name);
+
+// The first file of the source folder matching `pattern` (or named exactly
+// `pattern`), as the folder listing gives it.
+std::optional<std::string> FindInSource(Env& env, const SeasonStore& store,
+                                        const std::string& pattern);
+
+// Writes `lines` to `path`; a failure ends the run with a message naming
+// the file.
+void WriteFileOrStop(Env& env, const std::string& path, const Lines& lines);
+
+// Writes a page into the source folder.
+void WriteSourceFile(Env& env, const SeasonStore& store, const std::string& name,
+                     const Lines& lines);
+
+}  // namespace corvalis
+
+#endif  // CORVALIS_STORE_SOURCE_FILES_H_

@@ -1,0 +1,158 @@
+#include "store/text.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace corvalis {
+
+std::string_view NextField(std::string_view& line, int& tabs) {
+  tabs = 0;
+  size_t start = std::string_view::npos;
+  for (size_t i = 0; i < line.size(); ++i) {
+    if (line[i] == '\t') {
+      ++tabs;
+      if (start != std::string_view::npos) {
+        std::string_view field = line.substr(start, i - start);
+        line.remove_prefix(i + 1);
+        return field;
+      }
+    } else if (start == std::string_view::npos) {
+      start = i;
+    }
+  }
+  std::string_view field =
+      start == std::string_view::npos ? std::string_view() : line.substr(start);
+  line = std::string_view();
+  return field;
+}
+
+std::string_view NextField(std::string_view& line) {
+  int tabs;
+  return NextField(line, tabs);
+}
+
+std::string_view NextWord(std::string_view& line) {
+  size_t start = std::string_view::npos;
+  for (size_t i = 0; i < line.size(); ++i) {
+    if (line[i] == ' ') {
+      if (start != std::string_view::npos) {
+        std::string_view word = line.substr(start, i - start);
+        line.remove_prefix(i + 1);
+        return word;
+      }
+    } else if (start == std::string_view::npos) {
+      start = i;
+    }
+  }
+  std::string_view word =
+      start == std::string_view::npos ? std::string_view() : line.substr(start);
+  line = std::string_view();
+  return word;
+}
+
+std::string CommaToPoint(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c == ',') c = '.';
+  }
+  return out;
+}
+
+double LeadingNumber(std::string_view text) {
+  size_t i = 0;
+  while (i < text.size() && text[i] == ' ') ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+    negative = text[i] == '-';
+    ++i;
+  }
+  size_t start = i;
+  size_t digits = 0;
+  while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
+  if (i < text.size() && text[i] == '.') {
+    size_t point = i++;
+    size_t fraction = 0;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++fraction;
+    digits += fraction;
+    if (fraction == 0) i = point;  // "5." reads as 5; the point adds nothing
+  }
+  if (digits == 0) return 0;
+  double value = 0;
+  std::from_chars(text.data() + start, text.data() + i, value,
+                  std::chars_format::fixed);
+  return negative ? -value : value;
+}
+
+std::string PlainNumber(double value) {
+  if (!std::isfinite(value) || value == 0) return "0";
+  // Fifteen significant digits, then written out without an exponent.
+  char buffer[64];
+  std::snprintf(buffer, sizeof(buffer), "%.14e", std::fabs(value));
+  std::string digits;
+  const char* p = buffer;
+  for (; *p && *p != 'e'; ++p) {
+    if (*p != '.') digits += *p;
+  }
+  int exponent = std::atoi(p + 1);
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  std::string out = value < 0 ? "-" : "";
+  if (exponent < 0) {
+    out += '.';
+    out.append(static_cast<size_t>(-exponent - 1), '0');
+    out += digits;
+  } else {
+    size_t whole = static_cast<size_t>(exponent) + 1;
+    if (digits.size() <= whole) {
+      out += digits;
+      out.append(whole - digits.size(), '0');
+    } else {
+      out += digits.substr(0, whole);
+      out += '.';
+      out += digits.substr(whole);
+    }
+  }
+  return out;
+}
+
+std::string NumberText(double value) {
+  std::string text = PlainNumber(value);
+  return text[0] == '-' ? text : " " + text;
+}
+
+std::string TrimSpaces(std::string_view text) {
+  size_t begin = text.find_first_not_of(' ');
+  if (begin == std::string_view::npos) return "";
+  size_t end = text.find_last_not_of(' ');
+  return std::string(text.substr(begin, end - begin + 1));
+}
+
+std::string LowerAscii(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return out;
+}
+
+std::string UpperAscii(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return out;
+}
+
+std::string FirstAsIsRestLower(std::string_view text) {
+  if (text.empty()) return "";
+  return std::string(1, text[0]) + LowerAscii(text.substr(1));
+}
+
+double FloorHundredths(double value) { return std::floor(value * 100) / 100; }
+
+double FloorThousandths(double value) { return std::floor(value * 1000) / 1000; }
+
+std::string WholeText(long long value) { return std::to_string(value); }
+
+}  // namespace corvalis

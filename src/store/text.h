@@ -1,0 +1,62 @@
+// Text field utilities: every input line is taken apart with these, and
+// every number that reaches a page or a text cell is written with them.
+#ifndef CORVALIS_STORE_TEXT_H_
+#define CORVALIS_STORE_TEXT_H_
+
+#include <string>
+#include <string_view>
+
+namespace corvalis {
+
+// Takes the next tab-separated field off the front of `line`. Tabs before
+// the field are skipped and counted in `tabs`, together with the tab that
+// closes the field (a field that ends at the end of the line has none).
+// So consecutive tabs never give an empty field in mid-line: `tabs` tells
+// the caller how many were consumed. The view points into the caller's line.
+std::string_view NextField(std::string_view& line, int& tabs);
+std::string_view NextField(std::string_view& line);
+
+// Takes the next space-separated word off the front of `line`: leading
+// spaces are skipped, the word ends at the next space, and the line keeps
+// everything after that one space.
+std::string_view NextWord(std::string_view& line);
+
+// Every "," becomes "." (the exports write 6,5 for six and a half).
+std::string CommaToPoint(std::string_view text);
+
+// The number at the front of `text`: leading spaces, an optional sign, then
+// digits with an optional point and digits (".5" and "5." count). Anything
+// else ends it; no number at all gives 0.
+double LeadingNumber(std::string_view text);
+
+// The number-to-text form: at most 15 significant digits, "." as point, no
+// exponent, no trailing zeros, no 0 before the point below 1, a leading
+// space for zero and positive values and "-" for negative ones.
+// 6.5 -> " 6.5", 0.75 -> " .75", -0.5 -> "-.5", 0 -> " 0".
+std::string NumberText(double value);
+
+// NumberText without its leading space ("6.5", ".75", "-.5").
+std::string PlainNumber(double value);
+
+// The text with leading and trailing spaces removed (tabs stay).
+std::string TrimSpaces(std::string_view text);
+
+// ASCII letters only; every other byte stays as it is.
+std::string LowerAscii(std::string_view text);
+std::string UpperAscii(std::string_view text);
+
+// The first character as it is and the rest in lower case ("DE ROSSI" ->
+// "De rossi"), as names are shown in the calendar.
+std::string FirstAsIsRestLower(std::string_view text);
+
+// floor(value * 100) / 100 and floor(value * 1000) / 1000 in double
+// precision: the cuts used for every figure printed with fixed decimals.
+double FloorHundredths(double value);
+double FloorThousandths(double value);
+
+// A whole number written in decimal without any space ("7", "-3").
+std::string WholeText(long long value);
+
+}  // namespace corvalis
+
+#endif  // CORVALIS_STORE_TEXT_H_

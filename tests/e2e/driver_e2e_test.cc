@@ -1,0 +1,74 @@
+// The program as a whole: options, exit statuses and the messages that end
+// a run.
+#include <gtest/gtest.h>
+
+#include "e2e_support.h"
+
+namespace corvalis::e2e {
+namespace {
+
+const char kConf[] = "Alfa\r\nBeta\r\n*\r\n3 4 3 0\r\n4 4 2 0\r\n";
+
+TEST(DriverE2eTest, NoResultsFileEndsTheRunAndWritesNothing) {
+  ScratchFolder home;
+  WriteFile(home.File("conf.txt"), kConf);
+  RunResult run = RunProgram(home.path(), {"--home", home.path()});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "Files Risultati Assenti\n");
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(FileNamesIn(home.path()), std::vector<std::string>{"conf.txt"});
+}
+
+TEST(DriverE2eTest, ResultsFileReachesTheCompletionMessage) {
+  ScratchFolder home;
+  WriteFile(home.File("conf.txt"), kConf);
+  WriteFile(home.File("Lega Risultati1.tab"),
+            "Giornata 1\r\n\tAlfa\t\t\t\t\tBeta\r\n"
+            "\tR\tCalciatore\tVoto\tBonus\tFantaVoto\tR\tCalciatore\tVoto\tBonus\tFantaVoto\r\n"
+            "\tP\tUNO A.\t6\t0\t6\tP\tDUE B.\t6\t0\t6\r\n"
+            "\tTotale squadra\t\t\t\t\t6\tTotale squadra\t\t\t\t\t6\r\n"
+            "\tGol\t\t\t\t\t0\tGol\t\t\t\t\t0\r\n"
+            "\tSostituiti, panchina e tribuna\t\t\t\t\tSostituiti, panchina e tribuna\r\n"
+            "\r\nEOF\r\n");
+  RunResult run = RunProgram(home.path(), {"--home", home.path()});
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out, "Corvalis 17.1   - Eseguito\n");
+  EXPECT_EQ(run.status, 0);
+}
+
+TEST(DriverE2eTest, MissingConfIsAPlatformFailureNamingTheFile) {
+  ScratchFolder home;
+  RunResult run = RunProgram(home.path(), {"--home", home.path()});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find(home.path() + "/conf.txt"), std::string::npos) << run.err;
+}
+
+TEST(DriverE2eTest, UnclosedTeamListStops) {
+  ScratchFolder home;
+  WriteFile(home.File("conf.txt"), "Alfa\r\nBeta\r\n");
+  RunResult run = RunProgram(home.path(), {"--home", home.path()});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_NE(run.err.find("conf.txt"), std::string::npos) << run.err;
+}
+
+TEST(DriverE2eTest, Options) {
+  ScratchFolder home;
+  RunResult version = RunProgram(home.path(), {"--version"});
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.out, "Corvalis 17.1\n");
+
+  RunResult help = RunProgram(home.path(), {"--help"});
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("--home"), std::string::npos);
+
+  RunResult bad = RunProgram(home.path(), {"--frobnicate"});
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_NE(bad.err.find("--frobnicate"), std::string::npos);
+  EXPECT_NE(bad.err.find("Uso:"), std::string::npos);
+
+  RunResult no_folder = RunProgram(home.path(), {"--home"});
+  EXPECT_EQ(no_folder.status, 2);
+}
+
+}  // namespace
+}  // namespace corvalis::e2e

@@ -1,0 +1,44 @@
+// Running the real program on a real folder, for end-to-end tests.
+#ifndef CORVALIS_TESTS_E2E_E2E_SUPPORT_H_
+#define CORVALIS_TESTS_E2E_E2E_SUPPORT_H_
+
+#include <string>
+#include <vector>
+
+namespace corvalis::e2e {
+
+struct RunResult {
+  int status = -1;
+  std::string out;  // standard output
+  std::string err;  // standard error
+};
+
+// A fresh folder under /tmp, removed when the object goes.
+class ScratchFolder {
+ public:
+  ScratchFolder();
+  ~ScratchFolder();
+  const std::string& path() const { return path_; }
+  std::string File(const std::string& name) const { return path_ + "/" + name; }
+
+ private:
+  std::string path_;
+};
+
+// A path inside the project's source tree ("tests/data/...", "examples/...").
+std::string RepoPath(const std::string& relative);
+
+// Copies every file of `from` into `to`.
+void CopyFolder(const std::string& from, const std::string& to);
+
+// Runs the program with `args` from the working folder `cwd`.
+RunResult RunProgram(const std::string& cwd, const std::vector<std::string>& args);
+
+std::string ReadFile(const std::string& path);
+void WriteFile(const std::string& path, const std::string& bytes);
+bool FileExists(const std::string& path);
+std::vector<std::string> FileNamesIn(const std::string& folder);
+
+}  // namespace corvalis::e2e
+
+#endif  // CORVALIS_TESTS_E2E_E2E_SUPPORT_H_
