@@ -1,0 +1,27 @@
+# One-command wrappers around CMake. `make demo` runs the program on the
+# bundled demo league; `make test` builds and runs every test.
+BUILD_DIR ?= build
+BUILD_TYPE ?= Release
+CMAKE_FLAGS ?=
+JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+
+.PHONY: all build test demo asan clean
+
+all: build
+
+build:
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) -j $(JOBS)
+
+test: build
+	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+demo: build
+	tools/demo.sh $(BUILD_DIR)/corvalis
+
+# The tests once more with AddressSanitizer and UndefinedBehaviorSanitizer.
+asan:
+	$(MAKE) test BUILD_DIR=build-asan BUILD_TYPE=Debug CMAKE_FLAGS=-DCORVALIS_SANITIZE=ON
+
+clean:
+	rm -rf build build-asan
