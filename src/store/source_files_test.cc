@@ -1,0 +1,41 @@
+#include "store/source_files.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "platform/fake_env.h"
+#include "store/run_stop.h"
+
+namespace corvalis {
+namespace {
+
+TEST(SourceFilesTest, PagesGoIntoTheSourceFolder) {
+  FakeEnv env;
+  auto store = std::make_unique<SeasonStore>();
+  store->source_dir = "C:\\lega";
+  EXPECT_EQ(SourcePath(*store, "corvalis.htm"), "C:\\lega\\corvalis.htm");
+  store->source_dir = "D:\\dati\\";  // as conf.txt sets it: a doubled separator
+  EXPECT_EQ(SourcePath(*store, "corvalis.htm"), "D:\\dati\\\\corvalis.htm");
+  WriteSourceFile(env, *store, "corvalis.htm", {"a", "b"});
+  EXPECT_EQ(env.Contents("D:\\dati\\corvalis.htm"), "a\r\nb\r\n");
+}
+
+TEST(SourceFilesTest, UnwritableFolderStopsTheRunNamingTheFile) {
+  FakeEnv env;
+  auto store = std::make_unique<SeasonStore>();
+  store->source_dir = "C:\\lega";
+  env.AddFile("C:\\lega\\bestrose.htm", "vecchio\r\n");
+  env.MakeFolderUnwritable("C:\\lega");
+  try {
+    WriteSourceFile(env, *store, "bestrose.htm", {"nuovo"});
+    FAIL() << "no stop";
+  } catch (const RunStop& stop) {
+    EXPECT_EQ(stop.status(), kExitPlatform);
+    EXPECT_NE(std::string(stop.what()).find("C:\\lega\\bestrose.htm"), std::string::npos);
+  }
+  EXPECT_EQ(env.Contents("C:\\lega\\bestrose.htm"), "vecchio\r\n");
+}
+
+}  // namespace
+}  // namespace corvalis
