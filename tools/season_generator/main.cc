@@ -1,0 +1,51 @@
+// corvalis_seasongen: writes a generated league folder.
+//   corvalis_seasongen --seed N --teams T --matchdays M [--missing P] [--sq]
+//                      [--no-cred] [--no-panchine] FOLDER
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "season_generator.h"
+
+int main(int argc, char** argv) {
+  corvalis::tools::SeasonSpec spec;
+  std::string folder;
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    auto value = [&]() -> std::string {
+      if (i + 1 >= argc) {
+        std::cerr << "manca il valore di " << arg << "\n";
+        std::exit(2);
+      }
+      return argv[++i];
+    };
+    if (arg == "--seed") spec.seed = static_cast<unsigned>(std::stoul(value()));
+    else if (arg == "--teams") spec.teams = std::stoi(value());
+    else if (arg == "--matchdays") spec.matchdays = std::stoi(value());
+    else if (arg == "--players") spec.players_per_team = std::stoi(value());
+    else if (arg == "--missing") spec.missing_matchday_chance = std::stod(value());
+    else if (arg == "--cup") spec.cup_match_chance = std::stod(value());
+    else if (arg == "--sq") spec.sq = true;
+    else if (arg == "--no-cred") spec.cred = false;
+    else if (arg == "--no-panchine") spec.panchine = false;
+    else if (!arg.empty() && arg[0] != '-' && folder.empty()) folder = arg;
+    else {
+      std::cerr << "uso: corvalis_seasongen [--seed N] [--teams T] [--matchdays M] "
+                   "[--players P] [--missing P] [--cup P] [--sq] [--no-cred] "
+                   "[--no-panchine] CARTELLA\n";
+      return 2;
+    }
+  }
+  if (folder.empty()) {
+    std::cerr << "manca la cartella\n";
+    return 2;
+  }
+  try {
+    int files = corvalis::tools::WriteSeason(spec, folder);
+    std::cout << files << " giornate scritte in " << folder << "\n";
+  } catch (const std::exception& e) {
+    std::cerr << e.what() << "\n";
+    return 2;
+  }
+  return 0;
+}
