@@ -4,11 +4,12 @@
 #include <memory>
 
 #include "driver/config.h"
+#include "publish/publishing.h"
+#include "site/site_index.h"
+#include "site/team_page.h"
 #include "store/results_reader.h"
 
 namespace corvalis {
-
-const char kCompletionMessage[] = "Corvalis 17.1   - Eseguito";
 
 void InitialiseStore(Env& env, SeasonStore& store) {
   store.program_folder = env.ProgramFolder();
@@ -40,7 +41,9 @@ void RunSeason(Env& env, SeasonStore& store) {
   InitialiseStore(env, store);
   ReadConfig(env, store);
   ReadSeason(env, store);
-  env.ShowMessage(kCompletionMessage, MessageKind::kCompletion);
+  WriteTeamPages(env, store);
+  WriteSiteIndex(env, store);
+  Publish(env, store);  // ends with the completion message
 }
 
 ExitStatus RunAndReport(Env& env) {

@@ -8,8 +8,6 @@
 
 namespace corvalis {
 
-extern const char kCompletionMessage[];
-
 // Start-up values of the store, before conf.txt is read.
 void InitialiseStore(Env& env, SeasonStore& store);
 

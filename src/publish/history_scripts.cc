@@ -1,0 +1,55 @@
+#include "publish/history_scripts.h"
+
+#include <string>
+
+#include "publish/companion_files.h"
+#include "store/source_files.h"
+#include "store/text.h"
+
+namespace corvalis {
+namespace {
+
+constexpr int kMaxHistoryScripts = 100;
+
+// The scripts that list the history pages, source name and the name given
+// after the web folder.
+struct Listing {
+  const char* source;
+  const char* target;
+};
+const Listing kListings[] = {
+    {"crvKxNext.js", "\\crvKxNext.js"},
+    {"Annali_js\\crvKxsqElenco.js", "\\crvKxsqElenco.js"},
+    {"Annali_js\\crvKxPrElenco.js", "\\crvKxPrElenco.js"},
+};
+
+}  // namespace
+
+void PublishHistoryScripts(Env& env, const SeasonStore& store) {
+  std::optional<std::string> tool = FindInSource(env, store, "Annali.exe");
+  if (!tool) return;
+  StartCompanion(env, SourcePath(store, *tool));
+
+  auto exists = [&](const std::string& name) {
+    return FindInSource(env, store, name).has_value();
+  };
+  auto to_web_folder = [&](const std::string& name, const std::string& target) {
+    if (store.output_dir.empty()) return;
+    CopyOrStop(env, SourcePath(store, name), store.output_dir + target);
+  };
+
+  for (const Listing& listing : kListings) {
+    if (exists(listing.source)) to_web_folder(listing.source, listing.target);
+  }
+  for (int k = 1; k <= kMaxHistoryScripts; ++k) {
+    std::string team_script = "crvKxsq" + WholeText(k) + ".js";
+    std::string ranking_script = "crvKxPr" + WholeText(k) + ".js";
+    bool has_team = exists("Annali_js\\" + team_script);
+    if (has_team) to_web_folder("Annali_js\\" + team_script, team_script);
+    bool has_ranking = exists("Annali_js\\" + ranking_script);
+    if (!has_team && !has_ranking) break;
+    if (has_ranking) to_web_folder("Annali_js\\" + ranking_script, ranking_script);
+  }
+}
+
+}  // namespace corvalis
