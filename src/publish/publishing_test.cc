@@ -1,0 +1,132 @@
+#include "publish/publishing.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <utility>
+
+#include "platform/fake_env.h"
+#include "store/run_stop.h"
+
+namespace corvalis {
+namespace {
+
+using Copy = std::pair<std::string, std::string>;
+
+const char* const kPages[] = {
+    "bestrose.htm", "calenbomber.htm", "cannonieri.htm", "corvalis.htm",
+    "fantasfiga.htm", "incomedia.htm", "incomtot.htm", "top11.htm",
+    "top11s.htm", "flop11.htm", "flop11s.htm", "ultima.htm",
+    "uomopartita.htm", "fanta.php", "sq1.htm", "sq2.htm",
+};
+
+class PublishingTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    store_->program_folder = "C:\\prog";
+    store_->source_dir = "C:\\lega\\";  // as conf.txt sets it
+    store_->num_teams = 2;
+    store_->last_matchday_read = 7;
+    for (const char* page : kPages) env_.AddFile(std::string("C:\\lega\\") + page, page);
+    for (const char* script : {"crvCorvalisTot.js", "crvTop11.js"}) {
+      env_.AddFile(std::string("C:\\lega\\") + script, script);
+    }
+  }
+  std::vector<std::string> Warnings() const {
+    std::vector<std::string> texts;
+    for (const auto& m : env_.messages()) {
+      if (m.kind == MessageKind::kWarning) texts.push_back(m.text);
+    }
+    return texts;
+  }
+  FakeEnv env_{"C:\\prog"};
+  std::unique_ptr<SeasonStore> store_ = std::make_unique<SeasonStore>();
+};
+
+TEST_F(PublishingTest, WithoutFoldersOnlyTheArchiveCopyAndTheMessage) {
+  Publish(env_, *store_);
+  EXPECT_EQ(env_.copies(), (std::vector<Copy>{{"C:/lega/ultima.htm", "ultima 7.htm"}}));
+  EXPECT_EQ(env_.Contents("ultima 7.htm"), "ultima.htm");
+  EXPECT_TRUE(env_.starts().empty());
+  ASSERT_EQ(env_.messages().size(), 1u);
+  EXPECT_EQ(env_.messages()[0].text, "Corvalis 17.1   - Eseguito");
+  EXPECT_EQ(env_.messages()[0].kind, MessageKind::kCompletion);
+}
+
+TEST_F(PublishingTest, ToolsAreStartedFromWhereTheyWereFound) {
+  env_.AddFile("ESTREMI.exe", "");
+  env_.AddFile("C:\\prog\\listino.exe", "");
+  env_.AddFile("C:\\lega\\Annali.exe", "");
+  env_.AddFile("Listino.exe", "");  // the working folder's copy is not the one
+  Publish(env_, *store_);
+  EXPECT_EQ(env_.starts(), (std::vector<std::string>{"ESTREMI.exe", "C:/prog/listino.exe",
+                                                     "C:/lega/Annali.exe"}));
+}
+
+TEST_F(PublishingTest, ToolThatCannotStartIsAWarning) {
+  env_.AddFile("estremi.exe", "");
+  env_.MakeUnstartable("estremi.exe");
+  env_.AddFile("C:\\prog\\Listino.exe", "");
+  Publish(env_, *store_);
+  EXPECT_EQ(env_.starts(), std::vector<std::string>{"C:/prog/Listino.exe"});
+  std::vector<std::string> warnings = Warnings();
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_NE(warnings[0].find("estremi.exe"), std::string::npos);
+  EXPECT_EQ(env_.messages().back().text, kCompletionMessage);
+}
+
+TEST_F(PublishingTest, PagesGoToTheWebFolderInOrder) {
+  store_->output_dir = "D:\\sito\\";
+  CopyPagesToWebFolder(env_, *store_);
+  std::vector<Copy> expected;
+  for (const char* page : kPages) {
+    expected.emplace_back(std::string("C:/lega/") + page, std::string("D:/sito/") + page);
+  }
+  EXPECT_EQ(env_.copies(), expected);
+}
+
+TEST_F(PublishingTest, NewestCoachRatingScriptOnly) {
+  store_->js_dir = "D:\\js\\";
+  for (int g = 1; g <= 9; ++g) {
+    env_.AddFile("C:\\lega\\crvCorvalisDati" + std::to_string(g) + ".js", "");
+  }
+  CopyScriptsToJsFolder(env_, *store_);
+  EXPECT_EQ(env_.copies(), (std::vector<Copy>{
+                               {"C:/lega/crvCorvalisDati9.js", "D:/js/crvCorvalisDati9.js"},
+                               {"C:/lega/crvCorvalisTot.js", "D:/js/crvCorvalisTot.js"},
+                               {"C:/lega/crvTop11.js", "D:/js/crvTop11.js"}}));
+  EXPECT_TRUE(env_.messages().empty());
+}
+
+TEST_F(PublishingTest, NoCoachRatingScriptWarnsTwiceAndGoesOn) {
+  store_->js_dir = "D:\\js\\";
+  CopyScriptsToJsFolder(env_, *store_);
+  EXPECT_EQ(Warnings(), (std::vector<std::string>{
+                            "Problema con i path per crvCorvalisDati", " - "}));
+  EXPECT_EQ(env_.copies().size(), 2u);
+}
+
+TEST_F(PublishingTest, FailedCopyEndsTheRunNamingTheFile) {
+  store_->output_dir = "D:\\manca\\";
+  env_.MakeFolderUnwritable("D:\\manca");
+  try {
+    Publish(env_, *store_);
+    FAIL() << "no stop";
+  } catch (const RunStop& stop) {
+    EXPECT_EQ(stop.status(), kExitPlatform);
+    EXPECT_EQ(std::string(stop.what()).rfind(
+                  "Impossibile copiare il file C:\\lega\\\\bestrose.htm in "
+                  "D:\\manca\\bestrose.htm",
+                  0),
+              0u)
+        << stop.what();
+  }
+  EXPECT_TRUE(env_.messages().empty());  // no completion message
+
+  env_.RemoveFile("C:\\lega\\ultima.htm");
+  store_->output_dir.clear();
+  EXPECT_THROW(ArchiveLastMatchday(env_, *store_), RunStop);
+}
+
+}  // namespace
+}  // namespace corvalis
