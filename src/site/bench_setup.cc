@@ -1,9 +1,7 @@
 #include "site/bench_setup.h"
 
 #include <string_view>
-#include <vector>
 
-#include "store/run_stop.h"
 #include "store/source_files.h"
 #include "store/text.h"
 
@@ -14,13 +12,7 @@ bool ReadBenchSetup(Env& env, SeasonStore& store) {
   std::optional<std::string> found = FindInSource(env, store, "Panchine.txt");
   if (!found) return false;
   std::string path = SourcePath(store, *found);
-  std::vector<std::string> lines;
-  Status status = env.ReadLines(path, &lines);
-  if (!status.ok()) {
-    throw RunStop("Impossibile leggere il file " + env.NativePath(path) + ": " +
-                      status.error,
-                  kExitPlatform);
-  }
+  Lines lines = ReadFileOrStop(env, path);
   // The lines may come in any order: the pages look teams up by name.
   for (int k = 1; k <= store.num_teams && k <= static_cast<int>(lines.size()); ++k) {
     std::string_view rest = lines[k - 1];

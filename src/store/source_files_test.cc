@@ -37,5 +37,19 @@ TEST(SourceFilesTest, UnwritableFolderStopsTheRunNamingTheFile) {
   EXPECT_EQ(env.Contents("C:\\lega\\bestrose.htm"), "vecchio\r\n");
 }
 
+TEST(SourceFilesTest, UnreadableFileStopsTheRunNamingTheFile) {
+  FakeEnv env;
+  env.AddLines("C:\\lega\\Panchine.txt", {"Alfa\tSi"});
+  EXPECT_EQ(ReadFileOrStop(env, "C:\\lega\\Panchine.txt"), Lines{"Alfa\tSi"});
+  try {
+    ReadFileOrStop(env, "C:\\lega\\cred.txt");
+    FAIL() << "no stop";
+  } catch (const RunStop& stop) {
+    EXPECT_EQ(stop.status(), kExitPlatform);
+    EXPECT_EQ(std::string(stop.what()),
+              "Impossibile leggere il file C:\\lega\\cred.txt: file non trovato");
+  }
+}
+
 }  // namespace
 }  // namespace corvalis
