@@ -50,6 +50,10 @@ class TestSeason {
     conf.push_back("*");
     conf.insert(conf.end(), modules.begin(), modules.end());
     ApplyConfig(conf, "conf.txt", env_, *store_);
+    // Every matchday without a file until Matchday() reads one.
+    for (int t = 1; t <= kMaxTeams; ++t) {
+      for (int g = 1; g <= kMatchdays; ++g) store_->teamMatchday[t][g][kMdGap] = kNoFileGap;
+    }
   }
 
   SeasonStore& store() { return *store_; }
@@ -78,10 +82,6 @@ class TestSeason {
     s.file_found = true;
     s.last_matchday_read = g;
     RateMatchday(s, g);
-  }
-
-  void Missing(int g) {
-    for (int t = 1; t <= kMaxTeams; ++t) store_->teamMatchday[t][g][kMdGap] = kNoFileGap;
   }
 
  private:
