@@ -13,16 +13,6 @@
 namespace corvalis {
 namespace {
 
-void AddTableStart(const char* title, Lines& page) {
-  page.insert(page.end(), {
-      R"(  <table class='cv' border="0" cellspacing="0" cellpadding="0">)",
-      R"(    <tr class='cv'>)",
-      std::string(R"(      <td colspan="8" class="cvTITOLO">)") + title + "</td>",
-      R"(    </tr>)",
-      R"(    <tr class='cv'>)",
-  });
-}
-
 void AddRow(const std::string& align, const std::string& name, const std::string& value,
             Lines& page) {
   page.insert(page.end(), {

@@ -38,13 +38,7 @@ void AddShareRows(const SeasonStore& store, const std::vector<double>& shares,
 }  // namespace
 
 void AddBestModulesByTeam(const SeasonStore& store, Lines& page) {
-  page.insert(page.end(), {
-      R"(  <table class='cv' border="0" cellspacing="0" cellpadding="0">)",
-      R"(    <tr class='cv'>)",
-      R"(      <td colspan="8" class="cvTITOLO">DETTAGLIO MODULI MIGLIORI </td>)",
-      R"(    </tr>)",
-      R"(    <tr class='cv'>)",
-  });
+  AddTableStart("DETTAGLIO MODULI MIGLIORI ", page);
   for (int t = 1; t <= store.num_teams; ++t) {
     page.insert(page.end(), {
         R"(      <td colspan="3" class="moduliTITOLO">)" + store.teamTitle[t] + " </td>",
@@ -101,12 +95,8 @@ void AddModuleShareTables(SeasonStore& store, Lines& page) {
   for (int m = 1; m <= store.num_modules; ++m) {
     shares[m] = Share(store.moduleTable[m][kModOnlyBestCount], only_best_total);
   }
+  AddTableStart("GLOBALE MIGLIORE MODULI ASSOLUTO ", page);
   page.insert(page.end(), {
-      R"(  <table class='cv' border="0" cellspacing="0" cellpadding="0">)",
-      R"(    <tr class='cv'>)",
-      R"(      <td colspan="8" class="cvTITOLO">GLOBALE MIGLIORE MODULI ASSOLUTO </td>)",
-      R"(    </tr>)",
-      R"(    <tr class='cv'>)",
       R"(      <td colspan="3" class="moduliTITOLO">Giornata con un solo miglior modulo </td>)",
       R"(    </tr>)",
   });

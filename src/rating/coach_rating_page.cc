@@ -1,6 +1,5 @@
 #include "rating/coach_rating_page.h"
 
-#include <cmath>
 #include <limits>
 
 #include "rating/rating_text.h"
@@ -30,6 +29,16 @@ CoachRatingFiles BuildCoachRating(SeasonStore& store) {
   return files;
 }
 
+void AddTableStart(const std::string& title, Lines& page) {
+  page.insert(page.end(), {
+      R"(  <table class='cv' border="0" cellspacing="0" cellpadding="0">)",
+      R"(    <tr class='cv'>)",
+      R"(      <td colspan="8" class="cvTITOLO">)" + title + "</td>",
+      R"(    </tr>)",
+      R"(    <tr class='cv'>)",
+  });
+}
+
 void AddAverageGapTable(const SeasonStore& store, Lines& page) {
   page.insert(page.end(), {
       R"(<link href="corvalis.css" rel="stylesheet" type="text/css" />)",
@@ -51,8 +60,7 @@ void AddAverageGapTable(const SeasonStore& store, Lines& page) {
   for (int t = 1; t <= store.num_teams; ++t) {
     const SeasonRow& season = store.teamSeason[t];
     if (season[kSnMatches] == 0) continue;
-    // The smallest gap of a team that played is always below 9999, and
-    // 9999 stays 9999 when cut: the "n/a" of GapText covers the rest.
+    // Gaps are cut to hundredths for the page (9999, "n/a", stays 9999).
     const std::string cells[] = {
         GapText(FloorHundredths(season[kSnAverageGap])),
         NumberText(season[kSnMatches]),

@@ -24,6 +24,10 @@ std::string MatchdayScriptName(int g);
 // stay so; moduleTable receives the modules' shares of the best modules.
 CoachRatingFiles BuildCoachRating(SeasonStore& store);
 
+// The opening of most of the page's tables, up to the row that the table's
+// first cell goes into.
+void AddTableStart(const std::string& title, Lines& page);
+
 // Sections of the page, in their order.
 void AddAverageGapTable(const SeasonStore& store, Lines& page);
 void AddWeightedGapTable(const SeasonStore& store, CoachRatingFiles& files);
