@@ -11,31 +11,12 @@ using testing::TestSeason;
 const char kEleven[] = "P6 D6 D6 D6 C6 C6 C6 C6 A7 A7 A7";
 const RoleCountRow k343 = {0, 3, 4, 3, 0};
 
-Lines Header(const std::string& g) {
-  return {
-      "    <tr class='cv'>",
-      "      <td class=\"giornateSQUADRA\"> Giornata " + g + " </td>",
-      "      <td class=\"giornateSCARTO\">Scarto</td>",
-      "      <td class=\"giornateVOTI\">Voti</td>",
-      "      <td class=\"giornateSCAVOTI\">Sc.Voti </td>",
-      "      <td class=\"giornatePARZ\">Parziale</td>",
-      "      <td class=\"giornateMAX\">Max</td>",
-      "    </tr>",
-  };
-}
-
-Lines Row(const std::string& team, const std::string& gap, const std::string& votes,
-          const std::string& per_vote, const std::string& score, const std::string& max) {
-  return {
-      "    <tr class='cv'>",
-      "       <td><div align=\"left\">" + team + "</div></td>",
-      "      <td><div align=\"center\">" + gap + "</div></td>",
-      "      <td><div align=\"center\">" + votes + "</div></td>",
-      "      <td><div align=\"center\">" + per_vote + "</div></td>",
-      "      <td><div align=\"center\">" + score + "</div></td>",
-      "      <td><div align=\"left\"> > " + max + "</div></td>",
-      "     </tr>",
-  };
+Lines LinesWith(const Lines& page, const std::string& part) {
+  Lines found;
+  for (const std::string& line : page) {
+    if (line.find(part) != std::string::npos) found.push_back(line);
+  }
+  return found;
 }
 
 TEST(CoachRatingDaysTest, LatestMatchdayFirstSmallestGapFirst) {
@@ -49,27 +30,16 @@ TEST(CoachRatingDaysTest, LatestMatchdayFirstSmallestGapFirst) {
   CoachRatingFiles files;
   AddMatchdayTables(season.store(), files);
 
-  Lines expected = {
-      "   <table class='cv' border=\"0\" cellspacing=\"0\" cellpadding=\"0\">",
-      "    <tr class='cv'>",
-      "      <td colspan=\"7\" class=\"cvTITOLO\">DETTAGLIO GIORNATA </td>",
-      "    </tr>",
+  EXPECT_EQ(LinesWith(files.page, "Giornata"),
+            (Lines{"      <td class=\"giornateSQUADRA\"> Giornata 3 </td>",
+                   "      <td class=\"giornateSQUADRA\"> Giornata 1 </td>"}));
+  auto team = [](const std::string& name) {
+    return "       <td><div align=\"left\">" + name + "</div></td>";
   };
-  for (const Lines& part : {
-           Header("3"),
-           // Gap per vote: 0 over 2 extra votes; Beta has no extra vote.
-           Row("Alfa", "  0.00", " 13", "0.00", "69.00  >3-4-3", "69.00 > 3-4-3"),
-           Row("Beta", "  2.00", " 11", "n/a", "67.00  >3-4-3", "69.00 > 3-4-3"),
-           Row("Gamma", "n/a", " 0", "n/a", "0  >0-0-0", "0 >"),
-           Header("1"),
-           Row("Beta", "  0.00", " 11", "n/a", "69.00  >3-4-3", "69.00 > 3-4-3"),
-           Row("Gamma", "  1.00", " 12", "1.00", "68.00  >3-4-3", "69.00 > 3-4-3"),
-           Row("Alfa", "  4.00", " 13", "2.00", "65.00  >3-4-3", "69.00 > 3-4-3"),
-           Lines{"</table>", "</div>"},
-       }) {
-    expected.insert(expected.end(), part.begin(), part.end());
-  }
-  EXPECT_EQ(files.page, expected);
+  EXPECT_EQ(LinesWith(files.page, "       <td><div align=\"left\">"),
+            (Lines{team("Alfa"), team("Beta"), team("Gamma"), team("Beta"), team("Gamma"),
+                   team("Alfa")}));
+  // Gap per vote: 0 over Alfa's 2 votes beyond eleven; Beta has none.
   EXPECT_EQ(files.matchday_script,
             (Lines{
                 "var arrCorvalis=new Array()",

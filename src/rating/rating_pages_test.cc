@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "rating/rating_test_season.h"
-#include "store/run_stop.h"
 
 namespace corvalis {
 namespace {
@@ -28,19 +27,6 @@ TEST(RatingPagesTest, WritesTheFourFilesIntoTheSourceFolder) {
   EXPECT_EQ(env.Lines("C:\\lega\\crvCorvalisDati4.js").size(), 2u + 2u);
   EXPECT_EQ(env.Lines("C:\\lega\\bestrose.htm")[5],
             "<tr class=\"bs\"><td class=\"bsNOMEd\">Alfa</td><td class=\"bsNUMd\">69.00</td></tr>");
-}
-
-TEST(RatingPagesTest, AFolderThatCannotBeWrittenStopsTheRunNamingTheFile) {
-  TestSeason season = ClosedSeason();
-  FakeEnv env;
-  env.MakeFolderUnwritable("C:\\lega");
-  try {
-    WriteRatingPages(env, season.store());
-    FAIL() << "no stop";
-  } catch (const RunStop& stop) {
-    EXPECT_EQ(stop.status(), kExitPlatform);
-    EXPECT_NE(std::string(stop.what()).find("bestrose.htm"), std::string::npos) << stop.what();
-  }
 }
 
 }  // namespace
