@@ -4,6 +4,8 @@
 #include <memory>
 
 #include "driver/config.h"
+#include "rating/rating_pages.h"
+#include "rating/season_aggregation.h"
 #include "store/results_reader.h"
 
 namespace corvalis {
@@ -29,6 +31,7 @@ void ReadSeason(Env& env, SeasonStore& store) {
     store.lineupSlot.Clear();
     if (ReadMatchday(env, store, g)) {
       store.last_matchday_read = g;
+      RateMatchday(store, g);
     }
   }
   if (!store.file_found) throw RunStop("Files Risultati Assenti", kExitInputMessage);
@@ -40,6 +43,8 @@ void RunSeason(Env& env, SeasonStore& store) {
   InitialiseStore(env, store);
   ReadConfig(env, store);
   ReadSeason(env, store);
+  CloseSeason(store);
+  WriteRatingPages(env, store);
   env.ShowMessage(kCompletionMessage, MessageKind::kCompletion);
 }
 
