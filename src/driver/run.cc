@@ -4,6 +4,8 @@
 #include <memory>
 
 #include "driver/config.h"
+#include "matchday/calendar.h"
+#include "matchday/credits.h"
 #include "store/results_reader.h"
 
 namespace corvalis {
@@ -40,6 +42,8 @@ void RunSeason(Env& env, SeasonStore& store) {
   InitialiseStore(env, store);
   ReadConfig(env, store);
   ReadSeason(env, store);
+  ReadCredits(env, store);
+  WriteCalendar(env, store);
   env.ShowMessage(kCompletionMessage, MessageKind::kCompletion);
 }
 

@@ -1,0 +1,212 @@
+#include "matchday/calendar.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <fstream>
+#include <memory>
+#include <sstream>
+
+#include "driver/config.h"
+#include "driver/run.h"
+#include "platform/fake_env.h"
+#include "store/rank_rows.h"
+#include "store/text.h"
+
+namespace corvalis {
+namespace {
+
+std::string RepoFile(const std::string& relative) {
+  std::ifstream in(std::string(CORVALIS_SOURCE_DIR) + "/" + relative, std::ios::binary);
+  std::ostringstream out;
+  out << in.rdbuf();
+  return out.str();
+}
+
+std::vector<std::string> OneMatch(const std::string& home_goals) {
+  return {"\tAlfa\t\t\t\t\tBeta",
+          "\tR\tCalciatore\tVoto\tBonus\tFantaVoto\tR\tCalciatore\tVoto\tBonus\tFantaVoto",
+          "\tP\tPORTA A.\t6\t0\t6\tP\tPORTA B.\t6\t0\t6",
+          "\tA\tPUNTA A.\t7\t3\t10\tA\tPUNTA B.\t6\t0\t6",
+          "\tTotale squadra\t\t\t\t\t70\tTotale squadra\t\t\t\t\t66",
+          "\tGol\t\t\t\t\t" + home_goals + "\tGol\t\t\t\t\t0",
+          "\tSostituiti, panchina e tribuna\t\t\t\t\tSostituiti, panchina e tribuna",
+          "",
+          "EOF"};
+}
+
+class CalendarStageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InitialiseStore(env_, *store_);
+    ApplyConfig({"Alfa", "Beta", "*", "3 4 3 0"}, "conf.txt", env_, *store_);
+  }
+  FakeEnv env_;
+  std::unique_ptr<SeasonStore> store_ = std::make_unique<SeasonStore>();
+};
+
+TEST_F(CalendarStageTest, MissingMatchdayAddsNoBlockAndUltimaIsTheLastOne) {
+  env_.AddLines("C:\\lega\\Lega Risultati1.tab", OneMatch("1"));
+  env_.AddLines("C:\\lega\\Lega Risultati2.tab", OneMatch("2"));
+  env_.AddLines("C:\\lega\\Lega Risultati4.tab", OneMatch("4"));
+  WriteCalendar(env_, *store_);
+  EXPECT_TRUE(env_.messages().empty());
+
+  std::vector<std::string> calendar = env_.Lines("C:\\lega\\calenbomber.htm");
+  std::vector<std::string> titles;
+  for (const std::string& line : calendar) {
+    if (line.find("risTITOLO") != std::string::npos) titles.push_back(line);
+  }
+  EXPECT_EQ(titles, (std::vector<std::string>{
+                        "<td colspan=\"5\" class=\"risTITOLO\">Giornata  1</td>",
+                        "<td colspan=\"5\" class=\"risTITOLO\">Giornata  2</td>",
+                        "<td colspan=\"5\" class=\"risTITOLO\">Giornata  4</td>"}));
+  ASSERT_EQ(calendar.size(), 3 * 23u);
+  std::vector<std::string> last(calendar.end() - 23, calendar.end());
+  EXPECT_EQ(env_.Lines("C:\\lega\\ultima.htm"), last);
+  EXPECT_EQ(last[8], "<td rowspan=\"2\" class=\"risRISULTATO\"><div align=\"center\"> 4</div></td>");
+
+  // The punta scored every goal of the season: 1 + 2 + 4.
+  EXPECT_EQ(store_->scorerTally.at(1, 1), "PUNTA A.");
+  EXPECT_EQ(store_->scorerTally.at(1, 2), " 7");
+  EXPECT_EQ(store_->momTally.at(1, 3), " 3");
+  EXPECT_EQ(store_->seasonPlayerTotals.at(2, 5), " 3");
+}
+
+TEST_F(CalendarStageTest, PageThatCannotBeWrittenEndsTheRun) {
+  env_.AddLines("C:\\lega\\Lega Risultati1.tab", OneMatch("1"));
+  env_.MakeFolderUnwritable("C:\\lega");
+  try {
+    WriteCalendar(env_, *store_);
+    FAIL() << "no stop";
+  } catch (const RunStop& stop) {
+    EXPECT_NE(std::string(stop.what()).find("calenbomber.htm"), std::string::npos);
+    EXPECT_EQ(stop.status(), kExitPlatform);
+  }
+}
+
+// The sample league: the season tables this stage leaves must give the
+// rankings that its expected pages show.
+class SampleLeagueTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (const char* name : {"conf.txt", "cred.txt", "Panchine.txt"}) {
+      env_.AddFile(std::string("C:\\lega\\") + name, RepoFile("examples/fantabar/" + std::string(name)));
+    }
+    for (int g = 1; g <= 6; ++g) {
+      std::string name = "fantabar_Risultati" + std::to_string(g) + ".tab";
+      env_.AddFile("C:\\lega\\" + name, RepoFile("examples/fantabar/" + name));
+    }
+    RunSeason(env_, *store_);
+  }
+
+  // The rows of an expected ranking page: (count, short name, team).
+  static std::vector<std::vector<std::string>> ExpectedRows(const std::string& page,
+                                                            const std::string& count_class) {
+    std::vector<std::vector<std::string>> rows;
+    std::istringstream in(RepoFile("tests/data/fantabar_expected/" + page));
+    std::string line;
+    while (std::getline(in, line)) {
+      size_t at = line.find(count_class);
+      if (at == std::string::npos || line.find("TITOLO") != std::string::npos) continue;
+      size_t count = line.find('>', at) + 1;
+      size_t name = line.find('>', line.find("<td", count)) + 1;
+      size_t team = line.rfind(" (");
+      rows.push_back({line.substr(count, line.find('<', count) - count),
+                      line.substr(name, team - name),
+                      line.substr(team + 2, line.rfind(")</td>") - team - 2)});
+    }
+    return rows;
+  }
+
+  // Names as the ranking pages cut them: after the second letter a..y.
+  static std::string ShortName(const std::string& name) {
+    int lower = 0;
+    for (size_t i = 0; i < name.size(); ++i) {
+      if (name[i] > 96 && name[i] < 122 && ++lower == 2) return name.substr(0, i + 1);
+    }
+    return name;
+  }
+
+  FakeEnv env_;
+  std::unique_ptr<SeasonStore> store_ = std::make_unique<SeasonStore>();
+};
+
+TEST_F(SampleLeagueTest, ScorerTallyGivesTheTopScorers) {
+  ASSERT_EQ(env_.MessageTexts(), std::vector<std::string>{kCompletionMessage});
+  TextTable tally = store_->scorerTally;
+  RankRows(tally, kPlayerRows, 2, 3);
+  auto expected = ExpectedRows("cannonieri.htm", "canGOL");
+  ASSERT_EQ(expected.size(), 41u);
+  for (size_t i = 0; i < expected.size(); ++i) {
+    int r = static_cast<int>(i) + 1;
+    EXPECT_EQ(tally.at(r, 2), expected[i][0]) << r;
+    EXPECT_EQ(ShortName(tally.at(r, 1)), expected[i][1]) << r;
+    EXPECT_EQ(LowerAscii(tally.at(r, 3)), expected[i][2]) << r;
+  }
+  EXPECT_EQ(tally.at(42, 1), "");
+}
+
+TEST_F(SampleLeagueTest, MomTallyGivesTheManOfTheMatchRanking) {
+  TextTable tally = store_->momTally;
+  RankRows(tally, kPlayerRows, 3, 3);
+  auto expected = ExpectedRows("uomopartita.htm", "momNUM");
+  ASSERT_EQ(expected.size(), 21u);
+  for (size_t i = 0; i < expected.size(); ++i) {
+    int r = static_cast<int>(i) + 1;
+    EXPECT_EQ(tally.at(r, 3), expected[i][0]) << r;
+    EXPECT_EQ(ShortName(tally.at(r, 1)), expected[i][1]) << r;
+    EXPECT_EQ(LowerAscii(tally.at(r, 2)), expected[i][2]) << r;
+  }
+}
+
+TEST_F(SampleLeagueTest, LuckSumsGiveTheFantasfigaRanking) {
+  std::istringstream in(RepoFile("tests/data/fantabar_expected/fantasfiga.htm"));
+  std::string line;
+  int teams = 0;
+  while (std::getline(in, line)) {
+    size_t at = line.find("fsNUM");
+    if (at == std::string::npos) continue;
+    size_t value = line.find(">", at) + 1;
+    std::string text = line.substr(value, line.find('<', value) - value);
+    size_t name = line.find('>', line.find("fsNOME")) + 1;
+    std::string team = line.substr(name, line.find('<', name) - name);
+    int t = 1;
+    while (t <= store_->num_teams && store_->teamName[t] != team) ++t;
+    ASSERT_LE(t, store_->num_teams) << team;
+    EXPECT_EQ(store_->luck[t][kLuckCount], 6) << team;
+    double average = FloorHundredths(store_->luck[t][kLuckSum] / store_->luck[t][kLuckCount]);
+    char shown[32];
+    std::snprintf(shown, sizeof(shown), "%+.2f", average);
+    EXPECT_EQ(shown, text) << team;
+    ++teams;
+  }
+  EXPECT_EQ(teams, 8);
+}
+
+TEST_F(SampleLeagueTest, LastMatchdayPlayersAndSeasonTotals) {
+  // Matchday 6 opens with Nizza Panettone - Olimpia Birra: the goalkeepers'
+  // line, then the outfield lines side by side.
+  const TextTable& day = store_->matchdayPlayers;
+  EXPECT_EQ(day.at(1, 1), "P");
+  EXPECT_EQ(day.at(1, 2), "ZIELINSKI P.");
+  EXPECT_EQ(day.at(1, 3), "Nizza Panettone");
+  EXPECT_EQ(day.at(1, 4), "6.5");
+  EXPECT_EQ(day.at(2, 2), "DOS SANTOS V.");
+  EXPECT_EQ(day.at(2, 1), "P");  // "PR" on the goalkeepers' line
+  EXPECT_EQ(day.at(2, 4), "4");
+  EXPECT_EQ(day.at(12, 2), "RIZZO K.");
+  EXPECT_EQ(day.at(12, 4), "sv/ng");
+  EXPECT_EQ(store_->player_line_count, 4 * 22);
+
+  const TextTable& totals = store_->seasonPlayerTotals;
+  int r = 1;
+  while (r <= kPlayerRows && totals.at(r, 2) != "ZIELINSKI P.") ++r;
+  ASSERT_LE(r, kPlayerRows);
+  EXPECT_EQ(totals.at(r, 1), "P");
+  EXPECT_EQ(totals.at(r, 3), "Nizza Panettone");
+}
+
+}  // namespace
+}  // namespace corvalis
