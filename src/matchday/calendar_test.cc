@@ -200,7 +200,11 @@ TEST_F(SampleLeagueTest, LastMatchdayPlayersAndSeasonTotals) {
   EXPECT_EQ(day.at(12, 4), "sv/ng");
   EXPECT_EQ(store_->player_line_count, 4 * 22);
 
+  // The season's first line is the first row of the totals.
   const TextTable& totals = store_->seasonPlayerTotals;
+  EXPECT_EQ(totals.at(0, 2), "");
+  EXPECT_EQ(totals.at(1, 2), "ALVAREZ Tommaso");
+  EXPECT_EQ(totals.at(1, 3), "Olimpia Birra");
   int r = 1;
   while (r <= kPlayerRows && totals.at(r, 2) != "ZIELINSKI P.") ++r;
   ASSERT_LE(r, kPlayerRows);

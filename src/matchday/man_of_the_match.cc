@@ -73,7 +73,7 @@ void PreferRole(TextTable& c, char letter, double& best) {
 void CountAward(Env& env, SeasonStore& store, const std::string& name,
                 const std::string& team) {
   TextTable& tally = store.momTally;
-  int rows = std::min(kPlayerRows, tally.used_rows() - 1);
+  int rows = std::min(kPlayerRows, tally.last_written_row());
   for (int r = 1; r <= rows; ++r) {
     if (tally.at(r, 1) == name && (store.sq_flag != 1 || tally.at(r, 2) == team)) {
       tally.at(r, 3) = NumberText(LeadingNumber(tally.at(r, 3)) + 1);

@@ -38,7 +38,7 @@ int TiedWithFirst(const TextTable& side, int tied, int column) {
 }
 
 // Rows of scorerTally that can hold a name (never-written rows are empty).
-int TallyRows(const TextTable& tally) { return std::min(kPlayerRows, tally.used_rows() - 1); }
+int TallyRows(const TextTable& tally) { return std::min(kPlayerRows, tally.last_written_row()); }
 
 // "MG" (fewest) and "PG" (most season goals): every tally row of a tied
 // player that is farther from the extreme than the best of them lowers him

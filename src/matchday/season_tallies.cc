@@ -27,7 +27,7 @@ void AddSeasonLine(Env& env, SeasonStore& store, int n) {
   TextTable& totals = store.seasonPlayerTotals;
   const TextTable& day = store.matchdayPlayers;
   const std::string& name = day.at(n, 2);
-  int rows = std::min(kPlayerRows, totals.used_rows() - 1);
+  int rows = std::min(kPlayerRows, totals.last_written_row());
   int free_row = 0;
   for (int r = 1; r <= rows; ++r) {
     if (totals.at(r, 2) == name) {
