@@ -359,8 +359,8 @@ std::string CalendarReader::AssignSide(Side side) {
   double goals = scorer_goals_[side];
   if (goals > kMaxScorerGoals) {
     WarnOnce(env_, store_,
-             "La partita " + MatchName() + " da' piu' di " + std::to_string(kMaxScorerGoals) +
-                 " gol a " + TeamOf(side) + ": marcatori solo per i primi " +
+             "La partita " + MatchName() + " ha piu' di " + std::to_string(kMaxScorerGoals) +
+                 " gol di " + TeamOf(side) + ": marcatori solo per i primi " +
                  std::to_string(kMaxScorerGoals),
              "gol " + TeamOf(side) + " " + MatchName());
     goals = kMaxScorerGoals;
