@@ -57,14 +57,6 @@ TEST_F(SeasonTalliesTest, OneRowPerNameWithItsTextForms) {
   EXPECT_EQ(t.at(3, 5), "1");
 }
 
-TEST_F(SeasonTalliesTest, FreedRowIsReused) {
-  Line(1, "C", "ROSSI M.", "Alfa", "6");
-  Line(2, "C", "BIANCHI", "Alfa", "6");
-  for (int c = 1; c <= 5; ++c) s().seasonPlayerTotals.at(1, c).clear();
-  Line(3, "D", "VERDI", "Beta", "7");
-  EXPECT_EQ(s().seasonPlayerTotals.at(1, 2), "VERDI");
-}
-
 TEST_F(SeasonTalliesTest, FullTableLeavesNewPlayersOutWithOneWarning) {
   for (int r = 1; r <= kPlayerRows; ++r) {
     s().seasonPlayerTotals.at(r, 2) = "P" + std::to_string(r);
