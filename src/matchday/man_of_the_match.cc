@@ -98,6 +98,8 @@ void CountAward(Env& env, SeasonStore& store, const std::string& name,
 
 std::string ChooseManOfTheMatch(Env& env, SeasonStore& store, double& best) {
   TextTable& c = store.momCandidates;
+  // Scores are compared as their texts read back; so is the best score.
+  best = LeadingNumber(NumberText(best));
   RankRows(c, kMomCandidates, kScore, kCandidateColumns);
   for (int r = 1; r <= kMomCandidates; ++r) {
     if (Named(c, r) && c.at(r, kSide) == "1") best = Raise(c, r, kWinnerBonus);

@@ -57,6 +57,11 @@ TEST_F(ManOfTheMatchTest, SingleCandidateOrNone) {
   EXPECT_EQ(s().matchSheet.at(1, 6), "");
   EXPECT_EQ(s().momTally.at(2, 1), "");
 
+  // A fantavoto with more digits than its text keeps is still found.
+  EXPECT_EQ(Choose({{"LUNGO A.", "Alfa", "6", " 8.12345678901235", "C", "Casa"}},
+                   8.1234567890123456),
+            "LUNGO");
+
   // Past the 50 rows of matchSheet the match still gets its name.
   s().match_index = 51;
   EXPECT_EQ(Choose({{"ROSSI M.", "Alfa", "6", " 7", "C", "Casa"}}, 7), "ROSSI");
