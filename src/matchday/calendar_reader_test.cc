@@ -31,7 +31,8 @@ std::string Header(const std::string& home, const std::string& away) {
   return "\t" + home + "\t\t\t\t\t" + away;
 }
 
-const char kTitles[] = "\tR\tCalciatore\tVoto\tBonus\tFantaVoto\tR\tCalciatore\tVoto\tBonus\tFantaVoto";
+const char kTitles[] =
+    "\tR\tCalciatore\tVoto\tBonus\tFantaVoto\tR\tCalciatore\tVoto\tBonus\tFantaVoto";
 const char kBench[] = "\tSostituiti, panchina e tribuna\t\t\t\t\tSostituiti, panchina e tribuna";
 
 // A whole block: header, titles, player lines, score, goals, extra lines,

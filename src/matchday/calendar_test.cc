@@ -7,11 +7,14 @@
 #include <fstream>
 #include <memory>
 #include <sstream>
+#include <utility>
 
 #include "driver/config.h"
 #include "driver/run.h"
+#include "matchday/credits.h"
 #include "platform/fake_env.h"
 #include "store/rank_rows.h"
+#include "store/results_reader.h"
 #include "store/text.h"
 
 namespace corvalis {
@@ -65,7 +68,8 @@ TEST_F(CalendarStageTest, MissingMatchdayAddsNoBlockAndUltimaIsTheLastOne) {
   ASSERT_EQ(calendar.size(), 3 * 23u);
   std::vector<std::string> last(calendar.end() - 23, calendar.end());
   EXPECT_EQ(env_.Lines("C:\\lega\\ultima.htm"), last);
-  EXPECT_EQ(last[8], "<td rowspan=\"2\" class=\"risRISULTATO\"><div align=\"center\"> 4</div></td>");
+  EXPECT_EQ(last[8],
+            "<td rowspan=\"2\" class=\"risRISULTATO\"><div align=\"center\"> 4</div></td>");
 
   // The punta scored every goal of the season: 1 + 2 + 4.
   EXPECT_EQ(store_->scorerTally.at(1, 1), "PUNTA A.");
@@ -74,19 +78,35 @@ TEST_F(CalendarStageTest, MissingMatchdayAddsNoBlockAndUltimaIsTheLastOne) {
   EXPECT_EQ(store_->seasonPlayerTotals.at(2, 5), " 3");
 }
 
-// The sample league: the season tables this stage leaves must give the
-// rankings that its expected pages show.
-class SampleLeagueTest : public ::testing::Test {
+// The sample league: the pages and the season tables this stage leaves must
+// give what its expected pages show, whatever order the coach rating left
+// the team rows in (it moves teamName and teamSeason together).
+class SampleLeagueTest : public ::testing::TestWithParam<bool> {
  protected:
   void SetUp() override {
-    for (const char* name : {"conf.txt", "cred.txt", "Panchine.txt"}) {
-      env_.AddFile(std::string("C:\\lega\\") + name, RepoFile("examples/fantabar/" + std::string(name)));
+    for (const char* name : {"conf.txt", "cred.txt"}) {
+      env_.AddFile(std::string("C:\\lega\\") + name,
+                   RepoFile("examples/fantabar/" + std::string(name)));
     }
     for (int g = 1; g <= 6; ++g) {
       std::string name = "fantabar_Risultati" + std::to_string(g) + ".tab";
       env_.AddFile("C:\\lega\\" + name, RepoFile("examples/fantabar/" + name));
     }
-    RunSeason(env_, *store_);
+    InitialiseStore(env_, *store_);
+    ReadConfig(env_, *store_);
+    for (int g = 1; g <= kMatchdays; ++g) {
+      store_->giornata = g;
+      store_->teamSeen.Clear();
+      ReadMatchday(env_, *store_, g);
+    }
+    if (GetParam()) {
+      for (int t = 1; t <= 4; ++t) {
+        std::swap(store_->teamName[t], store_->teamName[9 - t]);
+        std::swap(store_->teamSeason[t], store_->teamSeason[9 - t]);
+      }
+    }
+    ReadCredits(env_, *store_);
+    WriteCalendar(env_, *store_);
   }
 
   // The rows of an expected ranking page: (count, short name, team).
@@ -139,16 +159,24 @@ class SampleLeagueTest : public ::testing::Test {
   std::unique_ptr<SeasonStore> store_ = std::make_unique<SeasonStore>();
 };
 
-TEST_F(SampleLeagueTest, ScorerTallyGivesTheTopScorers) {
-  ASSERT_EQ(env_.MessageTexts(), std::vector<std::string>{kCompletionMessage});
+TEST_P(SampleLeagueTest, CalendarPages) {
+  EXPECT_TRUE(env_.messages().empty()) << env_.MessageTexts()[0];
+  for (const char* page : {"calenbomber.htm", "ultima.htm"}) {
+    EXPECT_EQ(env_.Contents(std::string("C:\\lega\\") + page),
+              RepoFile(std::string("tests/data/fantabar_expected/") + page))
+        << page;
+  }
+}
+
+TEST_P(SampleLeagueTest, ScorerTallyGivesTheTopScorers) {
   ExpectRanking(store_->scorerTally, 2, 3, "cannonieri.htm", "canGOL", 41);
 }
 
-TEST_F(SampleLeagueTest, MomTallyGivesTheManOfTheMatchRanking) {
+TEST_P(SampleLeagueTest, MomTallyGivesTheManOfTheMatchRanking) {
   ExpectRanking(store_->momTally, 3, 2, "uomopartita.htm", "momNUM", 21);
 }
 
-TEST_F(SampleLeagueTest, LuckSumsGiveTheFantasfigaRanking) {
+TEST_P(SampleLeagueTest, LuckSumsGiveTheFantasfigaRanking) {
   std::istringstream in(RepoFile("tests/data/fantabar_expected/fantasfiga.htm"));
   std::string line;
   int teams = 0;
@@ -172,7 +200,7 @@ TEST_F(SampleLeagueTest, LuckSumsGiveTheFantasfigaRanking) {
   EXPECT_EQ(teams, 8);
 }
 
-TEST_F(SampleLeagueTest, LastMatchdayPlayersAndSeasonTotals) {
+TEST_P(SampleLeagueTest, LastMatchdayPlayersAndSeasonTotals) {
   // Matchday 6 opens with the goalkeepers' line of Nizza Panettone - Olimpia
   // Birra, whose away code is "PR".
   const TextTable& day = store_->matchdayPlayers;
@@ -187,6 +215,9 @@ TEST_F(SampleLeagueTest, LastMatchdayPlayersAndSeasonTotals) {
   EXPECT_EQ(store_->seasonPlayerTotals.at(1, 2), "ALVAREZ Tommaso");
   EXPECT_EQ(store_->seasonPlayerTotals.at(1, 3), "Olimpia Birra");
 }
+
+INSTANTIATE_TEST_SUITE_P(TeamOrders, SampleLeagueTest, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Reordered" : "ConfOrder"; });
 
 }  // namespace
 }  // namespace corvalis

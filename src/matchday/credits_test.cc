@@ -51,7 +51,8 @@ class ReadCreditsTest : public ::testing::Test {
 };
 
 TEST_F(ReadCreditsTest, CreditFileAloneIsReadWithoutTheTool) {
-  env_.AddLines("C:\\lega\\cred.txt", {"  Alfa  (  12  ) Beta (90,5)  51011", "Gamma(1)Delta(2) 3"});
+  env_.AddLines("C:\\lega\\cred.txt",
+                {"  Alfa  (  12  ) Beta (90,5)  51011", "Gamma(1)Delta(2) 3"});
   Run();
   EXPECT_TRUE(s().credits_available);
   EXPECT_TRUE(env_.starts().empty());
