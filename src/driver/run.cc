@@ -4,6 +4,8 @@
 #include <memory>
 
 #include "driver/config.h"
+#include "matchday/calendar.h"
+#include "matchday/credits.h"
 #include "rating/rating_pages.h"
 #include "rating/season_aggregation.h"
 #include "store/results_reader.h"
@@ -45,6 +47,8 @@ void RunSeason(Env& env, SeasonStore& store) {
   ReadSeason(env, store);
   CloseSeason(store);
   WriteRatingPages(env, store);
+  ReadCredits(env, store);
+  WriteCalendar(env, store);
   env.ShowMessage(kCompletionMessage, MessageKind::kCompletion);
 }
 
