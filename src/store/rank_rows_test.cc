@@ -74,6 +74,14 @@ TEST(RankRowsTest, TakenMarkAndBelowAreDropped) {
   EXPECT_EQ(Column(t, 2, 3), (std::vector<std::string>{"7", "", ""}));
 }
 
+TEST(RankRowsTest, ClearedTableStaysEmpty) {
+  TextTable t = Table({{"a", "1"}}, 18);
+  t.Clear();
+  RankRows(t, 18, 2, 2);
+  EXPECT_EQ(t.at(1, 1), "");
+  EXPECT_EQ(t.at(18, 2), "");
+}
+
 TEST(RankRowsTest, EmptyRangeAndUntouchedColumns) {
   TextTable t = Table({{"a", "1", "x"}, {"b", "2", "y"}});
   RankRows(t, 0, 2, 3);

@@ -13,8 +13,8 @@ std::optional<std::string> FindInSource(Env& env, const SeasonStore& store,
   return env.FindFirst(SourcePath(store, pattern));
 }
 
-Lines ReadFileOrStop(Env& env, const std::string& path) {
-  Lines lines;
+std::vector<std::string> ReadFileOrStop(Env& env, const std::string& path) {
+  std::vector<std::string> lines;
   Status status = env.ReadLines(path, &lines);
   if (!status.ok()) {
     throw RunStop("Impossibile leggere il file " + env.NativePath(path) + ": " +
