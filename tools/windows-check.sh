@@ -68,13 +68,13 @@ if echo "$dlls" | grep -viqE '^(kernel32|user32|msvcrt|advapi32|shell32)\.dll$';
   exit 1
 fi
 
-echo "== Wine: first start of the prefix"
+echo "== Wine: first start of the prefix (${SECONDS}s)"
 "$wine" wineboot --init >/dev/null 2>&1 || true
 
-echo "== Unit tests under Wine"
+echo "== Unit tests under Wine (${SECONDS}s)"
 ctest --test-dir "$build_dir" --output-on-failure -j "$jobs"
 
-echo "== Demo league: POSIX and Windows output"
+echo "== Demo league: POSIX and Windows output (${SECONDS}s)"
 [ -x "$posix_binary" ] || make build JOBS="$jobs"
 posix_binary=$(realpath "$posix_binary")
 for side in posix windows; do
@@ -128,3 +128,4 @@ if [ "$failed" -ne 0 ]; then
 fi
 echo "Demo league: $compared files byte-identical ($written written by the run)," \
   "same messages, exit status $posix_status"
+echo "Windows check passed in ${SECONDS}s"
