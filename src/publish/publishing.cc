@@ -26,12 +26,12 @@ const char* const kWebPages[] = {
 
 }  // namespace
 
+// Each tool is started from where it was found, not looked up by name
+// again: another copy on the system's search path must not run instead.
 void StartCompanionTools(Env& env, const SeasonStore& store) {
   if (std::optional<std::string> tool = env.FindFirst("estremi.exe")) {
-    StartCompanion(env, *tool);
+    StartCompanion(env, ".\\" + *tool);
   }
-  // The price tool is started from where it was found, not looked up by
-  // name again: another Listino.exe on the way must not run instead.
   std::string folder = store.program_folder + "\\";
   if (std::optional<std::string> tool = env.FindFirst(folder + "Listino.exe")) {
     StartCompanion(env, folder + *tool);

@@ -166,7 +166,7 @@ TEST_F(PublishE2eTest, ToolsThatCannotStartAreWarnings) {
   RunResult run = Run();
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "Corvalis 17.1   - Eseguito\n");
-  EXPECT_NE(run.err.find("Impossibile avviare il programma estremi.exe"), std::string::npos)
+  EXPECT_NE(run.err.find("Impossibile avviare il programma ./estremi.exe"), std::string::npos)
       << run.err;
   EXPECT_NE(run.err.find("Impossibile avviare il programma " + home_.File("Listino.exe")),
             std::string::npos)
