@@ -84,5 +84,12 @@ TEST(RankRowsTest, EmptyRangeAndUntouchedColumns) {
   EXPECT_EQ(Column(t, 3, 2), (std::vector<std::string>{"x", "y"}));
 }
 
+TEST(RankRowsTest, TableNeverWrittenStaysEmpty) {
+  TextTable t(11, 4);
+  RankRows(t, 10, 2, 3);
+  EXPECT_EQ(t.used_rows(), 0);
+  EXPECT_EQ(t.at(1, 1), "");
+}
+
 }  // namespace
 }  // namespace corvalis
