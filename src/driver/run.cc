@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "driver/config.h"
+#include "rankings/player_rankings.h"
 #include "store/results_reader.h"
 
 namespace corvalis {
@@ -40,6 +41,7 @@ void RunSeason(Env& env, SeasonStore& store) {
   InitialiseStore(env, store);
   ReadConfig(env, store);
   ReadSeason(env, store);
+  WritePlayerRankings(env, store);
   env.ShowMessage(kCompletionMessage, MessageKind::kCompletion);
 }
 
