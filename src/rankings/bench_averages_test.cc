@@ -7,57 +7,31 @@
 namespace corvalis {
 namespace {
 
-class BenchAveragesTest : public ::testing::Test {
- protected:
-  void Register(int r, const std::string& name, const std::string& sum,
-                const std::string& count) {
-    store_->playerRegistry.at(r, 2) = name;
-    store_->playerRegistry.at(r, 3) = sum;
-    store_->playerRegistry.at(r, 4) = count;
-  }
-  const std::string& Average(int r) { return store_->playerRegistry.at(r, 6); }
-
-  std::unique_ptr<SeasonStore> store_ = std::make_unique<SeasonStore>();
-};
-
-TEST_F(BenchAveragesTest, AveragesAreFlooredToHundredthsWithoutSpace) {
-  Register(1, "UNO", " 32.65", " 5");  // just below 6.53 in double precision
-  Register(2, "DUE", " 13", " 2");
-  Register(3, "TRE", " 20", " 3");
-  Register(4, "QUATTRO", " 18", " 3");
-  Register(5, "CINQUE", "6.5", " 1");  // a first vote as the reader stores it
-  Register(6, "SEI", " .75", " 1");
-  ComputeBenchAverages(*store_);
-  EXPECT_EQ(Average(1), "6.52");
-  EXPECT_EQ(Average(2), "6.5");
-  EXPECT_EQ(Average(3), "6.66");
-  EXPECT_EQ(Average(4), "6");
-  EXPECT_EQ(Average(5), "6.5");
-  EXPECT_EQ(Average(6), ".75");
+TEST(BenchAveragesTest, FlooredAveragesAndAveragePresences) {
+  auto store = std::make_unique<SeasonStore>();
+  TextTable& registry = store->playerRegistry;
+  auto add = [&](int r, const char* name, const char* sum, const char* count) {
+    registry.at(r, 2) = name;
+    registry.at(r, 3) = sum;
+    registry.at(r, 4) = count;
+  };
+  add(1, "UNO", " 32.65", " 5");  // just below 6.53 in double precision
+  add(2, "DUE", " 20", " 3");
+  add(4, "TRE", "6.5", " 1");     // row 3 is free
+  registry.at(5, 4) = " 9";       // no name: not a player
+  ComputeBenchAverages(*store);
+  EXPECT_EQ(registry.at(1, 6), "6.52");
+  EXPECT_EQ(registry.at(2, 6), "6.66");
+  EXPECT_EQ(registry.at(4, 6), "6.5");
+  EXPECT_EQ(registry.at(5, 6), "");
+  EXPECT_DOUBLE_EQ(store->average_presences, 3);
 }
 
-TEST_F(BenchAveragesTest, AveragePresencesCountsNamedRowsOnly) {
-  Register(1, "UNO", " 60", " 10");
-  Register(3, "DUE", " 36", " 6");  // row 2 is free
-  Register(7, "TRE", " 12", " 2");
-  store_->playerRegistry.at(5, 4) = " 40";  // no name: not a player
-  ComputeBenchAverages(*store_);
-  EXPECT_DOUBLE_EQ(store_->average_presences, 6);
-  EXPECT_EQ(Average(5), "");
-}
-
-TEST_F(BenchAveragesTest, EmptyRegisterGivesZeroPresences) {
-  store_->average_presences = 3;
-  ComputeBenchAverages(*store_);
-  EXPECT_EQ(store_->average_presences, 0);
-}
-
-TEST_F(BenchAveragesTest, RowWithoutCountGetsZeroInsteadOfADivisionByZero) {
-  Register(1, "UNO", " 12", "");
-  Register(2, "DUE", " 12", " 2");
-  ComputeBenchAverages(*store_);
-  EXPECT_EQ(Average(1), "0");
-  EXPECT_DOUBLE_EQ(store_->average_presences, 1);
+TEST(BenchAveragesTest, EmptyRegisterGivesZeroPresences) {
+  auto store = std::make_unique<SeasonStore>();
+  store->average_presences = 3;
+  ComputeBenchAverages(*store);
+  EXPECT_EQ(store->average_presences, 0);
 }
 
 }  // namespace
