@@ -5,7 +5,7 @@ BUILD_TYPE ?= Release
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build test demo asan clean
+.PHONY: all build test demo asan bench clean
 
 all: build
 
@@ -22,6 +22,10 @@ demo: build
 # The tests once more with AddressSanitizer and UndefinedBehaviorSanitizer.
 asan:
 	$(MAKE) test BUILD_DIR=build-asan BUILD_TYPE=Debug CMAKE_FLAGS=-DCORVALIS_SANITIZE=ON
+
+# Wall time and peak memory of whole runs on generated leagues (Release build).
+bench: build
+	$(BUILD_DIR)/corvalis_bench $(BUILD_DIR)/corvalis
 
 clean:
 	rm -rf build build-asan

@@ -5,6 +5,8 @@
 
 #include "driver/config.h"
 #include "rankings/player_rankings.h"
+#include "rating/rating_pages.h"
+#include "rating/season_aggregation.h"
 #include "store/results_reader.h"
 
 namespace corvalis {
@@ -30,6 +32,7 @@ void ReadSeason(Env& env, SeasonStore& store) {
     store.lineupSlot.Clear();
     if (ReadMatchday(env, store, g)) {
       store.last_matchday_read = g;
+      RateMatchday(store, g);
     }
   }
   if (!store.file_found) throw RunStop("Files Risultati Assenti", kExitInputMessage);
@@ -41,6 +44,8 @@ void RunSeason(Env& env, SeasonStore& store) {
   InitialiseStore(env, store);
   ReadConfig(env, store);
   ReadSeason(env, store);
+  CloseSeason(store);
+  WriteRatingPages(env, store);
   WritePlayerRankings(env, store);
   env.ShowMessage(kCompletionMessage, MessageKind::kCompletion);
 }

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "store/bench_vote_register.h"
 #include "store/run_stop.h"
 #include "store/source_files.h"
 #include "store/text.h"
@@ -41,7 +42,12 @@ class ResultsReader {
  public:
   ResultsReader(const std::vector<std::string>& lines, const std::string& file,
                 Env& env, SeasonStore& store)
-      : lines_(lines), file_(file), env_(env), store_(store), g_(store.giornata) {}
+      : lines_(lines),
+        file_(file),
+        env_(env),
+        store_(store),
+        g_(store.giornata),
+        register_(store) {}
 
   void Read();
 
@@ -71,6 +77,7 @@ class ResultsReader {
   Env& env_;
   SeasonStore& store_;
   const int g_;
+  BenchVoteRegister register_;
   size_t next_ = 0;
 
   int home_ = kUnsetTeam;
@@ -261,7 +268,7 @@ void ResultsReader::ReadPlayerColumn(Side side, int t, std::string_view code,
 
   if (bench_ && vote != "999" && !(side == kAway && vote.empty()) &&
       t != kOverflowTeam) {
-    if (!RecordBenchVote(store_, name, std::string(code), vote, store_.teamName[t])) {
+    if (!register_.Record(name, std::string(code), vote, store_.teamName[t])) {
       WarnOnce(env_, store_,
                "Registro dei voti dalla panchina pieno (" +
                    std::to_string(kPlayerRows) + " giocatori): " + name +
@@ -333,28 +340,6 @@ RosterEntry* ResultsReader::FindOrAddRosterPlayer(int t, const std::string& name
 }  // namespace
 
 std::string ResultsPattern(int g) { return "*Risultati" + WholeText(g) + ".tab"; }
-
-bool RecordBenchVote(SeasonStore& store, const std::string& name,
-                     const std::string& role_code, const std::string& vote,
-                     const std::string& team) {
-  TextTable& registry = store.playerRegistry;
-  int free_row = 0;
-  for (int r = 1; r <= kPlayerRows; ++r) {
-    if (registry.at(r, 2) == name && (store.sq_flag != 1 || registry.at(r, 5) == team)) {
-      registry.at(r, 3) = NumberText(LeadingNumber(registry.at(r, 3)) + LeadingNumber(vote));
-      registry.at(r, 4) = NumberText(LeadingNumber(registry.at(r, 4)) + 1);
-      return true;
-    }
-    if (free_row == 0 && registry.at(r, 2).empty()) free_row = r;
-  }
-  if (free_row == 0) return false;
-  registry.at(free_row, 1) = role_code;
-  registry.at(free_row, 2) = name;
-  registry.at(free_row, 3) = vote;
-  registry.at(free_row, 4) = NumberText(1);
-  registry.at(free_row, 5) = team;
-  return true;
-}
 
 void ReadResultsLines(const std::vector<std::string>& lines, const std::string& file,
                       Env& env, SeasonStore& store) {

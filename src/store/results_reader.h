@@ -25,13 +25,6 @@ bool ReadMatchday(Env& env, SeasonStore& store, int g);
 void ReadResultsLines(const std::vector<std::string>& lines, const std::string& file,
                       Env& env, SeasonStore& store);
 
-// Records one bench vote of player `name` (role code, vote text with a
-// point, team name) in the bench-vote register. Returns false when the
-// register is full and the vote could not be recorded.
-bool RecordBenchVote(SeasonStore& store, const std::string& name,
-                     const std::string& role_code, const std::string& vote,
-                     const std::string& team);
-
 }  // namespace corvalis
 
 #endif  // CORVALIS_STORE_RESULTS_READER_H_

@@ -9,6 +9,7 @@
 #include "driver/config.h"
 #include "driver/run.h"
 #include "platform/fake_env.h"
+#include "store/bench_vote_register.h"
 #include "store/run_stop.h"
 
 namespace corvalis {

@@ -29,11 +29,10 @@ constexpr int kMaxTeams = 40;         // teams of one league
 constexpr int kOverflowTeam = 1051;   // second block of a team met twice in a file
 constexpr int kMatchdays = 42;
 constexpr int kSlots = 80;            // lines of one match block
-constexpr int kRatedSlots = 40;       // lines the coach rating looks at
 constexpr int kRosterPlayers = 50;    // distinct players of a team's season
 constexpr int kPlayerRows = 1000;     // rows of every player table
 constexpr int kMaxModules = 20;
-constexpr int kMaxBestModules = 15;   // modules tied as best on one matchday
+constexpr int kMaxBestModules = kMaxModules;  // every module may tie as best
 constexpr int kTieRules = 6;
 constexpr int kUnsetTeam = 9999;      // "no team" in the match readers
 
@@ -165,6 +164,9 @@ struct SeasonStore {
 
   // ---- Team tables ------------------------------------------------------
   TeamTable<std::string> teamName;   // coach-rating order after the season
+  // The conf.txt number of the team on each teamName row: moves with the
+  // rows, so a sorted row finds the team's rows of the conf.txt-order tables.
+  TeamTable<int> teamConfNumber;
   TeamTable<std::string> teamLabel;  // conf.txt order: team pages, site index
   TeamTable<std::string> teamTitle;  // conf.txt order: coach-rating page
   TeamTable<int> teamSeen;           // header met in the current file

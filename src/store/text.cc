@@ -87,13 +87,24 @@ double LeadingNumber(std::string_view text) {
 
 std::string PlainNumber(double value) {
   if (!std::isfinite(value) || value == 0) return "0";
-  // Fifteen significant digits, then written out without an exponent.
+  // Fifteen significant digits, then written out without an exponent. The
+  // shortest form that reads back as the same double is the same text
+  // whenever it has at most fifteen digits, and is much cheaper to make.
   char buffer[64];
-  std::snprintf(buffer, sizeof(buffer), "%.14e", std::fabs(value));
+  char* end = std::to_chars(buffer, buffer + sizeof(buffer) - 1, std::fabs(value),
+                            std::chars_format::scientific).ptr;
+  *end = '\0';
   std::string digits;
   const char* p = buffer;
   for (; *p && *p != 'e'; ++p) {
     if (*p != '.') digits += *p;
+  }
+  if (digits.size() > 15) {
+    std::snprintf(buffer, sizeof(buffer), "%.14e", std::fabs(value));
+    digits.clear();
+    for (p = buffer; *p && *p != 'e'; ++p) {
+      if (*p != '.') digits += *p;
+    }
   }
   int exponent = std::atoi(p + 1);
   while (digits.size() > 1 && digits.back() == '0') digits.pop_back();

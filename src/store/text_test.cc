@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+
 #include <string>
 #include <string_view>
 
@@ -174,6 +179,44 @@ TEST(TextHelpersTest, TrimCaseAndCuts) {
   EXPECT_EQ(FloorHundredths(-0.255), -0.26);
   EXPECT_EQ(FloorThousandths(70.12345), 70.123);
   EXPECT_EQ(WholeText(7), "7");
+}
+
+}  // namespace
+}  // namespace corvalis
+
+namespace corvalis {
+namespace {
+
+// The plain way to the same text: round to 15 digits with printf.
+std::string ReferenceText(double value) {
+  char buffer[64];
+  std::snprintf(buffer, sizeof(buffer), "%.14e", std::fabs(value));
+  std::string digits;
+  const char* p = buffer;
+  for (; *p != 'e'; ++p) {
+    if (*p != '.') digits += *p;
+  }
+  int exponent = std::atoi(p + 1);
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  std::string out = value < 0 ? "-" : " ";
+  if (exponent < 0) return out + "." + std::string(-exponent - 1, '0') + digits;
+  size_t whole = static_cast<size_t>(exponent) + 1;
+  if (digits.size() <= whole) return out + digits + std::string(whole - digits.size(), '0');
+  return out + digits.substr(0, whole) + "." + digits.substr(whole);
+}
+
+TEST(NumberTextTest, AgreesWithFifteenDigitRounding) {
+  std::mt19937_64 rng(42);
+  std::uniform_real_distribution<double> wide(-1e6, 1e6);
+  std::uniform_int_distribution<int> halves(-400, 400);
+  for (int i = 0; i < 20000; ++i) {
+    double values[] = {wide(rng), halves(rng) / 2.0, halves(rng) / 100.0,
+                       halves(rng) / 3.0 + halves(rng) * 0.1};
+    for (double v : values) {
+      if (v == 0) continue;
+      ASSERT_EQ(NumberText(v), ReferenceText(v)) << v;
+    }
+  }
 }
 
 }  // namespace

@@ -1,0 +1,119 @@
+#include "rating/rating_text.h"
+
+#include <cstdio>
+
+#include "store/text.h"
+
+namespace corvalis {
+namespace {
+
+constexpr double kNotAvailable = 9999;
+
+// Adds one to a string of decimal digits ("099" -> "100", "99" -> "100").
+void Increment(std::string& digits) {
+  for (size_t i = digits.size(); i-- > 0;) {
+    if (digits[i] != '9') {
+      ++digits[i];
+      return;
+    }
+    digits[i] = '0';
+  }
+  digits.insert(digits.begin(), '1');
+}
+
+// The value rounded to 2 decimals, half away from zero, deciding on the
+// digits of its written form so that 1.005 rounds up as it reads.
+double RoundHundredths(double value) {
+  std::string text = PlainNumber(value);
+  bool negative = text[0] == '-';
+  if (negative) text.erase(0, 1);
+  size_t point = text.find('.');
+  if (point == std::string::npos || text.size() - point - 1 <= 2) return value;
+  std::string hundredths = text.substr(0, point) + text.substr(point + 1, 2);
+  if (text[point + 3] >= '5') Increment(hundredths);
+  size_t whole = hundredths.size() - 2;
+  double rounded =
+      LeadingNumber(hundredths.substr(0, whole) + "." + hundredths.substr(whole));
+  return negative ? -rounded : rounded;
+}
+
+}  // namespace
+
+std::string TwoDecimals(double value) {
+  char buffer[400];
+  std::snprintf(buffer, sizeof(buffer), "%.2f", value == 0 ? 0.0 : value);
+  return buffer;
+}
+
+std::string GapText(double value) {
+  if (value == kNotAvailable) return "n/a";
+  std::string text = TwoDecimals(value);
+  return text.size() < 5 ? " " + text : text;
+}
+
+std::string DayGapText(double value) {
+  if (value == kNotAvailable) return "n/a";
+  std::string text = TwoDecimals(FloorHundredths(value));
+  if (text.size() < 6) text.insert(0, 6 - text.size(), ' ');
+  return text;
+}
+
+std::string GapPerVoteText(double value) {
+  return value == kNotAvailable ? "n/a" : TwoDecimals(value);
+}
+
+std::string WeightedText(double value) {
+  if (value == kNotAvailable) return "n/a";
+  if (value == 0) return ".00";
+  std::string text = PlainNumber(value);
+  if (text.find('.') == std::string::npos) {
+    // Whole numbers: "5.00", "12.000", "1440.000".
+    return text + (text.size() == 1 ? ".00" : ".000");
+  }
+  if (text.size() == 4 && value >= 10) return text + "00";
+  if (text.size() == 3) return text + "0";
+  if (text.size() == 2) return text + "00";
+  return text;
+}
+
+std::string ScoreText(double value) {
+  std::string text = PlainNumber(RoundHundredths(value));
+  if (text.size() == 2) {
+    // ".5" would become ".5.00", which no script can read.
+    return text + (text[0] == '.' ? "0" : ".00");
+  }
+  if (text.size() == 4) return text + "0";
+  return text;
+}
+
+std::string ShareText(double share) {
+  std::string text = PlainNumber(share);
+  if (text[0] == '.') text = std::string("0") + text;
+  if (text.size() < 3) text += ".0";
+  return text.size() < 4 ? std::string(" ") + text : text;
+}
+
+std::string PerMatchText(double value) {
+  std::string text = PlainNumber(value);
+  return text[0] == '.' ? std::string("0") + text : text;
+}
+
+std::string BestAverageText(double value) {
+  std::string text = PlainNumber(value);
+  if (text.size() == 4 && value >= 10) return text + "0";
+  if (text.size() == 2 && value >= 10) return text + ".00";
+  return text;
+}
+
+std::string MatchdayText(double g) {
+  long long number = static_cast<long long>(g);
+  std::string text = WholeText(number);
+  return number < 10 ? std::string(" ") + text : text;
+}
+
+std::string ModuleText(const ModuleRow& module) {
+  return PlainNumber(module[kModDefenders]) + "-" + PlainNumber(module[kModMidfielders]) +
+         "-" + PlainNumber(module[kModForwards]);
+}
+
+}  // namespace corvalis

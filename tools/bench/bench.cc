@@ -1,0 +1,112 @@
+// corvalis_bench: times whole runs of the program on generated leagues and
+// prints wall time and peak memory. It measures; it never fails on a figure.
+//   corvalis_bench [--runs N] [PATH_TO_CORVALIS]
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "season_generator.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using corvalis::tools::SeasonSpec;
+
+struct Sample {
+  double ms;
+  long peak_kb;
+};
+
+// One run of the program in `folder`, measured from fork to exit.
+Sample RunOnce(const std::string& binary, const std::string& folder) {
+  std::fflush(stdout);  // the child must not inherit unwritten output
+  auto start = std::chrono::steady_clock::now();
+  pid_t pid = fork();
+  if (pid == 0) {
+    if (chdir(folder.c_str()) != 0) _exit(127);
+    FILE* null_out = std::freopen("/dev/null", "w", stdout);
+    FILE* null_err = std::freopen("/dev/null", "w", stderr);
+    (void)null_out;
+    (void)null_err;
+    execl(binary.c_str(), binary.c_str(), "--home", folder.c_str(), static_cast<char*>(nullptr));
+    _exit(127);
+  }
+  int status = 0;
+  struct rusage usage {};
+  wait4(pid, &status, 0, &usage);
+  auto end = std::chrono::steady_clock::now();
+  if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+    std::fprintf(stderr, "la corsa in %s non e' terminata con stato 0\n", folder.c_str());
+  }
+  return {std::chrono::duration<double, std::milli>(end - start).count(), usage.ru_maxrss};
+}
+
+void Measure(const std::string& binary, const std::string& label, SeasonSpec spec, int runs) {
+  fs::path folder = fs::temp_directory_path() /
+                    ("corvalis-bench-" + std::to_string(getpid()) + "-" + label);
+  fs::remove_all(folder);
+  fs::create_directories(folder);
+  corvalis::tools::WriteSeason(spec, folder.string());
+  RunOnce(binary, folder.string());  // warm the file cache
+  std::vector<Sample> samples;
+  for (int i = 0; i < runs; ++i) samples.push_back(RunOnce(binary, folder.string()));
+  std::sort(samples.begin(), samples.end(),
+            [](const Sample& a, const Sample& b) { return a.ms < b.ms; });
+  long peak = 0;
+  for (const Sample& s : samples) peak = std::max(peak, s.peak_kb);
+  std::printf("%-34s %3d squadre %2d giornate   mediana %8.2f ms   min %8.2f ms   "
+              "memoria di picco %6.1f MB\n",
+              label.c_str(), spec.teams, spec.matchdays, samples[samples.size() / 2].ms,
+              samples.front().ms, peak / 1024.0);
+  fs::remove_all(folder);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  int runs = 15;
+  std::string binary = "build/corvalis";
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    if (arg == "--runs" && i + 1 < argc) {
+      runs = std::max(1, std::atoi(argv[++i]));
+    } else {
+      binary = arg;
+    }
+  }
+  binary = fs::absolute(binary).string();
+  if (!fs::exists(binary)) {
+    std::fprintf(stderr, "programma non trovato: %s\n", binary.c_str());
+    return 2;
+  }
+  std::printf("Corse per misura: %d (tempo dal lancio all'uscita del programma)\n", runs);
+
+  SeasonSpec typical;
+  typical.seed = 7;
+  typical.teams = 10;
+  typical.matchdays = 38;
+  Measure(binary, "lega tipica", typical, runs);
+
+  SeasonSpec largest;
+  largest.seed = 11;
+  largest.teams = 40;
+  largest.matchdays = 42;
+  largest.players_per_team = 25;  // 40 x 25 = the 1000 player rows of a season
+  Measure(binary, "lega massima", largest, runs);
+
+  // The cost should grow linearly with the matchdays.
+  for (int matchdays : {10, 20, 40}) {
+    SeasonSpec spec = largest;
+    spec.matchdays = matchdays;
+    Measure(binary, "crescita, " + std::to_string(matchdays) + " giornate", spec, runs);
+  }
+  return 0;
+}
