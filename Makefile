@@ -5,7 +5,7 @@ BUILD_TYPE ?= Release
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build test demo asan bench clean
+.PHONY: all build test demo asan bench windows clean
 
 all: build
 
@@ -27,5 +27,10 @@ asan:
 bench: build
 	$(BUILD_DIR)/corvalis_bench $(BUILD_DIR)/corvalis
 
+# The Windows build: cross-compiled, its tests under Wine, and its output on
+# the demo league compared with this build's (installs what it lacks).
+windows: build
+	JOBS=$(JOBS) tools/windows-check.sh $(BUILD_DIR)/corvalis
+
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-windows

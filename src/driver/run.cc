@@ -4,6 +4,8 @@
 #include <memory>
 
 #include "driver/config.h"
+#include "matchday/calendar.h"
+#include "matchday/credits.h"
 #include "rankings/player_rankings.h"
 #include "rating/rating_pages.h"
 #include "rating/season_aggregation.h"
@@ -46,6 +48,8 @@ void RunSeason(Env& env, SeasonStore& store) {
   ReadSeason(env, store);
   CloseSeason(store);
   WriteRatingPages(env, store);
+  ReadCredits(env, store);
+  WriteCalendar(env, store);
   WritePlayerRankings(env, store);
   env.ShowMessage(kCompletionMessage, MessageKind::kCompletion);
 }

@@ -1,14 +1,12 @@
 // The Windows implementation of Env: Win32 calls throughout, message boxes
-// unless the run was asked to use the console.
+// unless the run was asked to use the console. Paths and texts are passed
+// to the ANSI ("A") calls as they are, in the code page of the league's
+// files.
 #include <windows.h>
-
-#include <cstdio>
-#include <fstream>
-#include <iostream>
-#include <sstream>
 
 #include "platform/env.h"
 #include "platform/file_names.h"
+#include "platform/windows_console.h"
 
 namespace corvalis {
 namespace {
@@ -29,12 +27,39 @@ std::string LastErrorText() {
   return text;
 }
 
+// "/" becomes "\" and the doubled separators that plain concatenation
+// leaves (a folder from conf.txt ends with "\") collapse; a leading "\\"
+// stays, as it names a network share.
 std::string ToWindows(const std::string& path) {
-  std::string out = path;
-  for (char& c : out) {
+  std::string out;
+  out.reserve(path.size());
+  for (char c : path) {
     if (c == '/') c = '\\';
+    if (c == '\\' && out.size() > 1 && out.back() == '\\') continue;
+    out += c;
   }
   return out;
+}
+
+Status ReadWhole(const std::string& path, std::string* bytes) {
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_READ,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return Status::Error(LastErrorText());
+  bytes->clear();
+  char buffer[65536];
+  Status status;
+  for (;;) {
+    DWORD got = 0;
+    if (!ReadFile(h, buffer, sizeof(buffer), &got, nullptr)) {
+      status = Status::Error(LastErrorText());
+      break;
+    }
+    if (got == 0) break;
+    bytes->append(buffer, got);
+  }
+  CloseHandle(h);
+  return status;
 }
 
 Status WriteWhole(const std::string& target, const std::string& bytes) {
@@ -44,22 +69,43 @@ Status WriteWhole(const std::string& target, const std::string& bytes) {
   HANDLE h = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) return Status::Error(LastErrorText());
-  DWORD written = 0;
-  BOOL ok = bytes.empty() ||
-            WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                      nullptr);
-  std::string error = ok ? "" : LastErrorText();
-  CloseHandle(h);
-  if (ok && !MoveFileExA(temp.c_str(), target.c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    ok = FALSE;
+  std::string error;
+  size_t done = 0;
+  while (done < bytes.size() && error.empty()) {
+    DWORD written = 0;
+    if (!WriteFile(h, bytes.data() + done, static_cast<DWORD>(bytes.size() - done),
+                   &written, nullptr)) {
+      error = LastErrorText();
+    } else if (written == 0) {
+      error = "scrittura interrotta";
+    }
+    done += written;
+  }
+  if (!CloseHandle(h) && error.empty()) error = LastErrorText();
+  if (error.empty() &&
+      !MoveFileExA(temp.c_str(), target.c_str(),
+                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
     error = LastErrorText();
   }
-  if (!ok) {
+  if (!error.empty()) {
     DeleteFileA(temp.c_str());
     return Status::Error(error);
   }
   return Status::Ok();
+}
+
+std::vector<std::string> PlainFilesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA data;
+  HANDLE h = FindFirstFileA(((folder.empty() ? "." : folder) + "\\*").c_str(), &data);
+  if (h == INVALID_HANDLE_VALUE) return names;
+  do {
+    if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      names.push_back(data.cFileName);
+    }
+  } while (FindNextFileA(h, &data));
+  FindClose(h);
+  return names;
 }
 
 class WindowsEnv : public Env {
@@ -70,7 +116,7 @@ class WindowsEnv : public Env {
   std::string ProgramFolder() override {
     std::string folder = home_;
     if (folder.empty()) {
-      char buffer[MAX_PATH * 4];
+      char buffer[32768];
       DWORD n = GetModuleFileNameA(nullptr, buffer, sizeof(buffer));
       folder = (n > 0 && n < sizeof(buffer)) ? SplitFolder(std::string(buffer, n)).folder
                                              : ".";
@@ -81,33 +127,21 @@ class WindowsEnv : public Env {
   }
 
   std::optional<std::string> FindFirst(const std::string& pattern) override {
-    // The folder is listed whole and matched here, so that the choice among
-    // several matches follows the documented order, not the file system's.
+    // The folder is listed whole and matched here: FindFirstFile's own
+    // matching would also try the short 8.3 names and returns names in the
+    // file system's order, not in the documented one.
     FolderAndName parts = SplitFolder(ToWindows(pattern));
-    std::string folder = parts.folder.empty() ? "." : parts.folder;
-    WIN32_FIND_DATAA data;
-    HANDLE h = FindFirstFileA((folder + "\\*").c_str(), &data);
-    if (h == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::vector<std::string> names;
-    do {
-      if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        names.push_back(data.cFileName);
-      }
-    } while (FindNextFileA(h, &data));
-    FindClose(h);
-    std::string found = FirstMatch(parts.name, names);
+    std::string found = FirstMatch(parts.name, PlainFilesIn(parts.folder));
     if (found.empty()) return std::nullopt;
     return found;
   }
 
   Status ReadLines(const std::string& path,
                    std::vector<std::string>* lines) override {
-    std::ifstream in(ToWindows(path), std::ios::binary);
-    if (!in) return Status::Error(LastErrorText());
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    *lines = SplitLines(bytes.str());
-    return Status::Ok();
+    std::string bytes;
+    Status status = ReadWhole(ToWindows(path), &bytes);
+    if (status.ok()) *lines = SplitLines(bytes);
+    return status;
   }
 
   Status WriteLines(const std::string& path,
@@ -123,9 +157,14 @@ class WindowsEnv : public Env {
     startup.wShowWindow = SW_SHOWMINIMIZED;  // minimised, with the focus
     PROCESS_INFORMATION process;
     ZeroMemory(&process, sizeof(process));
-    std::string command = "\"" + ToWindows(path) + "\"";
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0,
-                        nullptr, nullptr, &startup, &process)) {
+    // No application name: a bare name is searched for as Windows does,
+    // beside this program first. A console tool gets a console of its own
+    // rather than writing into this run's messages.
+    std::string command = "\"";
+    command += ToWindows(path);
+    command += "\"";
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE,
+                        CREATE_NEW_CONSOLE, nullptr, nullptr, &startup, &process)) {
       return Status::Error(LastErrorText());
     }
     CloseHandle(process.hThread);
@@ -144,8 +183,7 @@ class WindowsEnv : public Env {
 
   void ShowMessage(const std::string& text, MessageKind kind) override {
     if (console_) {
-      std::ostream& out = kind == MessageKind::kCompletion ? std::cout : std::cerr;
-      out << text << std::endl;
+      WriteConsoleLine(text, kind != MessageKind::kCompletion);
       return;
     }
     UINT icon = kind == MessageKind::kError     ? MB_ICONERROR

@@ -17,9 +17,8 @@ constexpr double kTakenMark = -9999;
 void RankRows(TextTable& table, int n, int key_column, int columns) {
   if (n <= 0) return;
   // Rows from `used` + 1 on were never written: empty, with key 0. They
-  // take part like any other row but need no strings moved. A table never
-  // written has no such row at all.
-  int used = std::max(0, std::min(n, table.used_rows() - 1));
+  // take part like any other row but need no strings moved.
+  int used = std::min(n, table.last_written_row());
 
   // Rounds of "take every row equal to the highest key of a named row"
   // amount to a stable sort of the rows whose key some named row has.

@@ -354,14 +354,7 @@ bool ReadMatchday(Env& env, SeasonStore& store, int g) {
   }
   store.file_found = true;
   std::string path = SourcePath(store, *name);
-  std::vector<std::string> lines;
-  Status status = env.ReadLines(path, &lines);
-  if (!status.ok()) {
-    throw RunStop("Impossibile leggere il file " + env.NativePath(path) + ": " +
-                      status.error,
-                  kExitPlatform);
-  }
-  ReadResultsLines(lines, env.NativePath(path), env, store);
+  ReadResultsLines(ReadFileOrStop(env, path), env.NativePath(path), env, store);
   return true;
 }
 

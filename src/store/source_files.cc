@@ -13,6 +13,17 @@ std::optional<std::string> FindInSource(Env& env, const SeasonStore& store,
   return env.FindFirst(SourcePath(store, pattern));
 }
 
+std::vector<std::string> ReadFileOrStop(Env& env, const std::string& path) {
+  std::vector<std::string> lines;
+  Status status = env.ReadLines(path, &lines);
+  if (!status.ok()) {
+    throw RunStop("Impossibile leggere il file " + env.NativePath(path) + ": " +
+                      status.error,
+                  kExitPlatform);
+  }
+  return lines;
+}
+
 void WriteFileOrStop(Env& env, const std::string& path, const Lines& lines) {
   Status status = env.WriteLines(path, lines);
   if (!status.ok()) {

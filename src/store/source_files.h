@@ -23,6 +23,10 @@ std::string SourcePath(const SeasonStore& store, const std::string& name);
 std::optional<std::string> FindInSource(Env& env, const SeasonStore& store,
                                         const std::string& pattern);
 
+// The lines of `path`; a failure ends the run with a message naming the
+// file.
+std::vector<std::string> ReadFileOrStop(Env& env, const std::string& path);
+
 // Writes `lines` to `path`; a failure ends the run with a message naming
 // the file.
 void WriteFileOrStop(Env& env, const std::string& path, const Lines& lines);

@@ -33,6 +33,10 @@ class TextTable {
   // Clear(): they are all empty.
   int used_rows() const { return used_rows_; }
 
+  // The highest row written since the last Clear() (0 when none): data rows
+  // 1..last_written_row() hold everything there is.
+  int last_written_row() const { return used_rows_ > 0 ? used_rows_ - 1 : 0; }
+
   // Makes every cell empty again. Only the rows written so far are touched,
   // so clearing a large table that holds a few rows costs a few rows.
   void Clear() {

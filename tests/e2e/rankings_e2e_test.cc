@@ -23,7 +23,9 @@ void ExpectPages(const std::string& league, const std::string& expected,
   }
 }
 
-const std::vector<std::string> kPages = {"incomedia.htm", "incomtot.htm"};
+const std::vector<std::string> kPages = {
+    "incomedia.htm", "incomtot.htm", "cannonieri.htm", "uomopartita.htm", "top11.htm",
+    "crvTop11.js",   "flop11.htm",   "top11s.htm",     "flop11s.htm",     "fantasfiga.htm"};
 
 TEST(RankingsE2eTest, SampleLeague) {
   ExpectPages("examples/fantabar", "tests/data/fantabar_expected", kPages);

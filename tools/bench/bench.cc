@@ -18,7 +18,7 @@
 namespace {
 
 namespace fs = std::filesystem;
-using corvalis::tools::SeasonSpec;
+using corvalis::tools::LeagueShape;
 
 struct Sample {
   double ms;
@@ -49,12 +49,12 @@ Sample RunOnce(const std::string& binary, const std::string& folder) {
   return {std::chrono::duration<double, std::milli>(end - start).count(), usage.ru_maxrss};
 }
 
-void Measure(const std::string& binary, const std::string& label, SeasonSpec spec, int runs) {
+void Measure(const std::string& binary, const std::string& label, LeagueShape shape, int runs) {
   fs::path folder = fs::temp_directory_path() /
                     ("corvalis-bench-" + std::to_string(getpid()) + "-" + label);
   fs::remove_all(folder);
   fs::create_directories(folder);
-  corvalis::tools::WriteSeason(spec, folder.string());
+  corvalis::tools::WriteSeason(shape, folder.string());
   RunOnce(binary, folder.string());  // warm the file cache
   std::vector<Sample> samples;
   for (int i = 0; i < runs; ++i) samples.push_back(RunOnce(binary, folder.string()));
@@ -64,7 +64,7 @@ void Measure(const std::string& binary, const std::string& label, SeasonSpec spe
   for (const Sample& s : samples) peak = std::max(peak, s.peak_kb);
   std::printf("%-34s %3d squadre %2d giornate   mediana %8.2f ms   min %8.2f ms   "
               "memoria di picco %6.1f MB\n",
-              label.c_str(), spec.teams, spec.matchdays, samples[samples.size() / 2].ms,
+              label.c_str(), shape.teams, shape.matchdays, samples[samples.size() / 2].ms,
               samples.front().ms, peak / 1024.0);
   fs::remove_all(folder);
 }
@@ -89,13 +89,13 @@ int main(int argc, char** argv) {
   }
   std::printf("Corse per misura: %d (tempo dal lancio all'uscita del programma)\n", runs);
 
-  SeasonSpec typical;
+  LeagueShape typical;
   typical.seed = 7;
   typical.teams = 10;
   typical.matchdays = 38;
   Measure(binary, "lega tipica", typical, runs);
 
-  SeasonSpec largest;
+  LeagueShape largest;
   largest.seed = 11;
   largest.teams = 40;
   largest.matchdays = 42;
@@ -104,9 +104,9 @@ int main(int argc, char** argv) {
 
   // The cost should grow linearly with the matchdays.
   for (int matchdays : {10, 20, 40}) {
-    SeasonSpec spec = largest;
-    spec.matchdays = matchdays;
-    Measure(binary, "crescita, " + std::to_string(matchdays) + " giornate", spec, runs);
+    LeagueShape shape = largest;
+    shape.matchdays = matchdays;
+    Measure(binary, "crescita, " + std::to_string(matchdays) + " giornate", shape, runs);
   }
   return 0;
 }

@@ -8,7 +8,7 @@
 #include "season_generator.h"
 
 int main(int argc, char** argv) {
-  corvalis::tools::SeasonSpec spec;
+  corvalis::tools::LeagueShape shape;
   std::string folder;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
@@ -19,15 +19,15 @@ int main(int argc, char** argv) {
       }
       return argv[++i];
     };
-    if (arg == "--seed") spec.seed = static_cast<unsigned>(std::stoul(value()));
-    else if (arg == "--teams") spec.teams = std::stoi(value());
-    else if (arg == "--matchdays") spec.matchdays = std::stoi(value());
-    else if (arg == "--players") spec.players_per_team = std::stoi(value());
-    else if (arg == "--missing") spec.missing_matchday_chance = std::stod(value());
-    else if (arg == "--cup") spec.cup_match_chance = std::stod(value());
-    else if (arg == "--sq") spec.sq = true;
-    else if (arg == "--no-cred") spec.cred = false;
-    else if (arg == "--no-panchine") spec.panchine = false;
+    if (arg == "--seed") shape.seed = static_cast<unsigned>(std::stoul(value()));
+    else if (arg == "--teams") shape.teams = std::stoi(value());
+    else if (arg == "--matchdays") shape.matchdays = std::stoi(value());
+    else if (arg == "--players") shape.players_per_team = std::stoi(value());
+    else if (arg == "--missing") shape.missing_matchday_chance = std::stod(value());
+    else if (arg == "--cup") shape.cup_match_chance = std::stod(value());
+    else if (arg == "--sq") shape.sq = true;
+    else if (arg == "--no-cred") shape.cred = false;
+    else if (arg == "--no-panchine") shape.panchine = false;
     else if (!arg.empty() && arg[0] != '-' && folder.empty()) folder = arg;
     else {
       std::cerr << "uso: corvalis_seasongen [--seed N] [--teams T] [--matchdays M] "
@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    int files = corvalis::tools::WriteSeason(spec, folder);
+    int files = corvalis::tools::WriteSeason(shape, folder);
     std::cout << files << " giornate scritte in " << folder << "\n";
   } catch (const std::exception& e) {
     std::cerr << e.what() << "\n";

@@ -98,8 +98,8 @@ std::string Decimal(double value) {
 
 class Generator {
  public:
-  explicit Generator(const SeasonSpec& spec) : spec_(spec), rng_(spec.seed) {
-    if (spec.teams < 2 || spec.teams > 40 || spec.matchdays < 1 || spec.matchdays > 42) {
+  explicit Generator(const LeagueShape& shape) : shape_(shape), rng_(shape.seed) {
+    if (shape.teams < 2 || shape.teams > 40 || shape.matchdays < 1 || shape.matchdays > 42) {
       throw std::invalid_argument("squadre 2..40, giornate 1..42");
     }
   }
@@ -110,16 +110,16 @@ class Generator {
     int written = 0;
     int last = 0;
     std::vector<std::pair<int, int>> last_pairs;
-    for (int g = 1; g <= spec_.matchdays; ++g) {
+    for (int g = 1; g <= shape_.matchdays; ++g) {
       std::vector<std::pair<int, int>> pairs = Pairs(g);
-      if (Chance(spec_.missing_matchday_chance) && g != 1) continue;
+      if (Chance(shape_.missing_matchday_chance) && g != 1) continue;
       WriteMatchday(folder, g, pairs);
       ++written;
       last = g;
       last_pairs = pairs;
     }
-    if (spec_.cred && last != 0) WriteCred(folder, last_pairs);
-    if (spec_.panchine) WritePanchine(folder);
+    if (shape_.cred && last != 0) WriteCred(folder, last_pairs);
+    if (shape_.panchine) WritePanchine(folder);
     return written;
   }
 
@@ -147,12 +147,12 @@ class Generator {
 
   void MakeTeams() {
     std::set<std::string> team_names;
-    while (static_cast<int>(teams_.size()) < spec_.teams) {
+    while (static_cast<int>(teams_.size()) < shape_.teams) {
       std::string name = std::string(PickOf(kTeamFirst)) + " " + PickOf(kTeamSecond);
       if (!team_names.insert(name).second) continue;
       Team team;
       team.name = name;
-      int n = std::max(16, spec_.players_per_team);
+      int n = std::max(16, shape_.players_per_team);
       int keepers = std::max(2, n * 3 / 25);
       int forwards = std::max(3, n * 6 / 25);
       int defenders = (n - keepers - forwards + 1) / 2;
@@ -176,9 +176,9 @@ class Generator {
     for (const Team& team : teams_) lines.push_back(team.name);
     lines.push_back("*");
     for (const Module& m : kModules) lines.push_back(m.line);
-    if (spec_.section3) {
+    if (shape_.section3) {
       lines.push_back("*");
-      if (spec_.sq) lines.push_back("SQ");
+      if (shape_.sq) lines.push_back("SQ");
       lines.push_back(std::to_string(Pick(4, 6) * 10));
       std::vector<std::string> rules = {"VA", "MG", "PG", "DF", "CE", "AT"};
       std::shuffle(rules.begin(), rules.end(), rng_);
@@ -194,7 +194,7 @@ class Generator {
   // Round robin by the circle method; with an odd number of teams one team
   // rests each matchday.
   std::vector<std::pair<int, int>> Pairs(int g) {
-    int n = spec_.teams + (spec_.teams % 2);
+    int n = shape_.teams + (shape_.teams % 2);
     int round = (g - 1) % (n - 1);
     std::vector<int> ring(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) ring[i] = i;
@@ -202,7 +202,7 @@ class Generator {
     std::vector<std::pair<int, int>> pairs;
     for (int i = 0; i < n / 2; ++i) {
       int a = ring[i], b = ring[n - 1 - i];
-      if (a >= spec_.teams || b >= spec_.teams) continue;
+      if (a >= shape_.teams || b >= shape_.teams) continue;
       if (((g - 1) / (n - 1) + i) % 2) std::swap(a, b);
       pairs.emplace_back(a, b);
     }
@@ -326,7 +326,7 @@ class Generator {
       }
       lines.push_back(TwoSided(score_word, Decimal(home.score), Decimal(away.score)));
       int extra_home = 0, extra_away = 0, rig_home = 0, rig_away = 0;
-      bool cup = Chance(spec_.cup_match_chance) && home.goals == away.goals;
+      bool cup = Chance(shape_.cup_match_chance) && home.goals == away.goals;
       if (cup) {
         extra_home = Pick(0, 1);
         extra_away = Pick(0, 1);
@@ -386,7 +386,7 @@ class Generator {
     if (!out) throw std::runtime_error("impossibile scrivere " + path);
   }
 
-  SeasonSpec spec_;
+  LeagueShape shape_;
   std::mt19937 rng_;
   std::vector<Team> teams_;
   std::set<std::string> used_names_;
@@ -394,8 +394,8 @@ class Generator {
 
 }  // namespace
 
-int WriteSeason(const SeasonSpec& spec, const std::string& folder) {
-  return Generator(spec).Write(folder);
+int WriteSeason(const LeagueShape& shape, const std::string& folder) {
+  return Generator(shape).Write(folder);
 }
 
 }  // namespace corvalis::tools

@@ -8,7 +8,7 @@
 
 namespace corvalis::tools {
 
-struct SeasonSpec {
+struct LeagueShape {
   unsigned seed = 1;
   int teams = 10;              // 2 to 40
   int matchdays = 38;          // 1 to 42
@@ -23,7 +23,7 @@ struct SeasonSpec {
 
 // Writes the league into `folder` (which must exist). Returns the number of
 // results files written.
-int WriteSeason(const SeasonSpec& spec, const std::string& folder);
+int WriteSeason(const LeagueShape& shape, const std::string& folder);
 
 }  // namespace corvalis::tools
 

@@ -1,0 +1,94 @@
+// The Windows implementation beyond what every platform shares
+// (platform_env_test.cc): "/" in paths, starting a companion program, and
+// the messages of a --console run.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "platform/env.h"
+#include "platform/test_folder.h"
+
+namespace corvalis {
+namespace {
+
+class WindowsEnvTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = folder_.path();
+    env_ = NewPlatformEnv({dir_, true});
+  }
+  void Write(const std::string& name, const std::string& bytes) {
+    std::ofstream(dir_ + "\\" + name, std::ios::binary) << bytes;
+  }
+  std::string Read(const std::string& name) {
+    std::ifstream in(dir_ + "\\" + name, std::ios::binary);
+    std::ostringstream out;
+    out << in.rdbuf();
+    return out.str();
+  }
+  bool Exists(const std::string& name) {
+    return GetFileAttributesA((dir_ + "\\" + name).c_str()) != INVALID_FILE_ATTRIBUTES;
+  }
+
+  TestFolder folder_;
+  std::string dir_;
+  std::unique_ptr<Env> env_;
+};
+
+TEST_F(WindowsEnvTest, SlashesBecomeBackslashes) {
+  std::string slashes = dir_;
+  for (char& c : slashes) {
+    if (c == '\\') c = '/';
+  }
+  EXPECT_EQ(NewPlatformEnv({slashes + "//", true})->ProgramFolder(), dir_);
+  EXPECT_EQ(env_->NativePath(slashes + "//sq1.htm"), dir_ + "\\sq1.htm");
+  EXPECT_EQ(env_->NativePath("\\\\server\\lega\\\\conf.txt"), "\\\\server\\lega\\conf.txt");
+}
+
+TEST_F(WindowsEnvTest, StartsAProgramWithoutWaiting) {
+  Write("tool.bat", "@echo x> \"" + dir_ + "\\started\"\r\n");
+  ASSERT_TRUE(env_->StartProgram(dir_ + "\\tool.bat").ok());
+  for (int i = 0; i < 3000 && !Exists("started"); ++i) Sleep(10);
+  EXPECT_TRUE(Exists("started"));
+}
+
+// Points a standard handle at a file for the length of one test.
+class RedirectedHandle {
+ public:
+  RedirectedHandle(DWORD which, const std::string& path)
+      : which_(which), old_(GetStdHandle(which)) {
+    file_ = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    SetStdHandle(which_, file_);
+  }
+  ~RedirectedHandle() { Close(); }
+  void Close() {
+    if (file_ == INVALID_HANDLE_VALUE) return;
+    SetStdHandle(which_, old_);
+    CloseHandle(file_);
+    file_ = INVALID_HANDLE_VALUE;
+  }
+
+ private:
+  DWORD which_;
+  HANDLE old_;
+  HANDLE file_;
+};
+
+TEST_F(WindowsEnvTest, ConsoleMessagesGoToStandardOutputAndError) {
+  RedirectedHandle out(STD_OUTPUT_HANDLE, dir_ + "\\out.txt");
+  RedirectedHandle err(STD_ERROR_HANDLE, dir_ + "\\err.txt");
+  env_->ShowMessage("Corvalis 17.1   - Eseguito", MessageKind::kCompletion);
+  env_->ShowMessage("Squadra non riconosciuta X", MessageKind::kWarning);
+  env_->ShowMessage("Opzione sconosciuta: -x\nUso: corvalis", MessageKind::kError);
+  out.Close();
+  err.Close();
+  EXPECT_EQ(Read("out.txt"), "Corvalis 17.1   - Eseguito\r\n");
+  EXPECT_EQ(Read("err.txt"),
+            "Squadra non riconosciuta X\r\nOpzione sconosciuta: -x\r\nUso: corvalis\r\n");
+}
+
+}  // namespace
+}  // namespace corvalis

@@ -1,0 +1,60 @@
+// The calendar pages of whole leagues, compared byte for byte.
+#include <gtest/gtest.h>
+
+#include "e2e_support.h"
+
+namespace corvalis::e2e {
+namespace {
+
+// Runs the league of `league` (a repository folder) in a scratch copy that
+// is both the program's folder and the working folder.
+void RunLeague(const ScratchFolder& home, const std::string& league) {
+  CopyFolder(RepoPath(league), home.path());
+  RunResult run = RunProgram(home.path(), {"--home", home.path()});
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.out, "Corvalis 17.1   - Eseguito\n");
+  EXPECT_EQ(run.status, 0);
+}
+
+void ExpectSameFile(const ScratchFolder& home, const std::string& expected_folder,
+                    const std::string& name) {
+  ASSERT_TRUE(FileExists(home.File(name))) << name;
+  EXPECT_EQ(ReadFile(home.File(name)), ReadFile(RepoPath(expected_folder + "/" + name)))
+      << name;
+}
+
+TEST(MatchdayE2eTest, SampleLeagueCalendarAndLastMatchday) {
+  ScratchFolder home;
+  RunLeague(home, "examples/fantabar");
+  ExpectSameFile(home, "tests/data/fantabar_expected", "calenbomber.htm");
+  ExpectSameFile(home, "tests/data/fantabar_expected", "ultima.htm");
+}
+
+// A cup match with extra-time and shoot-out goals, a tie among two
+// defenders and a forward, a goalkeeper as man of the match, matchday 2
+// missing, and credits for three of the four matches.
+TEST(MatchdayE2eTest, CupLeagueWithMissingMatchdayAndCredits) {
+  ScratchFolder home;
+  RunLeague(home, "tests/data/matchday_cup/league");
+  ExpectSameFile(home, "tests/data/matchday_cup/expected", "calenbomber.htm");
+  ExpectSameFile(home, "tests/data/matchday_cup/expected", "ultima.htm");
+}
+
+// The attendance tool's inputs are there but the tool cannot be started (no
+// run bit): a warning, and the run goes on with the cred.txt it has.
+TEST(MatchdayE2eTest, AttendanceToolThatCannotStart) {
+  ScratchFolder home;
+  CopyFolder(RepoPath("tests/data/matchday_cup/league"), home.path());
+  WriteFile(home.File("Coppa Formazioni3.tab"), "formazioni\r\n");
+  WriteFile(home.File("spet.txt"), "spettatori\r\n");
+  WriteFile(home.File("affluenza.exe"), "not a program\r\n");
+  RunResult run = RunProgram(home.path(), {"--home", home.path()});
+  EXPECT_EQ(run.err.rfind("Impossibile avviare " + home.File("affluenza.exe") + ": ", 0), 0u)
+      << run.err;
+  EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
+  EXPECT_EQ(run.status, 0);
+  ExpectSameFile(home, "tests/data/matchday_cup/expected", "calenbomber.htm");
+}
+
+}  // namespace
+}  // namespace corvalis::e2e
