@@ -7,6 +7,7 @@
 #include "matchday/calendar.h"
 #include "matchday/credits.h"
 #include "publish/publishing.h"
+#include "rankings/player_rankings.h"
 #include "rating/rating_pages.h"
 #include "rating/season_aggregation.h"
 #include "site/site_index.h"
@@ -50,6 +51,7 @@ void RunSeason(Env& env, SeasonStore& store) {
   WriteRatingPages(env, store);
   ReadCredits(env, store);
   WriteCalendar(env, store);
+  WritePlayerRankings(env, store);
   WriteTeamPages(env, store);
   WriteSiteIndex(env, store);
   Publish(env, store);  // ends with the completion message

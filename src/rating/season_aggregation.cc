@@ -5,6 +5,7 @@
 
 #include "rating/lineup_rating.h"
 #include "rating/team_order.h"
+#include "store/power.h"
 #include "store/text.h"
 
 namespace corvalis {
@@ -108,7 +109,7 @@ double WeightedGap(double total_gap, double valid_votes, double matches, double 
     double hundredths = std::floor(w * 100);
     // A negative gap counts as none before the power, so that an even
     // exponent cannot turn it into a positive one.
-    double power = hundredths < 0 ? 0 : std::pow(hundredths, exponent);
+    double power = hundredths < 0 ? 0 : StablePower(hundredths, exponent);
     w = std::isfinite(power) ? power / 100 : 0;
   }
   return std::max(0.0, w);

@@ -3,6 +3,8 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -63,6 +65,17 @@ RunResult RunProgram(const std::string& cwd, const std::vector<std::string>& arg
   fs::remove(out_file);
   fs::remove(err_file);
   return result;
+}
+
+void RunAndCompare(const std::string& league, const std::string& expected,
+                   const std::vector<std::string>& files) {
+  ScratchFolder home;
+  CopyFolder(RepoPath(league), home.path());
+  RunResult run = RunProgram(home.path(), {"--home", home.path()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  for (const std::string& file : files) {
+    EXPECT_EQ(ReadFile(home.File(file)), ReadFile(RepoPath(expected + "/" + file))) << file;
+  }
 }
 
 std::string ReadFile(const std::string& path) {

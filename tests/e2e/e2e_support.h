@@ -34,6 +34,12 @@ void CopyFolder(const std::string& from, const std::string& to);
 // Runs the program with `args` from the working folder `cwd`.
 RunResult RunProgram(const std::string& cwd, const std::vector<std::string>& args);
 
+// Runs the program on a scratch copy of the repository folder `league`
+// (program folder and working folder alike) and compares each of `files`
+// with its copy in the repository folder `expected`.
+void RunAndCompare(const std::string& league, const std::string& expected,
+                   const std::vector<std::string>& files);
+
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);

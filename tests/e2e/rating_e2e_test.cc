@@ -6,19 +6,6 @@
 namespace corvalis::e2e {
 namespace {
 
-// Runs the program on a scratch copy of `league` and compares each of
-// `files` with its copy in `expected`.
-void RunAndCompare(const std::string& league, const std::string& expected,
-                   const std::vector<std::string>& files) {
-  ScratchFolder home;
-  CopyFolder(RepoPath(league), home.path());
-  RunResult run = RunProgram(home.path(), {"--home", home.path()});
-  ASSERT_EQ(run.status, 0) << run.err;
-  for (const std::string& file : files) {
-    EXPECT_EQ(ReadFile(home.File(file)), ReadFile(RepoPath(expected + "/" + file))) << file;
-  }
-}
-
 TEST(RatingE2eTest, SampleLeague) {
   RunAndCompare("examples/fantabar", "tests/data/fantabar_expected",
                 {"corvalis.htm", "bestrose.htm", "crvCorvalisTot.js", "crvCorvalisDati6.js"});

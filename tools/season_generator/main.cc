@@ -1,5 +1,5 @@
 // corvalis_seasongen: writes a generated league folder.
-//   corvalis_seasongen --seed N --teams T --matchdays M [--missing P] [--sq]
+//   corvalis_seasongen --seed N --teams T --matchdays M [--missing P] [--sq] [--exponent E]
 //                      [--no-cred] [--no-panchine] FOLDER
 #include <cstdlib>
 #include <iostream>
@@ -26,12 +26,13 @@ int main(int argc, char** argv) {
     else if (arg == "--missing") shape.missing_matchday_chance = std::stod(value());
     else if (arg == "--cup") shape.cup_match_chance = std::stod(value());
     else if (arg == "--sq") shape.sq = true;
+    else if (arg == "--exponent") shape.gap_exponent = value();
     else if (arg == "--no-cred") shape.cred = false;
     else if (arg == "--no-panchine") shape.panchine = false;
     else if (!arg.empty() && arg[0] != '-' && folder.empty()) folder = arg;
     else {
       std::cerr << "uso: corvalis_seasongen [--seed N] [--teams T] [--matchdays M] "
-                   "[--players P] [--missing P] [--cup P] [--sq] [--no-cred] "
+                   "[--players P] [--missing P] [--cup P] [--sq] [--exponent E] [--no-cred] "
                    "[--no-panchine] CARTELLA\n";
       return 2;
     }

@@ -186,7 +186,7 @@ class Generator {
       for (const std::string& rule : rules) lines.push_back(rule);
       lines.push_back("*");
       const char* exponents[] = {"1", "1", "2", "1.5"};
-      lines.push_back(PickOf(exponents));
+      lines.push_back(shape_.gap_exponent.empty() ? PickOf(exponents) : shape_.gap_exponent);
     }
     WriteLines(folder + "/conf.txt", lines);
   }

@@ -19,6 +19,7 @@ struct LeagueShape {
   bool panchine = true;        // write Panchine.txt
   bool section3 = true;        // tie-break rules and exponent in conf.txt
   bool sq = false;             // the "SQ" switch
+  std::string gap_exponent;    // the line after section 3; empty: chosen at random
 };
 
 // Writes the league into `folder` (which must exist). Returns the number of

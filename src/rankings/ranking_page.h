@@ -1,0 +1,32 @@
+// The frame every player-ranking page shares: a title row and rows of two
+// cells, a figure and a name, whose classes alternate by rank.
+#ifndef CORVALIS_RANKINGS_RANKING_PAGE_H_
+#define CORVALIS_RANKINGS_RANKING_PAGE_H_
+
+#include <string>
+#include <vector>
+
+#include "store/source_files.h"
+
+namespace corvalis {
+
+struct RankingFrame {
+  std::string id;          // div id and table/row class ("ico", "mom", ...)
+  std::string prefix;      // prefix of the cell classes ("ico", "can", ...)
+  std::string figure;      // class of the figure cell after the prefix ("NUM")
+  std::string title;       // text of the title row
+  std::string style_type = "text/css";  // the fantasfiga page writes "Text/css"
+};
+
+struct RankingRow {
+  std::string figure;
+  std::string name;
+};
+
+// The whole page: head, one line per row (the first with the "d" classes,
+// the second with the "p" classes, and so on), closing lines.
+Lines RankingPage(const RankingFrame& frame, const std::vector<RankingRow>& rows);
+
+}  // namespace corvalis
+
+#endif  // CORVALIS_RANKINGS_RANKING_PAGE_H_

@@ -1,0 +1,26 @@
+#include "rankings/ranking_page.h"
+
+#include <gtest/gtest.h>
+
+namespace corvalis {
+namespace {
+
+TEST(RankingPageTest, FrameAndAlternatingRows) {
+  Lines lines = RankingPage({"fs", "fs", "NUM", "CLASSIFICA FANTASFIGA", "Text/css"},
+                            {{"+2.00", "Alfa"}, {"+0.50", "Beta"}, {"-1.00", "Gamma"}});
+  Lines expected = {
+      "<link href=\"corvalis.css\" rel=\"stylesheet\" type=\"Text/css\" />",
+      "<div id=\"fs\">",
+      "<table class='fs' border=\"0\" cellspacing=\"0\" cellpadding=\"0\">",
+      "<tr class=\"fs\"><td colspan=\"2\" class=\"fsTITOLO\">CLASSIFICA FANTASFIGA</td></tr>",
+      "<tr class=\"fs\"><td class=\"fsNUMd\">+2.00</td><td class=\"fsNOMEd\">Alfa</td></tr>",
+      "<tr class=\"fs\"><td class=\"fsNUMp\">+0.50</td><td class=\"fsNOMEp\">Beta</td></tr>",
+      "<tr class=\"fs\"><td class=\"fsNUMd\">-1.00</td><td class=\"fsNOMEd\">Gamma</td></tr>",
+      "</table>",
+      "</div>",
+  };
+  EXPECT_EQ(lines, expected);
+}
+
+}  // namespace
+}  // namespace corvalis

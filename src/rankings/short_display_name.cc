@@ -1,0 +1,22 @@
+#include "rankings/short_display_name.h"
+
+namespace corvalis {
+
+std::string ShortDisplayName(std::string_view name) {
+  int counted = 0;
+  for (size_t i = 0; i < name.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(name[i]);
+    if (c > 96 && c < 122 && ++counted == 2) return std::string(name.substr(0, i + 1));
+  }
+  return std::string(name);
+}
+
+void ShortenNames(TextTable& table, int column) {
+  // Rows never written are empty and stay so.
+  for (int r = 1; r < table.used_rows(); ++r) {
+    std::string& name = table.at(r, column);
+    name = ShortDisplayName(name);
+  }
+}
+
+}  // namespace corvalis

@@ -1,0 +1,13 @@
+var arrTop11=new Array()
+a = arrTop11
+a[1]=new T11("P","DONATI P.","Delta",7)
+a[2]=new T11("D","DINI Dar","Delta",8)
+a[3]=new T11("D","AMATO Dar","Alfa Bar",7)
+a[4]=new T11("D","BIANCHI Dan","Beta Club",6.5)
+a[5]=new T11("C","NERI Luc","Delta",9)
+a[6]=new T11("C","GIORGI Cla","Gamma",7.5)
+a[7]=new T11("C","BARONE Ces","Beta Club",7)
+a[8]=new T11("C","DELFINO Cos","Delta",6.5)
+a[9]=new T11("A","ARDITO Ald","Alfa Bar",15)
+a[10]=new T11("A","BELLI Ang","Beta Club",14)
+a[11]=new T11("A","GORI Ant","Gamma",13)
