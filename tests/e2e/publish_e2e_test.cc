@@ -114,7 +114,9 @@ TEST_F(PublishE2eTest, ToolsCopiesArchiveAndHistoryScripts) {
   expected_web.insert(expected_web.end(), history.begin(), history.end());
   std::sort(expected_web.begin(), expected_web.end());
   EXPECT_EQ(FileNamesIn(web), expected_web);
+  // The web folder receives this run's pages, not the earlier ones.
   for (const std::string& page : kWebPages) {
+    EXPECT_NE(ReadFile(home_.File(page)), "vecchia\r\n") << page;
     EXPECT_EQ(ReadFile(web + "/" + page), ReadFile(home_.File(page))) << page;
   }
   EXPECT_EQ(ReadFile(web + "/crvKxPr3.js"), "crvKxPr3.js");
@@ -123,6 +125,7 @@ TEST_F(PublishE2eTest, ToolsCopiesArchiveAndHistoryScripts) {
   EXPECT_EQ(FileNamesIn(js), (std::vector<std::string>{
                                  "crvCorvalisDati2.js", "crvCorvalisTot.js", "crvTop11.js"}));
   for (const std::string& script : FileNamesIn(js)) {
+    EXPECT_NE(ReadFile(home_.File(script)), "vecchio\r\n") << script;
     EXPECT_EQ(ReadFile(js + "/" + script), ReadFile(home_.File(script))) << script;
   }
 
