@@ -174,6 +174,16 @@ TEST_F(TeamPageTest, TeamThatNeverPlayedGetsTheTitlesOnly) {
   EXPECT_EQ(page, expected);
 }
 
+TEST_F(TeamPageTest, UnreadBenchRowsBelongToNoTeam) {
+  // An empty line of conf.txt makes a team without a name; the rows that
+  // Panchine.txt did not fill must not become its settings.
+  store_->teamLabel[3] = "";
+  store_->benchSetup.at(1, 1) = "Alfa";
+  for (const std::string& line : TeamPage(*store_, 3, true)) {
+    EXPECT_EQ(line.find("Flessibile"), std::string::npos);
+  }
+}
+
 TEST_F(TeamPageTest, RosterIsPairedThroughTheTeamName) {
   store_->rosterTeamName[2] = "Alfa";  // Alfa's players in row 2
   store_->roster[2][1] = {"ROSSI Mario", "3", "", "A", ""};
