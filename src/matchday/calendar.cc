@@ -15,11 +15,11 @@ void WriteCalendar(Env& env, SeasonStore& store) {
   Lines calendar;
   Lines last_matchday;
   for (int g = 1; g <= kMatchdays; ++g) {
-    std::optional<std::string> name = FindInSource(env, store, ResultsPattern(g));
-    if (!name) continue;
-    std::string path = SourcePath(store, *name);
-    std::vector<std::string> lines = ReadFileOrStop(env, path);
-    MatchdayReport day = ReadCalendarMatchday(lines, env.NativePath(path), g, env, store);
+    // The second reading of the export takes the lines the first one kept.
+    const SeasonStore::ResultsFile* file = FindResultsFile(env, store, g);
+    if (file == nullptr) continue;
+    std::string path = env.NativePath(SourcePath(store, file->name));
+    MatchdayReport day = ReadCalendarMatchday(file->lines, path, g, env, store);
     last_matchday = MatchdayBlock(day);
     calendar.insert(calendar.end(), last_matchday.begin(), last_matchday.end());
   }

@@ -29,7 +29,7 @@ class CalendarReader {
  public:
   CalendarReader(const std::vector<std::string>& lines, const std::string& file, Env& env,
                  SeasonStore& store)
-      : lines_(lines), file_(file), env_(env), store_(store) {}
+      : lines_(lines), file_(file), env_(env), store_(store), season_totals_(store) {}
 
   MatchdayReport Read(int g);
 
@@ -75,6 +75,7 @@ class CalendarReader {
   const std::string& file_;
   Env& env_;
   SeasonStore& store_;
+  SeasonTotals season_totals_;
   size_t next_ = 0;
 
   // The match being read.
@@ -232,7 +233,7 @@ void CalendarReader::RecordPlayer(Side side, bool goalkeeper, std::string_view c
     day.at(n, 2) = name;
     day.at(n, 3) = team;
     day.at(n, 4) = fantavoto;
-    AddSeasonLine(env_, store_, n);
+    season_totals_.Add(env_, n);
   } else {
     WarnOnce(env_, store_,
              "Il file " + file_ + " ha piu' di " + std::to_string(kPlayerRows) +

@@ -23,23 +23,23 @@ void BookDeviation(SeasonStore& store, int from, int to) {
 
 }  // namespace
 
-void AddSeasonLine(Env& env, SeasonStore& store, int n) {
-  TextTable& totals = store.seasonPlayerTotals;
-  const TextTable& day = store.matchdayPlayers;
+SeasonTotals::SeasonTotals(SeasonStore& store)
+    : store_(store),
+      index_(store.seasonPlayerTotals, 2, kPlayerRows,
+             [](const TextTable& rows, int r) { return rows.at(r, 2); }) {}
+
+void SeasonTotals::Add(Env& env, int n) {
+  TextTable& totals = store_.seasonPlayerTotals;
+  const TextTable& day = store_.matchdayPlayers;
   const std::string& name = day.at(n, 2);
-  int rows = std::min(kPlayerRows, totals.last_written_row());
-  int free_row = 0;
-  for (int r = 1; r <= rows; ++r) {
-    if (totals.at(r, 2) == name) {
-      totals.at(r, 4) = NumberText(LeadingNumber(totals.at(r, 4)) + LeadingNumber(day.at(n, 4)));
-      totals.at(r, 5) = NumberText(LeadingNumber(totals.at(r, 5)) + 1);
-      return;
-    }
-    if (free_row == 0 && totals.at(r, 2).empty()) free_row = r;
+  if (int r = index_.Find(name)) {
+    totals.at(r, 4) = NumberText(LeadingNumber(totals.at(r, 4)) + LeadingNumber(day.at(n, 4)));
+    totals.at(r, 5) = NumberText(LeadingNumber(totals.at(r, 5)) + 1);
+    return;
   }
-  if (free_row == 0) free_row = rows + 1;
-  if (free_row > kPlayerRows) {
-    WarnOnce(env, store,
+  int free_row = index_.free_row();
+  if (free_row == 0) {
+    WarnOnce(env, store_,
              "Totali di stagione pieni (" + std::to_string(kPlayerRows) + " giocatori): " +
                  name + " e gli altri nuovi giocatori non entrano nei Top 11 e Flop 11 "
                  "di stagione",
@@ -48,7 +48,10 @@ void AddSeasonLine(Env& env, SeasonStore& store, int n) {
   }
   for (int c = 1; c <= 4; ++c) totals.at(free_row, c) = day.at(n, c);
   totals.at(free_row, 5) = std::string("1");
+  index_.ClaimFreeRow(name);
 }
+
+void AddSeasonLine(Env& env, SeasonStore& store, int n) { SeasonTotals(store).Add(env, n); }
 
 void AccumulateLuck(SeasonStore& store, int home, int away) {
   BookDeviation(store, away, home);

@@ -44,7 +44,12 @@ std::vector<std::string> PlainFilesIn(const std::string& folder) {
   while (struct dirent* entry = ::readdir(d)) {
     std::string name = entry->d_name;
     if (name == "." || name == "..") continue;
-    if (IsPlainFile(dir + "/" + name)) names.push_back(name);
+    // The listing says what most entries are; links and file systems that
+    // do not say are asked.
+    bool plain = entry->d_type == DT_REG ||
+                 ((entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) &&
+                  IsPlainFile(dir + "/" + name));
+    if (plain) names.push_back(name);
   }
   ::closedir(d);
   return names;

@@ -15,33 +15,20 @@ void AddVote(TextTable& rows, int r, const std::string& vote) {
 }  // namespace
 
 BenchVoteRegister::BenchVoteRegister(SeasonStore& store)
-    : store_(store), rows_(store.playerRegistry) {
-  for (int r = 1; r <= kPlayerRows; ++r) {
-    const std::string& name = rows_.at(r, kName);
-    if (name.empty()) {
-      if (free_row_ == 0) free_row_ = r;
-    } else {
-      first_row_.emplace(Key(name, rows_.at(r, kTeam)), r);
-    }
-  }
-}
+    : store_(store),
+      rows_(store.playerRegistry),
+      index_(store.playerRegistry, kName, kPlayerRows,
+             [sq_flag = store.sq_flag](const TextTable& rows, int r) {
+               return Key(sq_flag, rows.at(r, kName), rows.at(r, kTeam));
+             }) {}
 
-std::string BenchVoteRegister::Key(const std::string& name, const std::string& team) const {
-  if (store_.sq_flag != 1) return name;
+std::string BenchVoteRegister::Key(int sq_flag, const std::string& name,
+                                   const std::string& team) {
+  if (sq_flag != 1) return name;
   std::string key = name;
   key += '\0';
   key += team;
   return key;
-}
-
-void BenchVoteRegister::FindNextFree(int from) {
-  free_row_ = 0;
-  for (int r = from; r <= kPlayerRows; ++r) {
-    if (rows_.at(r, kName).empty()) {
-      free_row_ = r;
-      return;
-    }
-  }
 }
 
 bool BenchVoteRegister::Record(const std::string& name, const std::string& role_code,
@@ -49,20 +36,19 @@ bool BenchVoteRegister::Record(const std::string& name, const std::string& role_
   // An empty name matches the free rows themselves: rare enough (a cut
   // line) to take the plain scan, which leaves every name as it was.
   if (name.empty()) return RecordByScan(name, role_code, vote, team);
-  auto found = first_row_.find(Key(name, team));
-  if (found != first_row_.end()) {
-    AddVote(rows_, found->second, vote);
+  std::string key = Key(store_.sq_flag, name, team);
+  if (int r = index_.Find(key)) {
+    AddVote(rows_, r, vote);
     return true;
   }
-  if (free_row_ == 0) return false;
-  int r = free_row_;
+  int r = index_.free_row();
+  if (r == 0) return false;
   rows_.at(r, kRole) = role_code;
   rows_.at(r, kName) = name;
   rows_.at(r, kVoteSum) = vote;
   rows_.at(r, kVotes) = NumberText(1);
   rows_.at(r, kTeam) = team;
-  first_row_.emplace(Key(name, team), r);
-  FindNextFree(r + 1);
+  index_.ClaimFreeRow(key);
   return true;
 }
 

@@ -4,8 +4,8 @@
 #define CORVALIS_STORE_BENCH_VOTE_REGISTER_H_
 
 #include <string>
-#include <unordered_map>
 
+#include "store/row_index.h"
 #include "store/season_store.h"
 
 namespace corvalis {
@@ -24,15 +24,13 @@ class BenchVoteRegister {
               const std::string& vote, const std::string& team);
 
  private:
-  std::string Key(const std::string& name, const std::string& team) const;
+  static std::string Key(int sq_flag, const std::string& name, const std::string& team);
   bool RecordByScan(const std::string& name, const std::string& role_code,
                     const std::string& vote, const std::string& team);
-  void FindNextFree(int from);
 
   SeasonStore& store_;
   TextTable& rows_;
-  std::unordered_map<std::string, int> first_row_;  // key -> first matching row
-  int free_row_ = 0;                                // 0 = register full
+  RowIndex index_;
 };
 
 // One vote, without an index kept between calls.

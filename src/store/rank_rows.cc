@@ -1,7 +1,6 @@
 #include "store/rank_rows.h"
 
 #include <algorithm>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -22,34 +21,66 @@ void RankRows(TextTable& table, int n, int key_column, int columns) {
 
   // Rounds of "take every row equal to the highest key of a named row"
   // amount to a stable sort of the rows whose key some named row has.
-  std::vector<double> keys(static_cast<size_t>(n) + 1, 0.0);
-  std::set<double> named_keys;
+  std::vector<double> keys(static_cast<size_t>(used) + 1, 0.0);
+  std::vector<double> named_keys;
   for (int r = 1; r <= used; ++r) {
     keys[r] = LeadingNumber(table.at(r, key_column));
-    if (!table.at(r, 1).empty() && keys[r] > kTakenMark) named_keys.insert(keys[r]);
+    if (!table.at(r, 1).empty() && keys[r] > kTakenMark) named_keys.push_back(keys[r]);
   }
-  std::vector<int> order;
-  for (int r = 1; r <= n; ++r) {
-    if (named_keys.count(keys[r])) order.push_back(r);
+  std::sort(named_keys.begin(), named_keys.end());
+  auto is_named = [&](double key) {
+    return std::binary_search(named_keys.begin(), named_keys.end(), key);
+  };
+  std::vector<int> order;  // rows kept, by index; 0 stands for an unwritten row
+  for (int r = 1; r <= used; ++r) {
+    if (is_named(keys[r])) order.push_back(r);
   }
   std::stable_sort(order.begin(), order.end(),
                    [&](int a, int b) { return keys[a] > keys[b]; });
-
-  std::vector<std::string> moved(static_cast<size_t>(used) * columns);
-  for (int r = 1; r <= used; ++r) {
-    for (int c = 1; c <= columns; ++c) {
-      moved[(r - 1) * columns + (c - 1)] = std::move(table.at(r, c));
-    }
+  if (used < n && is_named(0.0)) {
+    // The unwritten rows come after every kept row with key 0 or more.
+    auto first_negative = std::find_if(order.begin(), order.end(),
+                                       [&](int r) { return keys[r] < 0; });
+    order.insert(first_negative, static_cast<size_t>(n - used), 0);
   }
-  for (int r = 1; r <= n; ++r) {
-    size_t i = static_cast<size_t>(r - 1);
-    int source = i < order.size() ? order[i] : 0;
-    bool has_data = source >= 1 && source <= used;
-    if (!has_data && r > used) continue;  // already empty
-    for (int c = 1; c <= columns; ++c) {
-      table.at(r, c) = has_data ? std::move(moved[(source - 1) * columns + (c - 1)])
-                                : std::string();
+
+  // Position i (1-based) receives row source[i]; 0 marks a position that
+  // ends empty. Giving those positions the dropped and unwritten rows makes
+  // `source` a permutation, applied cycle by cycle so that rows already in
+  // place are not touched; the empty positions are cleared afterwards.
+  int last = std::max(used, static_cast<int>(order.size()));
+  std::vector<int> source(static_cast<size_t>(last) + 1, 0);
+  std::vector<char> kept(static_cast<size_t>(last) + 1, 0);
+  for (size_t i = 0; i < order.size(); ++i) {
+    source[i + 1] = order[i];
+    if (order[i] != 0) kept[order[i]] = 1;
+  }
+  std::vector<int> emptied;
+  int junk = 1;
+  for (int i = 1; i <= last; ++i) {
+    if (source[i] != 0) continue;
+    while (kept[junk]) ++junk;
+    source[i] = junk++;
+    emptied.push_back(i);
+  }
+  std::vector<char> placed(static_cast<size_t>(last) + 1, 0);
+  std::vector<std::string> held(static_cast<size_t>(columns) + 1);
+  for (int start = 1; start <= last; ++start) {
+    if (placed[start] || source[start] == start) continue;
+    for (int c = 1; c <= columns; ++c) held[c] = std::move(table.at(start, c));
+    int at = start;
+    while (source[at] != start) {
+      int from = source[at];
+      for (int c = 1; c <= columns; ++c) table.at(at, c) = std::move(table.at(from, c));
+      placed[at] = 1;
+      at = from;
     }
+    for (int c = 1; c <= columns; ++c) table.at(at, c) = std::move(held[c]);
+    placed[at] = 1;
+  }
+  for (int i : emptied) {
+    if (i > used && source[i] > used) continue;  // an unwritten row, still empty
+    for (int c = 1; c <= columns; ++c) table.at(i, c).clear();
   }
 }
 

@@ -1,6 +1,10 @@
 #include "store/rank_rows.h"
 
+#include "store/text.h"
+
 #include <gtest/gtest.h>
+
+#include <random>
 
 #include <string>
 #include <vector>
@@ -90,6 +94,62 @@ TEST(RankRowsTest, EmptyRangeAndUntouchedColumns) {
   RankRows(t, 2, 2, 2);
   EXPECT_EQ(Column(t, 1, 2), (std::vector<std::string>{"b", "a"}));
   EXPECT_EQ(Column(t, 3, 2), (std::vector<std::string>{"x", "y"}));
+}
+
+}  // namespace
+}  // namespace corvalis
+
+namespace corvalis {
+namespace {
+
+// The ranking rounds taken literally: highest key of a named row, every row
+// with that key in order, the taken key marked, until no named row is left.
+void ReferenceRank(TextTable& t, int n, int key, int columns) {
+  std::vector<std::vector<std::string>> taken;
+  std::vector<std::string> keys(static_cast<size_t>(n) + 1);
+  for (int r = 1; r <= n; ++r) keys[r] = t.at(r, key);
+  for (;;) {
+    double max = -9999;
+    for (int r = 1; r <= n; ++r) {
+      if (!t.at(r, 1).empty() && LeadingNumber(keys[r]) > max) max = LeadingNumber(keys[r]);
+    }
+    if (max == -9999) break;
+    for (int r = 1; r <= n; ++r) {
+      if (LeadingNumber(keys[r]) != max) continue;
+      std::vector<std::string> row;
+      for (int c = 1; c <= columns; ++c) row.push_back(t.at(r, c));
+      taken.push_back(row);
+      keys[r] = "-9999";
+    }
+  }
+  for (int r = 1; r <= n; ++r) {
+    for (int c = 1; c <= columns; ++c) {
+      t.at(r, c) = static_cast<size_t>(r) <= taken.size() ? taken[r - 1][c - 1] : "";
+    }
+  }
+}
+
+TEST(RankRowsTest, AgreesWithTheRoundsTakenLiterally) {
+  std::mt19937 rng(3);
+  const char* keys[] = {"", "0", "1", "2", "2.0", "-1", "-9999", "-10000", "x", " 3", "6.5"};
+  for (int round = 0; round < 3000; ++round) {
+    int rows = 1 + static_cast<int>(rng() % 30);
+    int written = static_cast<int>(rng() % (rows + 1));
+    TextTable a(rows + 1, 4), b(rows + 1, 4);
+    for (int r = 1; r <= written; ++r) {
+      std::string name = rng() % 4 == 0 ? "" : "n" + std::to_string(r);
+      std::string k = keys[rng() % (sizeof(keys) / sizeof(keys[0]))];
+      a.at(r, 1) = b.at(r, 1) = name;
+      a.at(r, 2) = b.at(r, 2) = k;
+      a.at(r, 3) = b.at(r, 3) = "c" + std::to_string(r);
+    }
+    int n = static_cast<int>(rng() % (rows + 1));
+    RankRows(a, n, 2, 3);
+    ReferenceRank(b, n, 2, 3);
+    for (int r = 1; r <= rows; ++r) {
+      for (int c = 1; c <= 3; ++c) ASSERT_EQ(a.at(r, c), b.at(r, c)) << round << " r" << r;
+    }
+  }
 }
 
 }  // namespace

@@ -346,15 +346,27 @@ void ReadResultsLines(const std::vector<std::string>& lines, const std::string& 
   ResultsReader(lines, file, env, store).Read();
 }
 
+const SeasonStore::ResultsFile* FindResultsFile(Env& env, SeasonStore& store, int g) {
+  SeasonStore::ResultsFile& file = store.results_files[g];
+  if (!file.looked_up) {
+    file.looked_up = true;
+    std::optional<std::string> name = FindInSource(env, store, ResultsPattern(g));
+    if (name) {
+      file.lines = ReadFileOrStop(env, SourcePath(store, *name));
+      file.name = *name;
+    }
+  }
+  return file.name.empty() ? nullptr : &file;
+}
+
 bool ReadMatchday(Env& env, SeasonStore& store, int g) {
-  std::optional<std::string> name = FindInSource(env, store, ResultsPattern(g));
-  if (!name) {
+  const SeasonStore::ResultsFile* file = FindResultsFile(env, store, g);
+  if (file == nullptr) {
     for (int t = 1; t <= kMaxTeams; ++t) store.teamMatchday[t][g][kMdGap] = kNoFileGap;
     return false;
   }
   store.file_found = true;
-  std::string path = SourcePath(store, *name);
-  ReadResultsLines(ReadFileOrStop(env, path), env.NativePath(path), env, store);
+  ReadResultsLines(file->lines, env.NativePath(SourcePath(store, file->name)), env, store);
   return true;
 }
 

@@ -20,6 +20,11 @@ std::string ResultsPattern(int g);
 // end the run, and when the file cannot be read.
 bool ReadMatchday(Env& env, SeasonStore& store, int g);
 
+// The export of matchday g: looked up and read on the first call, kept in
+// the store for later ones. Null when the source folder has none. Throws
+// RunStop when the file cannot be read.
+const SeasonStore::ResultsFile* FindResultsFile(Env& env, SeasonStore& store, int g);
+
 // Reads the lines of one export as matchday store.giornata; `file` names it
 // in messages.
 void ReadResultsLines(const std::vector<std::string>& lines, const std::string& file,

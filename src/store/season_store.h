@@ -19,6 +19,7 @@
 #include <set>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "store/text_table.h"
 
@@ -219,6 +220,16 @@ struct SeasonStore {
   // benchSetup: one Panchine.txt line per row: 1 team name, 2 flexible
   // bench, 3 fixed bench, 4 man marking.
   TextTable benchSetup{kMaxTeams + 1, 5};
+
+  // ---- Results exports ------------------------------------------------------
+  // Each matchday's export as found and read by the matchday loop, kept for
+  // the calendar stage, which reads every export a second time.
+  struct ResultsFile {
+    bool looked_up = false;
+    std::string name;  // empty: no export for the matchday
+    std::vector<std::string> lines;
+  };
+  std::array<ResultsFile, kMatchdays + 1> results_files;
 
   // ---- Working values of the matchday reports ------------------------------
   int match_index = 0;

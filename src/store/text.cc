@@ -70,23 +70,53 @@ double LeadingNumber(std::string_view text) {
   }
   size_t start = i;
   size_t digits = 0;
-  while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++digits;
+  unsigned long long mantissa = 0;  // the digits read as a whole number
+  while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+    mantissa = mantissa * 10 + static_cast<unsigned>(text[i++] - '0');
+    ++digits;
+  }
+  size_t fraction = 0;
   if (i < text.size() && text[i] == '.') {
     size_t point = i++;
-    size_t fraction = 0;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i, ++fraction;
-    digits += fraction;
+    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
+      if (digits < 19) mantissa = mantissa * 10 + static_cast<unsigned>(text[i] - '0');
+      ++i, ++fraction, ++digits;
+    }
     if (fraction == 0) i = point;  // "5." reads as 5; the point adds nothing
   }
   if (digits == 0) return 0;
   double value = 0;
-  std::from_chars(text.data() + start, text.data() + i, value,
-                  std::chars_format::fixed);
+  if (digits <= 15) {
+    // Both numbers are exact in a double, so the one division rounds the
+    // decimal correctly, as the full conversion below does.
+    static constexpr double kPowersOfTen[] = {1,    1e1,  1e2,  1e3,  1e4,  1e5,
+                                              1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                              1e12, 1e13, 1e14, 1e15};
+    value = static_cast<double>(mantissa) / kPowersOfTen[fraction];
+  } else {
+    std::from_chars(text.data() + start, text.data() + i, value, std::chars_format::fixed);
+  }
   return negative ? -value : value;
 }
 
 std::string PlainNumber(double value) {
   if (!std::isfinite(value) || value == 0) return "0";
+  if (value == std::trunc(value) && std::fabs(value) < 1e15) {
+    return std::to_string(static_cast<long long>(value));  // counters and whole sums
+  }
+  double hundredths = value * 100;
+  if (hundredths == std::trunc(hundredths) && std::fabs(value) < 1e12) {
+    // Votes and their sums: two decimals at most. The value lies so close
+    // to this decimal that fifteen digits round to it.
+    long long k = static_cast<long long>(hundredths);
+    unsigned long long magnitude = static_cast<unsigned long long>(k < 0 ? -k : k);
+    std::string out = k < 0 ? "-" : "";
+    if (magnitude >= 100) out += std::to_string(magnitude / 100);
+    out += '.';
+    out += static_cast<char>('0' + magnitude % 100 / 10);
+    if (magnitude % 10 != 0) out += static_cast<char>('0' + magnitude % 10);
+    return out;
+  }
   // Fifteen significant digits, then written out without an exponent. The
   // shortest form that reads back as the same double is the same text
   // whenever it has at most fifteen digits, and is much cheaper to make.

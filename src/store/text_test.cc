@@ -221,3 +221,26 @@ TEST(NumberTextTest, AgreesWithFifteenDigitRounding) {
 
 }  // namespace
 }  // namespace corvalis
+
+namespace corvalis {
+namespace {
+
+TEST(LeadingNumberTest, AgreesWithTheFullConversion) {
+  std::mt19937_64 rng(7);
+  for (int i = 0; i < 100000; ++i) {
+    int whole_digits = static_cast<int>(rng() % 10);
+    int fraction_digits = static_cast<int>(rng() % 9);
+    std::string text;
+    for (int d = 0; d < whole_digits; ++d) text += static_cast<char>('0' + rng() % 10);
+    if (fraction_digits > 0) text += '.';
+    for (int d = 0; d < fraction_digits; ++d) text += static_cast<char>('0' + rng() % 10);
+    if (whole_digits + fraction_digits == 0) continue;
+    double expected = std::strtod(text.c_str(), nullptr);
+    ASSERT_EQ(LeadingNumber(text), expected) << text;
+    ASSERT_EQ(LeadingNumber("-" + text), -expected) << text;
+  }
+  EXPECT_EQ(LeadingNumber("12345678901234567890.5"), 12345678901234567890.5);
+}
+
+}  // namespace
+}  // namespace corvalis
