@@ -28,12 +28,14 @@ void InitialiseStore(Env& env, SeasonStore& store) {
 namespace {
 
 void ReadSeason(Env& env, SeasonStore& store) {
+  BenchVoteRegister bench_votes(store);
+  LookUpResultsFiles(env, store);
   for (int g = 1; g <= kMatchdays; ++g) {
     store.giornata = g;
     store.teamParziale.Clear();
     store.teamSeen.Clear();
     store.lineupSlot.Clear();
-    if (ReadMatchday(env, store, g)) {
+    if (ReadMatchday(env, store, g, &bench_votes)) {
       store.last_matchday_read = g;
       RateMatchday(store, g);
     }

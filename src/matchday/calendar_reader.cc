@@ -28,8 +28,8 @@ bool IsSkippedCode(std::string_view code) {
 class CalendarReader {
  public:
   CalendarReader(const std::vector<std::string>& lines, const std::string& file, Env& env,
-                 SeasonStore& store)
-      : lines_(lines), file_(file), env_(env), store_(store), season_totals_(store) {}
+                 SeasonStore& store, SeasonTotals& season_totals)
+      : lines_(lines), file_(file), env_(env), store_(store), season_totals_(season_totals) {}
 
   MatchdayReport Read(int g);
 
@@ -75,7 +75,7 @@ class CalendarReader {
   const std::string& file_;
   Env& env_;
   SeasonStore& store_;
-  SeasonTotals season_totals_;
+  SeasonTotals& season_totals_;
   size_t next_ = 0;
 
   // The match being read.
@@ -389,8 +389,10 @@ std::string CalendarReader::CreditsText() const {
 
 MatchdayReport ReadCalendarMatchday(const std::vector<std::string>& lines,
                                     const std::string& file, int g, Env& env,
-                                    SeasonStore& store) {
-  return CalendarReader(lines, file, env, store).Read(g);
+                                    SeasonStore& store, SeasonTotals* totals) {
+  if (totals != nullptr) return CalendarReader(lines, file, env, store, *totals).Read(g);
+  SeasonTotals own(store);
+  return CalendarReader(lines, file, env, store, own).Read(g);
 }
 
 }  // namespace corvalis

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "matchday/calendar_page.h"
+#include "matchday/season_tallies.h"
 #include "platform/env.h"
 #include "store/season_store.h"
 
@@ -22,9 +23,11 @@ constexpr int kMaxScorerGoals = 50;
 // print. A match block that breaks off (the file ends inside it, or no
 // score or goals line before the substitutions) is not printed, with a
 // warning; the rest of the file is read as usual.
+// `totals`, when given, is the season's index of seasonPlayerTotals, kept
+// across the matchdays.
 MatchdayReport ReadCalendarMatchday(const std::vector<std::string>& lines,
                                     const std::string& file, int g, Env& env,
-                                    SeasonStore& store);
+                                    SeasonStore& store, SeasonTotals* totals = nullptr);
 
 }  // namespace corvalis
 

@@ -35,15 +35,17 @@ class Env {
   // without a trailing separator.
   virtual std::string ProgramFolder() = 0;
 
-  // Lists the folder part of `pattern` (everything before the last "\" or
-  // "/"; the current folder when there is none) and returns the bare name of
-  // the first plain file whose name matches the last part. "*" matches any
+  // The names of the plain files in `folder` (the current folder when
+  // empty), in no particular order; none when it cannot be listed.
+  virtual std::vector<std::string> ListFiles(const std::string& folder) = 0;
+
+  // The first plain file in the folder part of `pattern` (everything before
+  // the last "\" or "/") whose name matches the last part: "*" matches any
   // run of characters, "?" exactly one, ASCII letters match without regard
   // to case. Among several matches the one whose ASCII-lower-cased name sorts
   // first byte by byte wins (ties: plain byte order). Also the existence test
-  // of a named file. Returns nothing when no file matches or the folder
-  // cannot be listed.
-  virtual std::optional<std::string> FindFirst(const std::string& pattern) = 0;
+  // of a named file.
+  std::optional<std::string> FindFirst(const std::string& pattern);
 
   // Reads a text file as lines: a line ends at CR LF, LF, or a lone CR; the
   // terminator is dropped; a last line without terminator still counts; an

@@ -59,16 +59,15 @@ std::vector<std::string> FakeEnv::MessageTexts() const {
   return texts;
 }
 
-std::optional<std::string> FakeEnv::FindFirst(const std::string& pattern) {
-  FolderAndName wanted = SplitFolder(Normalize(pattern));
+std::vector<std::string> FakeEnv::ListFiles(const std::string& folder) {
+  std::string wanted = Normalize(folder);
+  while (wanted.size() > 1 && wanted.back() == '/') wanted.pop_back();
   std::vector<std::string> names;
   for (const auto& entry : files_) {
     FolderAndName here = SplitFolder(entry.first);
-    if (here.folder == wanted.folder) names.push_back(here.name);
+    if (here.folder == wanted) names.push_back(here.name);
   }
-  std::string found = FirstMatch(wanted.name, names);
-  if (found.empty()) return std::nullopt;
-  return found;
+  return names;
 }
 
 Status FakeEnv::ReadLines(const std::string& path,

@@ -47,7 +47,7 @@ class FakeEnv : public Env {
 
   // Env.
   std::string ProgramFolder() override { return program_folder_; }
-  std::optional<std::string> FindFirst(const std::string& pattern) override;
+  std::vector<std::string> ListFiles(const std::string& folder) override;
   Status ReadLines(const std::string& path,
                    std::vector<std::string>* lines) override;
   Status WriteLines(const std::string& path,

@@ -68,6 +68,29 @@ std::string Resolve(const std::string& path) {
   return parts.folder.empty() ? found : parts.folder + "/" + found;
 }
 
+// Reads a whole file named by a run path.
+Status ReadWhole(const std::string& path, std::string* bytes) {
+  std::string posix = ToPosix(path);
+  int fd = ::open(posix.c_str(), O_RDONLY);
+  if (fd < 0 && errno == ENOENT) fd = ::open(Resolve(path).c_str(), O_RDONLY);
+  if (fd < 0) return Status::Error(ErrnoText());
+  bytes->clear();
+  char buffer[65536];
+  for (;;) {
+    ssize_t n = ::read(fd, buffer, sizeof(buffer));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      std::string error = ErrnoText();
+      ::close(fd);
+      return Status::Error(error);
+    }
+    if (n == 0) break;
+    bytes->append(buffer, static_cast<size_t>(n));
+  }
+  ::close(fd);
+  return Status::Ok();
+}
+
 Status WriteWhole(const std::string& target, const std::string& bytes) {
   // Written beside the target and renamed over it, so a reader never sees
   // a half-written file and a failure keeps the older version.
@@ -113,22 +136,16 @@ class PosixEnv : public Env {
     return folder;
   }
 
-  std::optional<std::string> FindFirst(const std::string& pattern) override {
-    FolderAndName parts = SplitFolder(ToPosix(pattern));
-    std::string found = FirstMatch(parts.name, PlainFilesIn(parts.folder));
-    if (found.empty()) return std::nullopt;
-    return found;
+  std::vector<std::string> ListFiles(const std::string& folder) override {
+    return PlainFilesIn(ToPosix(folder));
   }
 
   Status ReadLines(const std::string& path,
                    std::vector<std::string>* lines) override {
-    std::ifstream in(Resolve(path), std::ios::binary);
-    if (!in) return Status::Error(ErrnoText());
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) return Status::Error(ErrnoText());
-    *lines = SplitLines(bytes.str());
-    return Status::Ok();
+    std::string bytes;
+    Status status = ReadWhole(path, &bytes);
+    if (status.ok()) *lines = SplitLines(bytes);
+    return status;
   }
 
   Status WriteLines(const std::string& path,
@@ -154,12 +171,10 @@ class PosixEnv : public Env {
   }
 
   Status CopyFileOver(const std::string& from, const std::string& to) override {
-    std::ifstream in(Resolve(from), std::ios::binary);
-    if (!in) return Status::Error(ErrnoText());
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) return Status::Error(ErrnoText());
-    return WriteWhole(ToPosix(to), bytes.str());
+    std::string bytes;
+    Status status = ReadWhole(from, &bytes);
+    if (!status.ok()) return status;
+    return WriteWhole(ToPosix(to), bytes);
   }
 
   std::string NativePath(const std::string& path) override { return ToPosix(path); }

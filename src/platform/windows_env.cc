@@ -126,14 +126,11 @@ class WindowsEnv : public Env {
     return folder;
   }
 
-  std::optional<std::string> FindFirst(const std::string& pattern) override {
-    // The folder is listed whole and matched here: FindFirstFile's own
-    // matching would also try the short 8.3 names and returns names in the
-    // file system's order, not in the documented one.
-    FolderAndName parts = SplitFolder(ToWindows(pattern));
-    std::string found = FirstMatch(parts.name, PlainFilesIn(parts.folder));
-    if (found.empty()) return std::nullopt;
-    return found;
+  // The folder is listed whole and matched by the caller: FindFirstFile's
+  // own matching would also try the short 8.3 names and returns names in
+  // the file system's order, not in the documented one.
+  std::vector<std::string> ListFiles(const std::string& folder) override {
+    return PlainFilesIn(ToWindows(folder));
   }
 
   Status ReadLines(const std::string& path,

@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "platform/file_names.h"
 #include "store/bench_vote_register.h"
 #include "store/run_stop.h"
 #include "store/source_files.h"
@@ -41,13 +42,13 @@ RoleEffect EffectOf(std::string_view code) {
 class ResultsReader {
  public:
   ResultsReader(const std::vector<std::string>& lines, const std::string& file,
-                Env& env, SeasonStore& store)
+                Env& env, SeasonStore& store, BenchVoteRegister& bench_votes)
       : lines_(lines),
         file_(file),
         env_(env),
         store_(store),
         g_(store.giornata),
-        register_(store) {}
+        register_(bench_votes) {}
 
   void Read();
 
@@ -77,7 +78,7 @@ class ResultsReader {
   Env& env_;
   SeasonStore& store_;
   const int g_;
-  BenchVoteRegister register_;
+  BenchVoteRegister& register_;
   size_t next_ = 0;
 
   int home_ = kUnsetTeam;
@@ -342,31 +343,49 @@ RosterEntry* ResultsReader::FindOrAddRosterPlayer(int t, const std::string& name
 std::string ResultsPattern(int g) { return "*Risultati" + WholeText(g) + ".tab"; }
 
 void ReadResultsLines(const std::vector<std::string>& lines, const std::string& file,
-                      Env& env, SeasonStore& store) {
-  ResultsReader(lines, file, env, store).Read();
+                      Env& env, SeasonStore& store, BenchVoteRegister* bench_votes) {
+  if (bench_votes != nullptr) {
+    ResultsReader(lines, file, env, store, *bench_votes).Read();
+    return;
+  }
+  BenchVoteRegister own(store);
+  ResultsReader(lines, file, env, store, own).Read();
+}
+
+void LookUpResultsFiles(Env& env, SeasonStore& store) {
+  // One listing serves every matchday: nothing is written into the folder
+  // while the exports are looked up.
+  std::vector<std::string> names = env.ListFiles(store.source_dir);
+  for (int g = 1; g <= kMatchdays; ++g) {
+    SeasonStore::ResultsFile& file = store.results_files[g];
+    file.looked_up = true;
+    file.name = FirstMatch(ResultsPattern(g), names);
+  }
 }
 
 const SeasonStore::ResultsFile* FindResultsFile(Env& env, SeasonStore& store, int g) {
   SeasonStore::ResultsFile& file = store.results_files[g];
   if (!file.looked_up) {
     file.looked_up = true;
-    std::optional<std::string> name = FindInSource(env, store, ResultsPattern(g));
-    if (name) {
-      file.lines = ReadFileOrStop(env, SourcePath(store, *name));
-      file.name = *name;
-    }
+    file.name = FindInSource(env, store, ResultsPattern(g)).value_or("");
   }
-  return file.name.empty() ? nullptr : &file;
+  if (file.name.empty()) return nullptr;
+  if (!file.read) {
+    file.lines = ReadFileOrStop(env, SourcePath(store, file.name));
+    file.read = true;
+  }
+  return &file;
 }
 
-bool ReadMatchday(Env& env, SeasonStore& store, int g) {
+bool ReadMatchday(Env& env, SeasonStore& store, int g, BenchVoteRegister* bench_votes) {
   const SeasonStore::ResultsFile* file = FindResultsFile(env, store, g);
   if (file == nullptr) {
     for (int t = 1; t <= kMaxTeams; ++t) store.teamMatchday[t][g][kMdGap] = kNoFileGap;
     return false;
   }
   store.file_found = true;
-  ReadResultsLines(file->lines, env.NativePath(SourcePath(store, file->name)), env, store);
+  ReadResultsLines(file->lines, env.NativePath(SourcePath(store, file->name)), env, store,
+                   bench_votes);
   return true;
 }
 

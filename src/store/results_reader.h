@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/env.h"
+#include "store/bench_vote_register.h"
 #include "store/season_store.h"
 
 namespace corvalis {
@@ -18,7 +19,14 @@ std::string ResultsPattern(int g);
 // after marking the matchday missing (gap -1 for teams 1..40), when the
 // source folder has no export for g. Throws RunStop for the messages that
 // end the run, and when the file cannot be read.
-bool ReadMatchday(Env& env, SeasonStore& store, int g);
+// `bench_votes`, when given, is the season's register of bench votes, kept
+// across the matchdays so that its index is built once.
+bool ReadMatchday(Env& env, SeasonStore& store, int g,
+                  BenchVoteRegister* bench_votes = nullptr);
+
+// Looks up the exports of all matchdays with one listing of the source
+// folder, for FindResultsFile.
+void LookUpResultsFiles(Env& env, SeasonStore& store);
 
 // The export of matchday g: looked up and read on the first call, kept in
 // the store for later ones. Null when the source folder has none. Throws
@@ -28,7 +36,8 @@ const SeasonStore::ResultsFile* FindResultsFile(Env& env, SeasonStore& store, in
 // Reads the lines of one export as matchday store.giornata; `file` names it
 // in messages.
 void ReadResultsLines(const std::vector<std::string>& lines, const std::string& file,
-                      Env& env, SeasonStore& store);
+                      Env& env, SeasonStore& store,
+                      BenchVoteRegister* bench_votes = nullptr);
 
 }  // namespace corvalis
 

@@ -227,6 +227,7 @@ struct SeasonStore {
   struct ResultsFile {
     bool looked_up = false;
     std::string name;  // empty: no export for the matchday
+    bool read = false;
     std::vector<std::string> lines;
   };
   std::array<ResultsFile, kMatchdays + 1> results_files;

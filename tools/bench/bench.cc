@@ -21,7 +21,8 @@ namespace fs = std::filesystem;
 using corvalis::tools::LeagueShape;
 
 struct Sample {
-  double ms;
+  double ms;      // wall time
+  double cpu_ms;  // user and system time of the program
   long peak_kb;
 };
 
@@ -46,7 +47,9 @@ Sample RunOnce(const std::string& binary, const std::string& folder) {
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
     std::fprintf(stderr, "la corsa in %s non e' terminata con stato 0\n", folder.c_str());
   }
-  return {std::chrono::duration<double, std::milli>(end - start).count(), usage.ru_maxrss};
+  auto ms = [](const timeval& t) { return t.tv_sec * 1000.0 + t.tv_usec / 1000.0; };
+  return {std::chrono::duration<double, std::milli>(end - start).count(),
+          ms(usage.ru_utime) + ms(usage.ru_stime), usage.ru_maxrss};
 }
 
 void Measure(const std::string& binary, const std::string& label, LeagueShape shape, int runs) {
@@ -58,14 +61,23 @@ void Measure(const std::string& binary, const std::string& label, LeagueShape sh
   RunOnce(binary, folder.string());  // warm the file cache
   std::vector<Sample> samples;
   for (int i = 0; i < runs; ++i) samples.push_back(RunOnce(binary, folder.string()));
-  std::sort(samples.begin(), samples.end(),
-            [](const Sample& a, const Sample& b) { return a.ms < b.ms; });
+  auto median = [&](auto field) {
+    std::vector<double> values;
+    for (const Sample& sample : samples) values.push_back(field(sample));
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+  };
+  double wall = median([](const Sample& x) { return x.ms; });
+  double cpu = median([](const Sample& x) { return x.cpu_ms; });
+  double best = wall;
   long peak = 0;
-  for (const Sample& s : samples) peak = std::max(peak, s.peak_kb);
-  std::printf("%-34s %3d squadre %2d giornate   mediana %8.2f ms   min %8.2f ms   "
-              "memoria di picco %6.1f MB\n",
-              label.c_str(), shape.teams, shape.matchdays, samples[samples.size() / 2].ms,
-              samples.front().ms, peak / 1024.0);
+  for (const Sample& sample : samples) {
+    best = std::min(best, sample.ms);
+    peak = std::max(peak, sample.peak_kb);
+  }
+  std::printf("%-30s %2d squadre %2d giornate  tempo (mediana) %7.2f ms  minimo %7.2f ms  "
+              "cpu %7.2f ms  memoria di picco %5.1f MB\n",
+              label.c_str(), shape.teams, shape.matchdays, wall, best, cpu, peak / 1024.0);
   fs::remove_all(folder);
 }
 

@@ -1,0 +1,14 @@
+#include "platform/env.h"
+
+#include "platform/file_names.h"
+
+namespace corvalis {
+
+std::optional<std::string> Env::FindFirst(const std::string& pattern) {
+  FolderAndName parts = SplitFolder(pattern);
+  std::string found = FirstMatch(parts.name, ListFiles(parts.folder));
+  if (found.empty()) return std::nullopt;
+  return found;
+}
+
+}  // namespace corvalis
