@@ -1,0 +1,13 @@
+var arrTop11=new Array()
+a = arrTop11
+a[1]=new T11("P","LARSEN S.","Academica Risotto",7)
+a[2]=new T11("D","BERISHA Mat","Vis Carbonara",7.5)
+a[3]=new T11("D","KONE Nic","Bayer Grappa",7)
+a[4]=new T11("D","DE SANTIS M.","Borussia Panettone",7)
+a[5]=new T11("C","MARINI V.","Sporting Risotto",12.5)
+a[6]=new T11("C","BARBIERI P.","Vis Carbonara",9)
+a[7]=new T11("C","LARSEN Ant","Sporting Risotto",7.5)
+a[8]=new T11("C","FONTANA Mat","Bayer Grappa",7)
+a[9]=new T11("A","LARSEN","Atletico Gorgonzola",17)
+a[10]=new T11("A","MORETTI M.","Sporting Risotto",13)
+a[11]=new T11("A","RODRIGUEZ Dav","Academica Risotto",10)

@@ -1,0 +1,13 @@
+var arrTop11=new Array()
+a = arrTop11
+a[1]=new T11("P","CARUSO S.","Virtus Tigre",5.5)
+a[2]=new T11("D","GALLI Giu","Virtus Arancino",7.5)
+a[3]=new T11("D","GATTI Cir","Real Arancino",7)
+a[4]=new T11("D","MARTINI Fed","Real Arancino",7)
+a[5]=new T11("C","MENDES Ped","Real Arancino",8.5)
+a[6]=new T11("C","MARIANI I.","Real Arancino",8)
+a[7]=new T11("C","RODRIGUEZ Ema","Virtus Tigre",7)
+a[8]=new T11("C","GENTILE Giu","Virtus Tigre",7)
+a[9]=new T11("A","BIANCO D.","Real Arancino",9)
+a[10]=new T11("A","FERRARA Jea","Real Arancino",8.5)
+a[11]=new T11("A","LARSEN S.","Virtus Tigre",8.5)

@@ -1,0 +1,44 @@
+// Generated seasons kept with their complete outputs: every file of the run
+// against the kept ones, so that any change of a figure shows.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "e2e_support.h"
+
+namespace corvalis::e2e {
+namespace {
+
+class GoldenSeasonTest : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(GoldenSeasonTest, EveryFileAsKept) {
+  std::string base = std::string("tests/data/") + GetParam();
+  ScratchFolder league;
+  CopyFolder(RepoPath(base + "/league"), league.path());
+  std::vector<std::string> inputs = FileNamesIn(league.path());
+
+  RunResult run = RunProgram(league.path(), {"--home", league.path()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+
+  std::vector<std::string> expected = FileNamesIn(RepoPath(base + "/expected"));
+  std::vector<std::string> all = inputs;
+  all.insert(all.end(), expected.begin(), expected.end());
+  std::sort(all.begin(), all.end());
+  EXPECT_EQ(FileNamesIn(league.path()), all);
+  for (const std::string& name : expected) {
+    EXPECT_EQ(ReadFile(league.File(name)), ReadFile(RepoPath(base + "/expected/" + name)))
+        << name;
+  }
+}
+
+// golden_small: 4 teams, 3 matchdays, SQ, cup matches with a shoot-out,
+// exponent 2. golden_gaps: 6 teams, matchday 4 missing, exponent 1.5, no
+// Panchine.txt.
+INSTANTIATE_TEST_SUITE_P(Seasons, GoldenSeasonTest,
+                         ::testing::Values("golden_small", "golden_gaps"));
+
+}  // namespace
+}  // namespace corvalis::e2e
