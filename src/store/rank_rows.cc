@@ -21,8 +21,13 @@ void RankRows(TextTable& table, int n, int key_column, int columns) {
 
   // Rounds of "take every row equal to the highest key of a named row"
   // amount to a stable sort of the rows whose key some named row has.
-  std::vector<double> keys(static_cast<size_t>(used) + 1, 0.0);
-  std::vector<double> named_keys;
+  // Work vectors kept between calls: the calendar sorts small tables
+  // thousands of times a season.
+  static thread_local std::vector<double> keys, named_keys;
+  static thread_local std::vector<int> order, source, emptied;
+  static thread_local std::vector<char> kept, placed;
+  keys.assign(static_cast<size_t>(used) + 1, 0.0);
+  named_keys.clear();
   for (int r = 1; r <= used; ++r) {
     keys[r] = LeadingNumber(table.at(r, key_column));
     if (!table.at(r, 1).empty() && keys[r] > kTakenMark) named_keys.push_back(keys[r]);
@@ -31,7 +36,7 @@ void RankRows(TextTable& table, int n, int key_column, int columns) {
   auto is_named = [&](double key) {
     return std::binary_search(named_keys.begin(), named_keys.end(), key);
   };
-  std::vector<int> order;  // rows kept, by index; 0 stands for an unwritten row
+  order.clear();  // rows kept, by index; 0 stands for an unwritten row
   for (int r = 1; r <= used; ++r) {
     if (is_named(keys[r])) order.push_back(r);
   }
@@ -49,13 +54,13 @@ void RankRows(TextTable& table, int n, int key_column, int columns) {
   // `source` a permutation, applied cycle by cycle so that rows already in
   // place are not touched; the empty positions are cleared afterwards.
   int last = std::max(used, static_cast<int>(order.size()));
-  std::vector<int> source(static_cast<size_t>(last) + 1, 0);
-  std::vector<char> kept(static_cast<size_t>(last) + 1, 0);
+  source.assign(static_cast<size_t>(last) + 1, 0);
+  kept.assign(static_cast<size_t>(last) + 1, 0);
   for (size_t i = 0; i < order.size(); ++i) {
     source[i + 1] = order[i];
     if (order[i] != 0) kept[order[i]] = 1;
   }
-  std::vector<int> emptied;
+  emptied.clear();
   int junk = 1;
   for (int i = 1; i <= last; ++i) {
     if (source[i] != 0) continue;
@@ -63,7 +68,7 @@ void RankRows(TextTable& table, int n, int key_column, int columns) {
     source[i] = junk++;
     emptied.push_back(i);
   }
-  std::vector<char> placed(static_cast<size_t>(last) + 1, 0);
+  placed.assign(static_cast<size_t>(last) + 1, 0);
   std::vector<std::string> held(static_cast<size_t>(columns) + 1);
   for (int start = 1; start <= last; ++start) {
     if (placed[start] || source[start] == start) continue;
