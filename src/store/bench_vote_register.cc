@@ -12,6 +12,16 @@ void AddVote(TextTable& rows, int r, const std::string& vote) {
   rows.at(r, kVotes) = NumberText(LeadingNumber(rows.at(r, kVotes)) + 1);
 }
 
+// A player's first vote: his row, with one vote counted.
+void FillNewRow(TextTable& rows, int r, const std::string& name, const std::string& role_code,
+                const std::string& vote, const std::string& team) {
+  rows.at(r, kRole) = role_code;
+  rows.at(r, kName) = name;
+  rows.at(r, kVoteSum) = vote;
+  rows.at(r, kVotes) = NumberText(1);
+  rows.at(r, kTeam) = team;
+}
+
 }  // namespace
 
 BenchVoteRegister::BenchVoteRegister(SeasonStore& store)
@@ -43,11 +53,7 @@ bool BenchVoteRegister::Record(const std::string& name, const std::string& role_
   }
   int r = index_.free_row();
   if (r == 0) return false;
-  rows_.at(r, kRole) = role_code;
-  rows_.at(r, kName) = name;
-  rows_.at(r, kVoteSum) = vote;
-  rows_.at(r, kVotes) = NumberText(1);
-  rows_.at(r, kTeam) = team;
+  FillNewRow(rows_, r, name, role_code, vote, team);
   index_.ClaimFreeRow(key);
   return true;
 }
@@ -63,11 +69,7 @@ bool BenchVoteRegister::RecordByScan(const std::string& name, const std::string&
     if (free_row == 0 && rows_.at(r, kName).empty()) free_row = r;
   }
   if (free_row == 0) return false;
-  rows_.at(free_row, kRole) = role_code;
-  rows_.at(free_row, kName) = name;
-  rows_.at(free_row, kVoteSum) = vote;
-  rows_.at(free_row, kVotes) = NumberText(1);
-  rows_.at(free_row, kTeam) = team;
+  FillNewRow(rows_, free_row, name, role_code, vote, team);
   return true;
 }
 

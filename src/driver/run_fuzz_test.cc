@@ -1,9 +1,10 @@
 // Malformed exports: truncated, reordered, mangled and binary lines must end
-// the reading with a message or normally, never with a crash (run this under
-// the sanitizers to catch memory faults too).
+// the reading, and the whole run, with a message or normally, never with a
+// crash (run this under the sanitizers to catch memory faults too).
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <map>
 #include <memory>
 #include <random>
 #include <sstream>
@@ -14,6 +15,7 @@
 #include "platform/file_names.h"
 #include "store/results_reader.h"
 #include "store/run_stop.h"
+#include "store/source_files.h"
 
 namespace corvalis {
 namespace {
@@ -113,6 +115,27 @@ TEST(ResultsReaderFuzzTest, MalformedExportsNeverCrash) {
   }
   // Some mutations must have reached the messages that end a run.
   EXPECT_GT(stopped, 0);
+}
+
+TEST(RunFuzzTest, WholeRunsOnMalformedExportsEndWithAMessageOrNormally) {
+  std::vector<std::string> names = {"conf.txt", "cred.txt", "Panchine.txt"};
+  for (int g = 1; g <= 6; ++g) names.push_back("fantabar_Risultati" + std::to_string(g) + ".tab");
+  std::map<std::string, std::vector<std::string>> sample;
+  for (const std::string& name : names) sample[name] = SampleLines(name);
+  int completed = 0;
+  for (unsigned seed = 1; seed <= 150; ++seed) {
+    Mutator mutator(seed);
+    FakeEnv env("C:\\lega");
+    for (const auto& [name, lines] : sample) {
+      bool mangle = name.find(".tab") != std::string::npos ? seed % 3 != 0 : seed % 7 == 0;
+      env.AddLines("C:\\lega\\" + name, mangle && name != "conf.txt" ? mutator.Mutate(lines)
+                                                                       : lines);
+    }
+    ExitStatus status = RunAndReport(env);
+    ASSERT_NE(status, kExitPlatform) << "seed " << seed << ": " << env.MessageTexts().back();
+    if (status == kExitDone) ++completed;
+  }
+  EXPECT_GT(completed, 0);
 }
 
 }  // namespace
