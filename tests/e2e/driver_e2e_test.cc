@@ -2,6 +2,8 @@
 // a run.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "e2e_support.h"
 
 namespace corvalis::e2e {
@@ -68,6 +70,27 @@ TEST(DriverE2eTest, Options) {
 
   RunResult no_folder = RunProgram(home.path(), {"--home"});
   EXPECT_EQ(no_folder.status, 2);
+}
+
+}  // namespace
+}  // namespace corvalis::e2e
+
+namespace corvalis::e2e {
+namespace {
+
+TEST(DriverE2eTest, PageThatCannotBeWrittenStopsTheRunNamingIt) {
+  ScratchFolder league;
+  CopyFolder(RepoPath("examples/fantabar"), league.path());
+  // A folder where the best squads page should go: the page cannot replace it.
+  std::filesystem::create_directory(league.File("bestrose.htm"));
+  RunResult run = RunProgram(league.path(), {"--home", league.path()});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.out, "");
+  EXPECT_NE(run.err.find(league.File("bestrose.htm")), std::string::npos) << run.err;
+  for (const std::string& name : FileNamesIn(league.path())) {
+    EXPECT_EQ(name.find(".tmp"), std::string::npos) << name << " left behind";
+    EXPECT_NE(name, "corvalis.htm");  // the stages after it never ran
+  }
 }
 
 }  // namespace
