@@ -99,7 +99,7 @@ void ApplyConfig(const std::vector<std::string>& lines, const std::string& path,
       if (number > 0) {
         store.season_top_threshold = number;
       } else if (labels == kTieRules) {
-        env.ShowMessage("conf.txt: regola di spareggio \"" + std::string(line) +
+        env.ShowMessage("conf.txt: regola di spareggio \"" + MessageExcerpt(line) +
                             "\" ignorata, le regole sono al massimo " +
                             std::to_string(kTieRules) + " (file " + path + ")",
                         MessageKind::kWarning);

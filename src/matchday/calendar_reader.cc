@@ -67,7 +67,8 @@ class CalendarReader {
     return side == kHome ? store_.matchPlayersHome : store_.matchPlayersAway;
   }
   std::string MatchName() const {
-    return store_.home_team_name + " - " + store_.away_team_name + " del file " + file_;
+    return MessageExcerpt(store_.home_team_name) + " - " +
+           MessageExcerpt(store_.away_team_name) + " del file " + file_;
   }
   void Warn(const std::string& text) { env_.ShowMessage(text, MessageKind::kWarning); }
 
@@ -151,8 +152,9 @@ bool CalendarReader::ReadBlock(MatchdayReport& day) {
   Part players = titles_read ? ReadPlayers() : Part::kFileEnded;
   Part goals = players == Part::kFound ? ReadGoals() : players;
   if (goals == Part::kFileEnded) {
-    Warn("Il file " + file_ + " finisce dentro la partita " + store_.home_team_name + " - " +
-         store_.away_team_name + ": la partita non e' nel calendario");
+    Warn("Il file " + file_ + " finisce dentro la partita " +
+         MessageExcerpt(store_.home_team_name) + " - " +
+         MessageExcerpt(store_.away_team_name) + ": la partita non e' nel calendario");
     return false;
   }
   if (goals == Part::kBroken) {
@@ -237,7 +239,7 @@ void CalendarReader::RecordPlayer(Side side, bool goalkeeper, std::string_view c
   } else {
     WarnOnce(env_, store_,
              "Il file " + file_ + " ha piu' di " + std::to_string(kPlayerRows) +
-                 " righe di giocatori: dalla riga di " + name +
+                 " righe di giocatori: dalla riga di " + MessageExcerpt(name) +
                  " in poi non entrano nei Top 11 e Flop 11 ne' nei totali di stagione",
              "giocatori della giornata " + file_);
   }
@@ -361,7 +363,7 @@ std::string CalendarReader::AssignSide(Side side) {
   if (goals > kMaxScorerGoals) {
     WarnOnce(env_, store_,
              "La partita " + MatchName() + " ha piu' di " + std::to_string(kMaxScorerGoals) +
-                 " gol di " + TeamOf(side) + ": marcatori solo per i primi " +
+                 " gol di " + MessageExcerpt(TeamOf(side)) + ": marcatori solo per i primi " +
                  std::to_string(kMaxScorerGoals),
              "gol " + TeamOf(side) + " " + MatchName());
     goals = kMaxScorerGoals;

@@ -117,7 +117,7 @@ void ReadCredits(Env& env, SeasonStore& store) {
     CreditLine line = ParseCreditLine(text);
     if (!line.complete && !TrimSpaces(text).empty()) {
       Warn(env, "Riga " + std::to_string(n) + " del file " + path +
-                    " senza le due coppie di parentesi: \"" + text + "\"");
+                    " senza le due coppie di parentesi: \"" + MessageExcerpt(text) + "\"");
     }
     sheet.at(n, 1) = line.home;
     sheet.at(n, 3) = line.credits;

@@ -90,7 +90,8 @@ void CountAward(Env& env, SeasonStore& store, const std::string& name,
   }
   WarnOnce(env, store,
            "Classifica migliore in campo piena (" + std::to_string(kPlayerRows) +
-               " giocatori): " + name + " e gli altri nuovi premiati non sono contati",
+               " giocatori): " + MessageExcerpt(name) +
+               " e gli altri nuovi premiati non sono contati",
            "migliori in campo pieni");
 }
 

@@ -96,7 +96,7 @@ std::string SurnameOf(Env& env, SeasonStore& store, std::string_view name) {
       // again, and every box must be closed by hand.
       if (store.shown_warnings.insert("cognome minuscolo " + text).second) {
         env.ShowMessage(kLowerCaseSurname, MessageKind::kWarning);
-        env.ShowMessage(text, MessageKind::kWarning);
+        env.ShowMessage(MessageExcerpt(text), MessageKind::kWarning);
       }
       return text;
     }
@@ -123,7 +123,7 @@ void CountScorer(Env& env, SeasonStore& store, const std::string& name,
   if (named == kPlayerRows) {
     WarnOnce(env, store,
              "Classifica cannonieri piena (" + std::to_string(kPlayerRows) +
-                 " giocatori): i gol di " + name +
+                 " giocatori): i gol di " + MessageExcerpt(name) +
                  " e degli altri nuovi marcatori non sono contati",
              "cannonieri pieni");
     return;

@@ -41,7 +41,7 @@ void SeasonTotals::Add(Env& env, int n) {
   if (free_row == 0) {
     WarnOnce(env, store_,
              "Totali di stagione pieni (" + std::to_string(kPlayerRows) + " giocatori): " +
-                 name + " e gli altri nuovi giocatori non entrano nei Top 11 e Flop 11 "
+                 MessageExcerpt(name) + " e gli altri nuovi giocatori non entrano nei Top 11 e Flop 11 "
                  "di stagione",
              "totali di stagione pieni");
     return;

@@ -67,10 +67,15 @@ class ResultsReader {
   void FindBenchTitle();
   void ReadPlayerColumn(Side side, int t, std::string_view code,
                         std::string_view& rest);
-  void UpdateRoster(int t, std::string_view code, const std::string& name,
+  void UpdateRoster(Side side, int t, std::string_view code, const std::string& name,
                     bool no_vote);
-  RosterEntry* FindOrAddRosterPlayer(int t, const std::string& name,
+  RosterEntry* FindOrAddRosterPlayer(Side side, int t, const std::string& name,
                                      std::string_view code, bool* added);
+  // The team of a side as the header names it; also for a repeated block,
+  // whose rows belong to the overflow row and not to the team.
+  const std::string& TeamOf(Side side) const {
+    return side == kHome ? home_name_ : away_name_;
+  }
   void Warn(const std::string& text) { env_.ShowMessage(text, MessageKind::kWarning); }
 
   const std::vector<std::string>& lines_;
@@ -83,6 +88,7 @@ class ResultsReader {
 
   int home_ = kUnsetTeam;
   int away_ = kUnsetTeam;
+  std::string home_name_;
   std::string away_name_;
   std::string last_examined_;  // shown when the file ends without "EOF"
 
@@ -119,6 +125,7 @@ void ResultsReader::Read() {
     }
     if (header_team != 0) {
       home_ = ClaimTeam(header_team);
+      home_name_ = first;
       away_name_ = TrimSpaces(NextField(rest));
       away_ = kUnsetTeam;
       for (int t = 1; t <= store_.num_teams; ++t) {
@@ -129,12 +136,12 @@ void ResultsReader::Read() {
       continue;
     }
     if (first == "R" && !last_unmatched.empty()) {
-      throw RunStop("Probabile errore nel conf.txt su --> " + last_unmatched,
+      throw RunStop("Probabile errore nel conf.txt su --> " + MessageExcerpt(last_unmatched),
                     kExitInputMessage);
     }
     last_unmatched = first;
   }
-  Warn("Squadra non riconosciuta " + last_examined_);
+  Warn("Squadra non riconosciuta " + MessageExcerpt(last_examined_));
 }
 
 // Reads one match block after its header. Returns false when the file ends
@@ -162,7 +169,8 @@ bool ResultsReader::ReadBlock() {
     }
     ++slot_;
     if (slot_ == kSlots + 1) {
-      std::string text = "La partita " + store_.teamName[home_] + " - " + away_name_ +
+      std::string text = "La partita " + MessageExcerpt(home_name_) + " - " +
+                         MessageExcerpt(away_name_) +
                          " ha oltre " + std::to_string(kSlots) +
                          " righe di giocatori: le successive non entrano nella "
                          "formazione (file " + file_ + ")";
@@ -178,7 +186,7 @@ bool ResultsReader::ReadBlock() {
       // read, since no row of the store belongs to it.
       if (!away_problem_shown_) {
         away_problem_shown_ = true;
-        Warn("Problema con " + away_name_);
+        Warn("Problema con " + MessageExcerpt(away_name_));
       }
     } else if (!away_name_.empty()) {
       ReadPlayerColumn(kAway, away_, away_code, rest);
@@ -264,7 +272,7 @@ void ResultsReader::ReadPlayerColumn(Side side, int t, std::string_view code,
 
   bool no_vote = vote == "sv/ng";
   if (no_vote) vote = "999";
-  UpdateRoster(t, code, name, no_vote);
+  UpdateRoster(side, t, code, name, no_vote);
   vote = CommaToPoint(vote);
 
   if (bench_ && vote != "999" && !(side == kAway && vote.empty()) &&
@@ -272,7 +280,7 @@ void ResultsReader::ReadPlayerColumn(Side side, int t, std::string_view code,
     if (!register_.Record(name, std::string(code), vote, store_.teamName[t])) {
       WarnOnce(env_, store_,
                "Registro dei voti dalla panchina pieno (" +
-                   std::to_string(kPlayerRows) + " giocatori): " + name +
+                   std::to_string(kPlayerRows) + " giocatori): " + MessageExcerpt(name) +
                    " e i successivi non sono registrati (file " + file_ + ")",
                "registro pieno");
     }
@@ -285,19 +293,19 @@ void ResultsReader::ReadPlayerColumn(Side side, int t, std::string_view code,
   }
 }
 
-void ResultsReader::UpdateRoster(int t, std::string_view code, const std::string& name,
-                                 bool no_vote) {
+void ResultsReader::UpdateRoster(Side side, int t, std::string_view code,
+                                 const std::string& name, bool no_vote) {
   bool placeholder = code.empty() || code == "--" || code == "EOF";
   if (no_vote) {
     if (!bench_ || placeholder) return;
-    RosterEntry* player = FindOrAddRosterPlayer(t, name, code, nullptr);
+    RosterEntry* player = FindOrAddRosterPlayer(side, t, name, code, nullptr);
     if (player != nullptr && EndsWith(code, 's')) {
       player->bench_listings = NumberText(LeadingNumber(player->bench_listings) + 1);
     }
   } else if (!bench_ && !placeholder) {
     store_.rosterTeamName[t] = store_.teamName[t];
     bool added = false;
-    RosterEntry* player = FindOrAddRosterPlayer(t, name, code, &added);
+    RosterEntry* player = FindOrAddRosterPlayer(side, t, name, code, &added);
     if (player == nullptr) return;
     if (added) {
       player->starts = "1";
@@ -309,13 +317,13 @@ void ResultsReader::UpdateRoster(int t, std::string_view code, const std::string
       }
     }
   } else if (!name.empty()) {
-    FindOrAddRosterPlayer(t, name, code, nullptr);
+    FindOrAddRosterPlayer(side, t, name, code, nullptr);
   }
 }
 
 // The roster slot of `name`, found by exact name, or the first free slot,
 // which becomes his. Null when the roster is full.
-RosterEntry* ResultsReader::FindOrAddRosterPlayer(int t, const std::string& name,
+RosterEntry* ResultsReader::FindOrAddRosterPlayer(Side side, int t, const std::string& name,
                                                   std::string_view code, bool* added) {
   Roster& roster = store_.roster[t];
   int free_slot = 0;
@@ -325,8 +333,8 @@ RosterEntry* ResultsReader::FindOrAddRosterPlayer(int t, const std::string& name
   }
   if (free_slot == 0) {
     WarnOnce(env_, store_,
-             "Rosa di " + store_.teamName[t] + " piena (" +
-                 std::to_string(kRosterPlayers) + " giocatori): " + name +
+             "Rosa di " + MessageExcerpt(TeamOf(side)) + " piena (" +
+                 std::to_string(kRosterPlayers) + " giocatori): " + MessageExcerpt(name) +
                  " e i successivi non entrano nelle presenze (file " + file_ + ")",
              "rosa piena " + std::to_string(t));
     return nullptr;

@@ -229,6 +229,43 @@ TEST_F(ResultsReaderTest, TeamMetTwiceGoesToTheOverflowRow) {
   EXPECT_EQ(s().roster[1][7].name, "");
 }
 
+// A team's second block of a file fills the overflow row; its warnings
+// still name the team (the overflow row has no name of its own).
+TEST_F(ResultsReaderTest, RepeatedBlockWarningsNameTheTeam) {
+  std::vector<std::string> file = AlfaBeta();
+  file.pop_back();  // "EOF"
+  file.insert(file.end(), {Header("Alfa", "Gamma"), kTitles});
+  for (int n = 1; n <= kSlots + 1; ++n) {
+    file.push_back(Line({"D", "GIOCATORE " + std::to_string(n), "6", "0", "6"}, {}));
+  }
+  file.insert(file.end(), {Score("80", "60"), Goals("0", "0"), kBench, "", "EOF"});
+  Read(file);
+  std::vector<std::string> texts = env_.MessageTexts();
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[0].rfind("Rosa di Alfa piena (50 giocatori): GIOCATORE 51 e i successivi", 0),
+            0u)
+      << texts[0];
+  EXPECT_EQ(texts[1].rfind("La partita Alfa - Gamma ha oltre 80 righe", 0), 0u) << texts[1];
+}
+
+// Input quoted in a message is cut to 80 bytes: a whole line of an export
+// must not become a message box.
+TEST_F(ResultsReaderTest, LongNamesAreCutInMessages) {
+  std::string omega(200, 'O');
+  Read({Header("Alfa", omega), kTitles, Line({"P", "PORTA Uno", "6", "0", "6"}, {"P", "X", "6", "0", "6"}),
+        Score("66", "60"), Goals("1", "0"), kBench, "", "EOF"});
+  EXPECT_EQ(env_.MessageTexts(),
+            std::vector<std::string>{"Problema con " + std::string(80, 'O') + "..."});
+  std::string delta(100, 'D');
+  try {
+    Read({Header(delta, "Beta"), kTitles});
+    FAIL() << "no stop";
+  } catch (const RunStop& stop) {
+    EXPECT_EQ(std::string(stop.what()),
+              "Probabile errore nel conf.txt su --> " + std::string(80, 'D') + "...");
+  }
+}
+
 TEST_F(ResultsReaderTest, SideWithoutValidVotesDidNotPlay) {
   Read({Header("Alfa", "Beta"), kTitles,
         Line({"P", "PORTA Uno", "sv/ng", "0", "sv/ng"}, {"P", "PORTA Due", "6", "0", "6"}),

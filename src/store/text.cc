@@ -196,4 +196,48 @@ double FloorThousandths(double value) { return std::floor(value * 1000) / 1000; 
 
 std::string WholeText(long long value) { return std::to_string(value); }
 
+namespace {
+
+// Length of the well-formed UTF-8 character at the front of `text`, 0 when
+// it is not one.
+size_t Utf8CharLength(std::string_view text) {
+  auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+  unsigned char lead = byte(0);
+  if (lead < 0x80) return 1;
+  size_t length = lead >= 0xC2 && lead <= 0xDF ? 2
+                  : lead >= 0xE0 && lead <= 0xEF ? 3
+                  : lead >= 0xF0 && lead <= 0xF4 ? 4
+                                                 : 0;
+  if (length == 0 || text.size() < length) return 0;
+  // The second byte's range excludes overlong forms, surrogates and values
+  // beyond U+10FFFF.
+  unsigned char low = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+  unsigned char high = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+  if (byte(1) < low || byte(1) > high) return 0;
+  for (size_t i = 2; i < length; ++i) {
+    if (byte(i) < 0x80 || byte(i) > 0xBF) return 0;
+  }
+  return length;
+}
+
+bool IsUtf8(std::string_view text) {
+  while (!text.empty()) {
+    size_t length = Utf8CharLength(text);
+    if (length == 0) return false;
+    text.remove_prefix(length);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string MessageExcerpt(std::string_view text) {
+  if (text.size() <= kExcerptBytes) return std::string(text);
+  size_t cut = kExcerptBytes;
+  if (IsUtf8(text)) {
+    while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+  }
+  return std::string(text.substr(0, cut)) + "...";
+}
+
 }  // namespace corvalis

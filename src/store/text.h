@@ -57,6 +57,12 @@ double FloorThousandths(double value);
 // A whole number written in decimal without any space ("7", "-3").
 std::string WholeText(long long value);
 
+// Input text as a message quotes it: at most kExcerptBytes bytes, and "..."
+// when it was longer. A text that is valid UTF-8 is never cut inside a
+// character; any other text (a Windows code page) is cut at the byte.
+constexpr size_t kExcerptBytes = 80;
+std::string MessageExcerpt(std::string_view text);
+
 }  // namespace corvalis
 
 #endif  // CORVALIS_STORE_TEXT_H_

@@ -242,5 +242,23 @@ TEST(LeadingNumberTest, AgreesWithTheFullConversion) {
   EXPECT_EQ(LeadingNumber("12345678901234567890.5"), 12345678901234567890.5);
 }
 
+TEST(MessageExcerptTest, CutsAtEightyBytesWithoutSplittingACharacter) {
+  EXPECT_EQ(MessageExcerpt("Alfa"), "Alfa");
+  EXPECT_EQ(MessageExcerpt(std::string(80, 'a')), std::string(80, 'a'));
+  EXPECT_EQ(MessageExcerpt(std::string(81, 'a')), std::string(80, 'a') + "...");
+  // UTF-8: "\xC3\xA8" (e grave) would be split at byte 80, so it goes whole.
+  std::string utf8 = std::string(79, 'a') + "\xC3\xA8" + "bc";
+  EXPECT_EQ(MessageExcerpt(utf8), std::string(79, 'a') + "...");
+  std::string three = std::string(78, 'a') + "\xE2\x82\xAC" + "x";  // the euro sign
+  EXPECT_EQ(MessageExcerpt(three), std::string(78, 'a') + "...");
+  std::string whole = std::string(78, 'a') + "\xC3\xA8" + "bc";
+  EXPECT_EQ(MessageExcerpt(whole), std::string(78, 'a') + "\xC3\xA8...");
+  // Not UTF-8 (a Windows-1252 text): cut at the byte.
+  std::string cp1252 = std::string(79, 'a') + "\xE8\xE8\xE8";
+  EXPECT_EQ(MessageExcerpt(cp1252), std::string(79, 'a') + "\xE8...");
+  std::string overlong = std::string(79, 'a') + "\xC0\x80" + "x";
+  EXPECT_EQ(MessageExcerpt(overlong), std::string(79, 'a') + "\xC0...");
+}
+
 }  // namespace
 }  // namespace corvalis
