@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "store/run_stop.h"
+#include "store/source_files.h"
 #include "store/text.h"
 
 namespace corvalis {
@@ -35,7 +36,7 @@ void ReadModuleLine(std::string_view line, const std::string& path,
 
 }  // namespace
 
-void ApplyConfig(const std::vector<std::string>& lines, const std::string& path,
+void ApplyConfig(const TextLines& lines, const std::string& path,
                  Env& env, SeasonStore& store) {
   size_t i = 0;
 
@@ -113,8 +114,8 @@ void ApplyConfig(const std::vector<std::string>& lines, const std::string& path,
 
 void ReadConfig(Env& env, SeasonStore& store) {
   std::string path = store.program_folder + "\\conf.txt";
-  std::vector<std::string> lines;
-  Status status = env.ReadLines(path, &lines);
+  TextLines lines;
+  Status status = ReadTextFile(env, path, &lines);
   if (!status.ok()) {
     throw RunStop("Impossibile leggere il file di configurazione " +
                       env.NativePath(path) + ": " + status.error,

@@ -13,7 +13,7 @@ namespace corvalis {
 // Fills the store from the lines of conf.txt. `path` names the file in
 // messages. Throws RunStop when the team list never closes or the league
 // exceeds a limit of the data; warns and ignores a seventh tie-break label.
-void ApplyConfig(const std::vector<std::string>& lines, const std::string& path,
+void ApplyConfig(const TextLines& lines, const std::string& path,
                  Env& env, SeasonStore& store);
 
 // Reads conf.txt from the program folder into the store. Throws RunStop

@@ -27,7 +27,7 @@ bool IsSkippedCode(std::string_view code) {
 
 class CalendarReader {
  public:
-  CalendarReader(const std::vector<std::string>& lines, const std::string& file, Env& env,
+  CalendarReader(const TextLines& lines, const std::string& file, Env& env,
                  SeasonStore& store, SeasonTotals& season_totals)
       : lines_(lines), file_(file), env_(env), store_(store), season_totals_(season_totals) {}
 
@@ -72,7 +72,7 @@ class CalendarReader {
   }
   void Warn(const std::string& text) { env_.ShowMessage(text, MessageKind::kWarning); }
 
-  const std::vector<std::string>& lines_;
+  const TextLines& lines_;
   const std::string& file_;
   Env& env_;
   SeasonStore& store_;
@@ -389,7 +389,7 @@ std::string CalendarReader::CreditsText() const {
 
 }  // namespace
 
-MatchdayReport ReadCalendarMatchday(const std::vector<std::string>& lines,
+MatchdayReport ReadCalendarMatchday(const TextLines& lines,
                                     const std::string& file, int g, Env& env,
                                     SeasonStore& store, SeasonTotals* totals) {
   if (totals != nullptr) return CalendarReader(lines, file, env, store, *totals).Read(g);

@@ -25,7 +25,7 @@ constexpr int kMaxScorerGoals = 50;
 // warning; the rest of the file is read as usual.
 // `totals`, when given, is the season's index of seasonPlayerTotals, kept
 // across the matchdays.
-MatchdayReport ReadCalendarMatchday(const std::vector<std::string>& lines,
+MatchdayReport ReadCalendarMatchday(const TextLines& lines,
                                     const std::string& file, int g, Env& env,
                                     SeasonStore& store, SeasonTotals* totals = nullptr);
 

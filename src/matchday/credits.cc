@@ -26,12 +26,12 @@ void StartTool(Env& env, const SeasonStore& store, const std::string& name) {
 
 // The lines of cred.txt, or nothing (after a warning) when it cannot be
 // read. `path` names the file in messages.
-std::optional<std::vector<std::string>> CreditFileLines(Env& env, const SeasonStore& store,
-                                                        std::string* path) {
+std::optional<TextLines> CreditFileLines(Env& env, const SeasonStore& store,
+                                         std::string* path) {
   std::optional<std::string> name = FindInSource(env, store, kCreditsFile);
   *path = env.NativePath(SourcePath(store, name ? *name : kCreditsFile));
-  std::vector<std::string> lines;
-  Status status = name ? env.ReadLines(SourcePath(store, *name), &lines)
+  TextLines lines;
+  Status status = name ? ReadTextFile(env, SourcePath(store, *name), &lines)
                        : Status::Error("file non trovato");
   if (!status.ok()) {
     Warn(env, "Impossibile leggere il file " + *path + " (" + status.error +
@@ -98,7 +98,7 @@ void ReadCredits(Env& env, SeasonStore& store) {
   if (tool_inputs) StartTool(env, store, *tool);
 
   std::string path;
-  std::optional<std::vector<std::string>> lines = CreditFileLines(env, store, &path);
+  std::optional<TextLines> lines = CreditFileLines(env, store, &path);
   if (!lines) return;
   store.credits_available = true;
   TextTable& sheet = store.matchSheet;
@@ -113,7 +113,7 @@ void ReadCredits(Env& env, SeasonStore& store) {
                     " sono ignorate");
       break;
     }
-    const std::string& text = (*lines)[i];
+    std::string_view text = (*lines)[i];
     CreditLine line = ParseCreditLine(text);
     if (!line.complete && !TrimSpaces(text).empty()) {
       Warn(env, "Riga " + std::to_string(n) + " del file " + path +

@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/text_lines.h"
+
 namespace corvalis {
 
 // Outcome of a file operation: empty error means success.
@@ -19,6 +21,13 @@ struct Status {
   bool ok() const { return error.empty(); }
   static Status Ok() { return {}; }
   static Status Error(std::string text) { return {std::move(text)}; }
+};
+
+// Outcome of taking the lock of a league's folder.
+enum class FolderLock {
+  kHeld,         // this run holds it until it ends
+  kBusy,         // another run holds it
+  kUnavailable,  // the folder cannot be locked (missing, or no locks there)
 };
 
 enum class MessageKind {
@@ -47,14 +56,16 @@ class Env {
   // of a named file.
   std::optional<std::string> FindFirst(const std::string& pattern);
 
-  // Reads a text file as lines: a line ends at CR LF, LF, or a lone CR; the
-  // terminator is dropped; a last line without terminator still counts; an
-  // empty file has no lines. Bytes are kept as they are.
-  virtual Status ReadLines(const std::string& path,
-                           std::vector<std::string>* lines) = 0;
+  // Reads a text file as lines (see TextLines::FromBytes: lines longer than
+  // kMaxLineBytes are cut). Only a plain file is read: a folder, a FIFO or a
+  // device is an error at once, never a wait.
+  virtual Status ReadLines(const std::string& path, TextLines* lines) = 0;
 
   // Replaces `path` with `lines`, each followed by CR LF. The file appears
-  // whole or not at all: a failed write leaves any older version in place.
+  // whole or not at all: the lines go to a new temporary file beside it
+  // (TemporaryFileName), which is renamed over it once on disk; a failed
+  // write leaves any older version in place and no temporary file. A link
+  // at `path` is replaced, never followed.
   virtual Status WriteLines(const std::string& path,
                             const std::vector<std::string>& lines) = 0;
 
@@ -62,8 +73,19 @@ class Env {
   // An error means the program could not be started at all.
   virtual Status StartProgram(const std::string& path) = 0;
 
-  // Copies `from` over `to`, replacing an existing file.
+  // Copies the plain file `from` over `to`, the way WriteLines replaces a
+  // file.
   virtual Status CopyFileOver(const std::string& from, const std::string& to) = 0;
+
+  // Takes the lock of `folder` (the current folder when empty) for the rest
+  // of the run; it goes with the process, also when the process is killed.
+  virtual FolderLock LockFolder(const std::string& folder) = 0;
+
+  // Removes from `folder` (the current folder when empty) the temporary
+  // files an interrupted run left: plain files named by TemporaryFileName
+  // that no running program is writing. Nothing else, and never through a
+  // link.
+  virtual void RemoveStaleTemporaryFiles(const std::string& folder) = 0;
 
   // `path` as this platform writes it, for messages that name a file.
   virtual std::string NativePath(const std::string& path) = 0;

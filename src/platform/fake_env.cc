@@ -15,6 +15,12 @@ std::string FakeEnv::Normalize(const std::string& path) {
   return out;
 }
 
+std::string FakeEnv::FolderKey(const std::string& folder) {
+  std::string key = Normalize(folder);
+  while (key.size() > 1 && key.back() == '/') key.pop_back();
+  return key == "." ? "" : key;
+}
+
 void FakeEnv::AddFile(const std::string& path, const std::string& contents) {
   files_[Normalize(path)] = contents;
 }
@@ -32,6 +38,10 @@ void FakeEnv::MakeFolderUnwritable(const std::string& folder) {
 
 void FakeEnv::MakeUnstartable(const std::string& path) {
   unstartable_.insert(Normalize(path));
+}
+
+void FakeEnv::MakeFolderBusy(const std::string& folder) {
+  busy_folders_.insert(FolderKey(folder));
 }
 
 bool FakeEnv::HasFile(const std::string& path) const {
@@ -60,8 +70,7 @@ std::vector<std::string> FakeEnv::MessageTexts() const {
 }
 
 std::vector<std::string> FakeEnv::ListFiles(const std::string& folder) {
-  std::string wanted = Normalize(folder);
-  while (wanted.size() > 1 && wanted.back() == '/') wanted.pop_back();
+  std::string wanted = FolderKey(folder);
   std::vector<std::string> names;
   for (const auto& entry : files_) {
     FolderAndName here = SplitFolder(entry.first);
@@ -70,11 +79,10 @@ std::vector<std::string> FakeEnv::ListFiles(const std::string& folder) {
   return names;
 }
 
-Status FakeEnv::ReadLines(const std::string& path,
-                          std::vector<std::string>* lines) {
+Status FakeEnv::ReadLines(const std::string& path, TextLines* lines) {
   auto it = files_.find(Normalize(path));
   if (it == files_.end()) return Status::Error("file non trovato");
-  *lines = SplitLines(it->second);
+  *lines = TextLines::FromBytes(it->second);
   return Status::Ok();
 }
 
@@ -106,6 +114,21 @@ Status FakeEnv::CopyFileOver(const std::string& from, const std::string& to) {
   files_[target] = it->second;
   copies_.emplace_back(source, target);
   return Status::Ok();
+}
+
+FolderLock FakeEnv::LockFolder(const std::string& folder) {
+  std::string key = FolderKey(folder);
+  if (busy_folders_.count(key)) return FolderLock::kBusy;
+  locked_folders_.push_back(key);
+  return FolderLock::kHeld;
+}
+
+void FakeEnv::RemoveStaleTemporaryFiles(const std::string& folder) {
+  std::string key = FolderKey(folder);
+  cleaned_folders_.push_back(key);
+  for (const std::string& name : ListFiles(folder)) {
+    if (IsTemporaryFileName(name)) files_.erase(key.empty() ? name : key + "/" + name);
+  }
 }
 
 void FakeEnv::ShowMessage(const std::string& text, MessageKind kind) {

@@ -32,6 +32,8 @@ class FakeEnv : public Env {
   void MakeFolderUnwritable(const std::string& folder);
   // Starting this program fails, as for a file without the run bit.
   void MakeUnstartable(const std::string& path);
+  // Another run holds the lock of this folder.
+  void MakeFolderBusy(const std::string& folder);
 
   // What the run left behind.
   bool HasFile(const std::string& path) const;
@@ -44,20 +46,27 @@ class FakeEnv : public Env {
     return copies_;
   }
   std::vector<std::string> MessageTexts() const;
+  // Folders locked, and folders cleaned of temporary files, in call order.
+  const std::vector<std::string>& locked_folders() const { return locked_folders_; }
+  const std::vector<std::string>& cleaned_folders() const { return cleaned_folders_; }
 
   // Env.
   std::string ProgramFolder() override { return program_folder_; }
   std::vector<std::string> ListFiles(const std::string& folder) override;
-  Status ReadLines(const std::string& path,
-                   std::vector<std::string>* lines) override;
+  Status ReadLines(const std::string& path, TextLines* lines) override;
   Status WriteLines(const std::string& path,
                     const std::vector<std::string>& lines) override;
   Status StartProgram(const std::string& path) override;
   Status CopyFileOver(const std::string& from, const std::string& to) override;
+  FolderLock LockFolder(const std::string& folder) override;
+  void RemoveStaleTemporaryFiles(const std::string& folder) override;
   std::string NativePath(const std::string& path) override { return path; }
   void ShowMessage(const std::string& text, MessageKind kind) override;
 
   static std::string Normalize(const std::string& path);
+  // A folder as ListFiles compares it: normalised, without a trailing "/";
+  // "" for the current folder.
+  static std::string FolderKey(const std::string& folder);
 
  private:
   bool Writable(const std::string& normalized) const;
@@ -66,6 +75,9 @@ class FakeEnv : public Env {
   std::map<std::string, std::string> files_;
   std::set<std::string> unwritable_folders_;
   std::set<std::string> unstartable_;
+  std::set<std::string> busy_folders_;
+  std::vector<std::string> locked_folders_;
+  std::vector<std::string> cleaned_folders_;
   std::vector<Message> messages_;
   std::vector<std::string> starts_;
   std::vector<std::pair<std::string, std::string>> copies_;

@@ -90,4 +90,30 @@ std::string JoinLines(const std::vector<std::string>& lines) {
   return out;
 }
 
+namespace {
+constexpr std::string_view kTemporaryPrefix = ".htcorvalis-";
+constexpr std::string_view kTemporarySuffix = ".tmp";
+constexpr size_t kTemporaryDigits = 16;
+}  // namespace
+
+std::string TemporaryFileName(uint64_t random) {
+  static const char kHex[] = "0123456789abcdef";
+  std::string name(kTemporaryPrefix);
+  for (int shift = 60; shift >= 0; shift -= 4) name += kHex[(random >> shift) & 0xF];
+  name += kTemporarySuffix;
+  return name;
+}
+
+bool IsTemporaryFileName(std::string_view name) {
+  if (name.size() != kTemporaryPrefix.size() + kTemporaryDigits + kTemporarySuffix.size() ||
+      name.substr(0, kTemporaryPrefix.size()) != kTemporaryPrefix ||
+      name.substr(name.size() - kTemporarySuffix.size()) != kTemporarySuffix) {
+    return false;
+  }
+  for (char c : name.substr(kTemporaryPrefix.size(), kTemporaryDigits)) {
+    if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'))) return false;
+  }
+  return true;
+}
+
 }  // namespace corvalis

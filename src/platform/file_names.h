@@ -3,6 +3,7 @@
 #ifndef CORVALIS_PLATFORM_FILE_NAMES_H_
 #define CORVALIS_PLATFORM_FILE_NAMES_H_
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,17 @@ std::vector<std::string> SplitLines(std::string_view contents);
 
 // Joins lines, each followed by CR LF.
 std::string JoinLines(const std::vector<std::string>& lines);
+
+// The name of a temporary file: every file the run writes is first written
+// under such a name in its target folder, then renamed over the target.
+// ".htcorvalis-" + 16 lower-case hex digits of `random` + ".tmp": web
+// servers keep it to themselves (Apache refuses every ".ht" name by default,
+// a ".tmp" name has no content type for IIS) and dot names stay out of
+// folder listings.
+std::string TemporaryFileName(uint64_t random);
+
+// True for exactly the names TemporaryFileName gives, and no other.
+bool IsTemporaryFileName(std::string_view name);
 
 }  // namespace corvalis
 

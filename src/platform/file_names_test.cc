@@ -48,5 +48,18 @@ TEST(SplitFolderTest, EitherSeparator) {
   EXPECT_EQ(SplitFolder("/tmp/x\\\\*Risultati1.tab").name, "*Risultati1.tab");
 }
 
+TEST(TemporaryFileNameTest, OnlyOurExactFormIsOurs) {
+  EXPECT_EQ(TemporaryFileName(0x0123456789abcdefULL), ".htcorvalis-0123456789abcdef.tmp");
+  EXPECT_EQ(TemporaryFileName(0), ".htcorvalis-0000000000000000.tmp");
+  EXPECT_TRUE(IsTemporaryFileName(TemporaryFileName(~0ULL)));
+  for (const char* other : {".htcorvalis-0123456789ABCDEF.tmp", ".htcorvalis-0123456789abcdeg.tmp",
+                            ".htcorvalis-0123456789abcde.tmp", ".htcorvalis-0123456789abcdef0.tmp",
+                            "x.htcorvalis-0123456789abcdef.tmp", ".htcorvalis-0123456789abcdef.TMP",
+                            ".htcorvalis-0123456789abcdef.tmp ", "bestrose.htm.tmp-corvalis",
+                            ".htcorvalis.lock", ""}) {
+    EXPECT_FALSE(IsTemporaryFileName(other)) << other;
+  }
+}
+
 }  // namespace
 }  // namespace corvalis

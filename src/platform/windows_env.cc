@@ -3,6 +3,12 @@
 // to the ANSI ("A") calls as they are, in the code page of the league's
 // files.
 #include <windows.h>
+// After windows.h: RtlGenRandom, the system's random generator (advapi32).
+#include <ntsecapi.h>
+
+#include <cstdint>
+#include <string_view>
+#include <utility>
 
 #include "platform/env.h"
 #include "platform/file_names.h"
@@ -41,57 +47,177 @@ std::string ToWindows(const std::string& path) {
   return out;
 }
 
-Status ReadWhole(const std::string& path, std::string* bytes) {
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_READ,
-                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return Status::Error(LastErrorText());
-  bytes->clear();
+// A handle closed when it goes.
+class Handle {
+ public:
+  Handle() = default;
+  explicit Handle(HANDLE h) : h_(h) {}
+  Handle(Handle&& other) noexcept : h_(other.h_) { other.h_ = INVALID_HANDLE_VALUE; }
+  Handle& operator=(Handle&& other) noexcept {
+    if (this != &other) {
+      Close();
+      h_ = other.h_;
+      other.h_ = INVALID_HANDLE_VALUE;
+    }
+    return *this;
+  }
+  ~Handle() { Close(); }
+  HANDLE get() const { return h_; }
+  bool valid() const { return h_ != INVALID_HANDLE_VALUE && h_ != nullptr; }
+  void Close() {
+    if (valid()) CloseHandle(h_);
+    h_ = INVALID_HANDLE_VALUE;
+  }
+
+ private:
+  HANDLE h_ = INVALID_HANDLE_VALUE;
+};
+
+// Random bits for temporary names, from the system's generator.
+uint64_t RandomNumber() {
+  uint64_t value = 0;
+  if (RtlGenRandom(&value, sizeof(value))) return value;
+  // No generator: the name is guessable, but CREATE_NEW still never writes
+  // into anything that already exists.
+  static uint64_t counter = 0;
+  LARGE_INTEGER now;
+  QueryPerformanceCounter(&now);
+  return static_cast<uint64_t>(now.QuadPart) ^
+         (static_cast<uint64_t>(GetCurrentProcessId()) << 40) ^ ++counter;
+}
+
+// Opens a file for reading; only a plain file is read: a pipe or a device
+// could keep the run waiting or never end.
+Status OpenPlainFile(const std::string& path, Handle* file) {
+  Handle h(CreateFileA(path.c_str(), GENERIC_READ,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!h.valid()) return Status::Error(LastErrorText());
+  BY_HANDLE_FILE_INFORMATION info;
+  if (GetFileType(h.get()) != FILE_TYPE_DISK ||
+      !GetFileInformationByHandle(h.get(), &info)) {
+    return Status::Error("non e' un file ordinario");
+  }
+  if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+    return Status::Error("e' una cartella, non un file");
+  }
+  *file = std::move(h);
+  return Status::Ok();
+}
+
+// Reads an open file to its end, appending to `bytes` or to `out`.
+template <typename Sink>
+Status ReadAll(HANDLE h, Sink sink) {
   char buffer[65536];
-  Status status;
   for (;;) {
     DWORD got = 0;
     if (!ReadFile(h, buffer, sizeof(buffer), &got, nullptr)) {
-      status = Status::Error(LastErrorText());
-      break;
+      return Status::Error(LastErrorText());
     }
-    if (got == 0) break;
-    bytes->append(buffer, got);
+    if (got == 0) return Status::Ok();
+    sink(std::string_view(buffer, got));
   }
-  CloseHandle(h);
-  return status;
 }
 
-Status WriteWhole(const std::string& target, const std::string& bytes) {
-  // Written beside the target and moved over it, so a failure keeps the
-  // older version and a reader never sees half a file.
-  std::string temp = target + ".tmp-corvalis";
-  HANDLE h = CreateFileA(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (h == INVALID_HANDLE_VALUE) return Status::Error(LastErrorText());
-  std::string error;
-  size_t done = 0;
-  while (done < bytes.size() && error.empty()) {
-    DWORD written = 0;
-    if (!WriteFile(h, bytes.data() + done, static_cast<DWORD>(bytes.size() - done),
-                   &written, nullptr)) {
-      error = LastErrorText();
-    } else if (written == 0) {
-      error = "scrittura interrotta";
+Status ReadWhole(const std::string& path, std::string* bytes) {
+  Handle h;
+  Status status = OpenPlainFile(path, &h);
+  if (!status.ok()) return status;
+  bytes->clear();
+  LARGE_INTEGER size;
+  if (GetFileSizeEx(h.get(), &size)) bytes->reserve(static_cast<size_t>(size.QuadPart));
+  return ReadAll(h.get(), [&](std::string_view piece) { bytes->append(piece); });
+}
+
+// Writes through a buffer into a handle; the first error stops it.
+class BufferedWriter {
+ public:
+  explicit BufferedWriter(HANDLE h) : h_(h) { buffer_.reserve(kSize); }
+  void Write(std::string_view bytes) {
+    if (!error_.empty()) return;
+    if (buffer_.size() + bytes.size() > kSize) Flush();
+    if (bytes.size() >= kSize) {
+      WriteOut(bytes);
+    } else {
+      buffer_.append(bytes);
     }
-    done += written;
   }
-  if (!CloseHandle(h) && error.empty()) error = LastErrorText();
-  if (error.empty() &&
-      !MoveFileExA(temp.c_str(), target.c_str(),
-                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    error = LastErrorText();
+  Status Finish() {
+    Flush();
+    return error_.empty() ? Status::Ok() : Status::Error(error_);
   }
-  if (!error.empty()) {
-    DeleteFileA(temp.c_str());
-    return Status::Error(error);
+
+ private:
+  static constexpr size_t kSize = 65536;
+  void Flush() {
+    WriteOut(buffer_);
+    buffer_.clear();
   }
-  return Status::Ok();
+  void WriteOut(std::string_view bytes) {
+    while (!bytes.empty() && error_.empty()) {
+      DWORD written = 0;
+      DWORD chunk = bytes.size() > (1u << 30) ? (1u << 30) : static_cast<DWORD>(bytes.size());
+      if (!WriteFile(h_, bytes.data(), chunk, &written, nullptr)) {
+        error_ = LastErrorText();
+      } else if (written == 0) {
+        error_ = "scrittura interrotta";
+      }
+      bytes.remove_prefix(written);
+    }
+  }
+
+  HANDLE h_;
+  std::string buffer_;
+  std::string error_;
+};
+
+// Creates a new temporary file beside `target` under a name nobody can
+// foresee (CREATE_NEW: never an existing file or a planted link). It is
+// shared for deletion only, which lets it be renamed while open, and keeps
+// a cleaning run (which asks for it unshared) from taking it away.
+Status CreateTemporaryBeside(const std::string& target, Handle* file, std::string* temp) {
+  std::string folder = SplitFolder(target).folder;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string path = TemporaryFileName(RandomNumber());
+    if (!folder.empty()) path = folder + "\\" + path;
+    Handle h(CreateFileA(path.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_DELETE, nullptr,
+                         CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!h.valid()) {
+      DWORD code = GetLastError();
+      if (code == ERROR_FILE_EXISTS || code == ERROR_ALREADY_EXISTS) continue;
+      return Status::Error(LastErrorText());
+    }
+    *file = std::move(h);
+    *temp = path;
+    return Status::Ok();
+  }
+  return Status::Error("impossibile creare un file temporaneo");
+}
+
+// Replaces `target` with what `fill` writes into a BufferedWriter: a new
+// temporary file, flushed to disk and moved over the target, so that the
+// target is always the old file or the whole new one. On failure the
+// temporary file goes and the target stays as it was.
+template <typename Fill>
+Status ReplaceFile(const std::string& target, Fill fill) {
+  Handle h;
+  std::string temp;
+  Status status = CreateTemporaryBeside(target, &h, &temp);
+  if (!status.ok()) return status;
+  BufferedWriter out(h.get());
+  status = fill(out);
+  Status written = out.Finish();
+  if (status.ok()) status = written;
+  if (status.ok() && !FlushFileBuffers(h.get())) status = Status::Error(LastErrorText());
+  const DWORD move = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+  if (status.ok() && !MoveFileExA(temp.c_str(), target.c_str(), move)) {
+    // A file system that will not rename an open file: once more, closed.
+    h.Close();
+    if (!MoveFileExA(temp.c_str(), target.c_str(), move)) status = Status::Error(LastErrorText());
+  }
+  h.Close();
+  if (!status.ok()) DeleteFileA(temp.c_str());
+  return status;
 }
 
 std::vector<std::string> PlainFilesIn(const std::string& folder) {
@@ -133,17 +259,22 @@ class WindowsEnv : public Env {
     return PlainFilesIn(ToWindows(folder));
   }
 
-  Status ReadLines(const std::string& path,
-                   std::vector<std::string>* lines) override {
+  Status ReadLines(const std::string& path, TextLines* lines) override {
     std::string bytes;
     Status status = ReadWhole(ToWindows(path), &bytes);
-    if (status.ok()) *lines = SplitLines(bytes);
+    if (status.ok()) *lines = TextLines::FromBytes(std::move(bytes));
     return status;
   }
 
   Status WriteLines(const std::string& path,
                     const std::vector<std::string>& lines) override {
-    return WriteWhole(ToWindows(path), JoinLines(lines));
+    return ReplaceFile(ToWindows(path), [&](BufferedWriter& out) {
+      for (const std::string& line : lines) {
+        out.Write(line);
+        out.Write("\r\n");
+      }
+      return Status::Ok();
+    });
   }
 
   Status StartProgram(const std::string& path) override {
@@ -170,10 +301,53 @@ class WindowsEnv : public Env {
   }
 
   Status CopyFileOver(const std::string& from, const std::string& to) override {
-    if (!CopyFileA(ToWindows(from).c_str(), ToWindows(to).c_str(), FALSE)) {
-      return Status::Error(LastErrorText());
+    Handle source;
+    Status status = OpenPlainFile(ToWindows(from), &source);
+    if (!status.ok()) return status;
+    return ReplaceFile(ToWindows(to), [&](BufferedWriter& out) {
+      return ReadAll(source.get(), [&](std::string_view piece) { out.Write(piece); });
+    });
+  }
+
+  // LockFileEx needs a file: a hidden, empty lock file in the folder, left
+  // there for the next run (removing it would let two runs lock two
+  // different files). Windows releases the lock when the process ends, also
+  // when it is killed; the companion tools do not inherit the handle.
+  FolderLock LockFolder(const std::string& folder) override {
+    std::string path = ToWindows(folder.empty() ? kLockFileName : folder + "\\" + kLockFileName);
+    Handle h(CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                         FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!h.valid()) return FolderLock::kUnavailable;
+    OVERLAPPED whole_file = {};
+    if (!LockFileEx(h.get(), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                    &whole_file)) {
+      return GetLastError() == ERROR_LOCK_VIOLATION ? FolderLock::kBusy
+                                                    : FolderLock::kUnavailable;
     }
-    return Status::Ok();
+    locks_.push_back(std::move(h));
+    return FolderLock::kHeld;
+  }
+
+  // A temporary file still open in a running program cannot be opened
+  // unshared; one whose writer has gone is, and goes when closed.
+  void RemoveStaleTemporaryFiles(const std::string& folder) override {
+    std::string dir = ToWindows(folder.empty() ? "." : folder);
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((dir + "\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return;
+    std::vector<std::string> names;
+    do {
+      const DWORD skip = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+      if (!(data.dwFileAttributes & skip) && IsTemporaryFileName(data.cFileName)) {
+        names.push_back(data.cFileName);
+      }
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    for (const std::string& name : names) {
+      Handle h(CreateFileA((dir + "\\" + name).c_str(), DELETE, 0, nullptr, OPEN_EXISTING,
+                           FILE_FLAG_DELETE_ON_CLOSE | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    }
   }
 
   std::string NativePath(const std::string& path) override { return ToWindows(path); }
@@ -190,8 +364,11 @@ class WindowsEnv : public Env {
   }
 
  private:
+  static constexpr char kLockFileName[] = ".htcorvalis.lock";
+
   std::string home_;
   bool console_;
+  std::vector<Handle> locks_;
 };
 
 }  // namespace

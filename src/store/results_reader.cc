@@ -41,7 +41,7 @@ RoleEffect EffectOf(std::string_view code) {
 
 class ResultsReader {
  public:
-  ResultsReader(const std::vector<std::string>& lines, const std::string& file,
+  ResultsReader(const TextLines& lines, const std::string& file,
                 Env& env, SeasonStore& store, BenchVoteRegister& bench_votes)
       : lines_(lines),
         file_(file),
@@ -78,7 +78,7 @@ class ResultsReader {
   }
   void Warn(const std::string& text) { env_.ShowMessage(text, MessageKind::kWarning); }
 
-  const std::vector<std::string>& lines_;
+  const TextLines& lines_;
   const std::string& file_;
   Env& env_;
   SeasonStore& store_;
@@ -350,7 +350,7 @@ RosterEntry* ResultsReader::FindOrAddRosterPlayer(Side side, int t, const std::s
 
 std::string ResultsPattern(int g) { return "*Risultati" + WholeText(g) + ".tab"; }
 
-void ReadResultsLines(const std::vector<std::string>& lines, const std::string& file,
+void ReadResultsLines(const TextLines& lines, const std::string& file,
                       Env& env, SeasonStore& store, BenchVoteRegister* bench_votes) {
   if (bench_votes != nullptr) {
     ResultsReader(lines, file, env, store, *bench_votes).Read();

@@ -35,7 +35,7 @@ const SeasonStore::ResultsFile* FindResultsFile(Env& env, SeasonStore& store, in
 
 // Reads the lines of one export as matchday store.giornata; `file` names it
 // in messages.
-void ReadResultsLines(const std::vector<std::string>& lines, const std::string& file,
+void ReadResultsLines(const TextLines& lines, const std::string& file,
                       Env& env, SeasonStore& store,
                       BenchVoteRegister* bench_votes = nullptr);
 

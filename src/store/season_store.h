@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/text_lines.h"
 #include "store/text_table.h"
 
 namespace corvalis {
@@ -228,7 +229,7 @@ struct SeasonStore {
     bool looked_up = false;
     std::string name;  // empty: no export for the matchday
     bool read = false;
-    std::vector<std::string> lines;
+    TextLines lines;
   };
   std::array<ResultsFile, kMatchdays + 1> results_files;
 

@@ -23,9 +23,16 @@ std::string SourcePath(const SeasonStore& store, const std::string& name);
 std::optional<std::string> FindInSource(Env& env, const SeasonStore& store,
                                         const std::string& pattern);
 
-// The lines of `path`; a failure ends the run with a message naming the
-// file.
-std::vector<std::string> ReadFileOrStop(Env& env, const std::string& path);
+// Reads the lines of `path` (Env::ReadLines). Lines cut to kMaxLineBytes
+// are told in one warning for the file, naming it and the lines.
+Status ReadTextFile(Env& env, const std::string& path, TextLines* lines);
+
+// The warning ReadTextFile gives for the lines `cut` of `path`.
+std::string LongLinesWarning(const std::string& path, const std::vector<size_t>& cut);
+
+// The lines of `path` (ReadTextFile); a failure ends the run with a message
+// naming the file.
+TextLines ReadFileOrStop(Env& env, const std::string& path);
 
 // Writes `lines` to `path`; a failure ends the run with a message naming
 // the file.

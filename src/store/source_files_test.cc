@@ -51,5 +51,23 @@ TEST(SourceFilesTest, UnreadableFileStopsTheRunNamingTheFile) {
   }
 }
 
+TEST(SourceFilesTest, LongLinesAreCutWithOneWarningPerFile) {
+  FakeEnv env;
+  std::string tail(kMaxLineBytes + 1, 'x');
+  env.AddLines("C:\\lega\\conf.txt", {"Alfa", tail, "Beta", tail});
+  TextLines lines;
+  ASSERT_TRUE(ReadTextFile(env, "C:\\lega\\conf.txt", &lines).ok());
+  EXPECT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[3].size(), kMaxLineBytes);
+  EXPECT_EQ(env.MessageTexts(),
+            std::vector<std::string>{
+                "Le righe 2 e 4 del file C:\\lega\\conf.txt sono piu' lunghe di 65536 byte: "
+                "di ognuna sono letti solo i primi 65536"});
+  EXPECT_EQ(LongLinesWarning("f", {7}),
+            "La riga 7 del file f e' piu' lunga di 65536 byte: ne sono letti solo i primi 65536");
+  EXPECT_EQ(LongLinesWarning("f", {1, 2, 3, 4, 5, 6, 7}).rfind("Le righe 1, 2, 3, 4, 5 e altre 2 del file f", 0),
+            0u);
+}
+
 }  // namespace
 }  // namespace corvalis
