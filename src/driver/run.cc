@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "driver/config.h"
+#include "driver/exclusive_run.h"
 #include "matchday/calendar.h"
 #include "matchday/credits.h"
 #include "publish/publishing.h"
@@ -48,6 +49,7 @@ void ReadSeason(Env& env, SeasonStore& store) {
 void RunSeason(Env& env, SeasonStore& store) {
   InitialiseStore(env, store);
   ReadConfig(env, store);
+  ClaimLeague(env, store);  // before anything is written
   ReadSeason(env, store);
   CloseSeason(store);
   WriteRatingPages(env, store);
