@@ -1,5 +1,6 @@
 #include "matchday/calendar.h"
 
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -13,7 +14,7 @@ namespace corvalis {
 
 void WriteCalendar(Env& env, SeasonStore& store) {
   Lines calendar;
-  Lines last_matchday;
+  size_t last_start = 0;
   SeasonTotals totals(store);
   for (int g = 1; g <= kMatchdays; ++g) {
     // The second reading of the export takes the lines the first one kept.
@@ -21,10 +22,18 @@ void WriteCalendar(Env& env, SeasonStore& store) {
     if (file == nullptr) continue;
     std::string path = env.NativePath(SourcePath(store, file->name));
     MatchdayReport day = ReadCalendarMatchday(file->lines, path, g, env, store, &totals);
-    last_matchday = MatchdayBlock(day);
-    calendar.insert(calendar.end(), last_matchday.begin(), last_matchday.end());
+    ForgetResultsFile(store, g);  // read for the last time: its memory goes
+    Lines block = MatchdayBlock(day);
+    last_start = calendar.size();
+    calendar.insert(calendar.end(), std::make_move_iterator(block.begin()),
+                    std::make_move_iterator(block.end()));
   }
   WriteSourceFile(env, store, "calenbomber.htm", calendar);
+  // The last block of the calendar is the last-matchday page: taken from
+  // it, not kept twice.
+  Lines last_matchday(std::make_move_iterator(calendar.begin() + last_start),
+                      std::make_move_iterator(calendar.end()));
+  calendar.clear();
   if (!last_matchday.empty()) WriteSourceFile(env, store, "ultima.htm", last_matchday);
 }
 

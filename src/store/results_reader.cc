@@ -385,6 +385,12 @@ const SeasonStore::ResultsFile* FindResultsFile(Env& env, SeasonStore& store, in
   return &file;
 }
 
+void ForgetResultsFile(SeasonStore& store, int g) {
+  SeasonStore::ResultsFile& file = store.results_files[g];
+  file.lines = TextLines();
+  file.read = false;
+}
+
 bool ReadMatchday(Env& env, SeasonStore& store, int g, BenchVoteRegister* bench_votes) {
   const SeasonStore::ResultsFile* file = FindResultsFile(env, store, g);
   if (file == nullptr) {

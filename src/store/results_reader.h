@@ -33,6 +33,10 @@ void LookUpResultsFiles(Env& env, SeasonStore& store);
 // RunStop when the file cannot be read.
 const SeasonStore::ResultsFile* FindResultsFile(Env& env, SeasonStore& store, int g);
 
+// Lets the lines of matchday g's export go, after their last reader (a
+// later FindResultsFile reads the file again).
+void ForgetResultsFile(SeasonStore& store, int g);
+
 // Reads the lines of one export as matchday store.giornata; `file` names it
 // in messages.
 void ReadResultsLines(const TextLines& lines, const std::string& file,
