@@ -10,6 +10,7 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/buffered_writer.h"
 #include "platform/env.h"
 #include "platform/file_names.h"
 #include "platform/windows_console.h"
@@ -129,48 +130,6 @@ Status ReadWhole(const std::string& path, std::string* bytes) {
   return ReadAll(h.get(), [&](std::string_view piece) { bytes->append(piece); });
 }
 
-// Writes through a buffer into a handle; the first error stops it.
-class BufferedWriter {
- public:
-  explicit BufferedWriter(HANDLE h) : h_(h) { buffer_.reserve(kSize); }
-  void Write(std::string_view bytes) {
-    if (!error_.empty()) return;
-    if (buffer_.size() + bytes.size() > kSize) Flush();
-    if (bytes.size() >= kSize) {
-      WriteOut(bytes);
-    } else {
-      buffer_.append(bytes);
-    }
-  }
-  Status Finish() {
-    Flush();
-    return error_.empty() ? Status::Ok() : Status::Error(error_);
-  }
-
- private:
-  static constexpr size_t kSize = 65536;
-  void Flush() {
-    WriteOut(buffer_);
-    buffer_.clear();
-  }
-  void WriteOut(std::string_view bytes) {
-    while (!bytes.empty() && error_.empty()) {
-      DWORD written = 0;
-      DWORD chunk = bytes.size() > (1u << 30) ? (1u << 30) : static_cast<DWORD>(bytes.size());
-      if (!WriteFile(h_, bytes.data(), chunk, &written, nullptr)) {
-        error_ = LastErrorText();
-      } else if (written == 0) {
-        error_ = "scrittura interrotta";
-      }
-      bytes.remove_prefix(written);
-    }
-  }
-
-  HANDLE h_;
-  std::string buffer_;
-  std::string error_;
-};
-
 // Creates a new temporary file beside `target` under a name nobody can
 // foresee (CREATE_NEW: never an existing file or a planted link). It is
 // shared for deletion only, which lets it be renamed while open, and keeps
@@ -204,7 +163,16 @@ Status ReplaceFile(const std::string& target, Fill fill) {
   std::string temp;
   Status status = CreateTemporaryBeside(target, &h, &temp);
   if (!status.ok()) return status;
-  BufferedWriter out(h.get());
+  BufferedWriter out([&](std::string_view bytes) -> std::string {
+    while (!bytes.empty()) {
+      DWORD written = 0;
+      DWORD chunk = bytes.size() > (1u << 30) ? (1u << 30) : static_cast<DWORD>(bytes.size());
+      if (!WriteFile(h.get(), bytes.data(), chunk, &written, nullptr)) return LastErrorText();
+      if (written == 0) return "scrittura interrotta";
+      bytes.remove_prefix(written);
+    }
+    return "";
+  });
   status = fill(out);
   Status written = out.Finish();
   if (status.ok()) status = written;

@@ -1,6 +1,6 @@
 // The Windows implementation beyond what every platform shares
-// (platform_env_test.cc): "/" in paths, starting a companion program, and
-// the messages of a --console run.
+// (platform_env_test.cc): "/" in paths, starting a companion program, the
+// temporary files and the lock file, and the messages of a --console run.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -52,6 +52,27 @@ TEST_F(WindowsEnvTest, StartsAProgramWithoutWaiting) {
   ASSERT_TRUE(env_->StartProgram(dir_ + "\\tool.bat").ok());
   for (int i = 0; i < 3000 && !Exists("started"); ++i) Sleep(10);
   EXPECT_TRUE(Exists("started"));
+}
+
+// A temporary file still open in its writer is not stale; once its writer
+// has gone it is.
+TEST_F(WindowsEnvTest, CleaningLeavesAFileBeingWritten) {
+  std::string path = dir_ + "\\.htcorvalis-00000000000000cc.tmp";
+  HANDLE writer = CreateFileA(path.c_str(), GENERIC_WRITE | DELETE, FILE_SHARE_DELETE, nullptr,
+                              CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(writer, INVALID_HANDLE_VALUE);
+  env_->RemoveStaleTemporaryFiles(dir_);
+  EXPECT_TRUE(Exists(".htcorvalis-00000000000000cc.tmp"));
+  CloseHandle(writer);
+  env_->RemoveStaleTemporaryFiles(dir_);
+  EXPECT_FALSE(Exists(".htcorvalis-00000000000000cc.tmp"));
+}
+
+TEST_F(WindowsEnvTest, TheLockFileIsHidden) {
+  ASSERT_EQ(env_->LockFolder(dir_), FolderLock::kHeld);
+  DWORD attributes = GetFileAttributesA((dir_ + "\\.htcorvalis.lock").c_str());
+  ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+  EXPECT_TRUE(attributes & FILE_ATTRIBUTE_HIDDEN);
 }
 
 // Points a standard handle at a file for the length of one test.
