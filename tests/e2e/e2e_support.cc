@@ -1,7 +1,12 @@
 #include "e2e_support.h"
 
+#include <fcntl.h>
+#include <grp.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -14,19 +19,6 @@
 
 namespace corvalis::e2e {
 namespace fs = std::filesystem;
-
-namespace {
-
-std::string Quote(const std::string& text) {
-  std::string out = "'";
-  for (char c : text) {
-    if (c == '\'') out += "'\\''";
-    else out += c;
-  }
-  return out + "'";
-}
-
-}  // namespace
 
 ScratchFolder::ScratchFolder() {
   char pattern[] = "/tmp/corvalis-e2e-XXXXXX";
@@ -51,20 +43,73 @@ void CopyFolder(const std::string& from, const std::string& to) {
   }
 }
 
-RunResult RunProgram(const std::string& cwd, const std::vector<std::string>& args) {
-  std::string out_file = cwd + "/.corvalis-stdout";
-  std::string err_file = cwd + "/.corvalis-stderr";
-  std::string command = "cd " + Quote(cwd) + " && " + Quote(CORVALIS_BINARY);
-  for (const std::string& arg : args) command += " " + Quote(arg);
-  command += " > " + Quote(out_file) + " 2> " + Quote(err_file) + " < /dev/null";
-  int raw = std::system(command.c_str());
+Child StartProgram(const std::string& cwd, const std::vector<std::string>& args,
+                   const ChildOptions& options) {
+  Child child;
+  for (std::string* file : {&child.out_file, &child.err_file}) {
+    char pattern[] = "/tmp/corvalis-e2e-output-XXXXXX";
+    int fd = mkstemp(pattern);
+    if (fd < 0) throw std::runtime_error("mkstemp");
+    close(fd);
+    *file = pattern;
+  }
+  std::vector<std::string> argv_text = {CORVALIS_BINARY};
+  argv_text.insert(argv_text.end(), args.begin(), args.end());
+  std::vector<char*> argv;
+  for (std::string& arg : argv_text) argv.push_back(arg.data());
+  argv.push_back(nullptr);
+  child.pid = fork();
+  if (child.pid < 0) throw std::runtime_error("fork");
+  if (child.pid == 0) {
+    // Only async-signal-safe calls from here to exec.
+    int in = open("/dev/null", O_RDONLY);
+    int out = open(child.out_file.c_str(), O_WRONLY | O_TRUNC);
+    int err = open(child.err_file.c_str(), O_WRONLY | O_TRUNC);
+    if (in < 0 || out < 0 || err < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 ||
+        dup2(err, 2) < 0 || chdir(cwd.c_str()) != 0) {
+      _exit(127);
+    }
+    if (options.file_size_limit >= 0) {
+      struct rlimit limit;
+      limit.rlim_cur = limit.rlim_max = static_cast<rlim_t>(options.file_size_limit);
+      if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(127);
+    }
+    if (options.unprivileged && geteuid() == 0) {
+      const uid_t nobody = 65534;
+      if (setgroups(0, nullptr) != 0 || setgid(nobody) != 0 || setuid(nobody) != 0) _exit(127);
+    }
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
+  return child;
+}
+
+RunResult WaitProgram(const Child& child, int timeout_ms) {
   RunResult result;
+  int raw = 0;
+  for (int waited = 0;; ++waited) {
+    pid_t done = waitpid(child.pid, &raw, WNOHANG);
+    if (done == child.pid) break;
+    if (waited >= timeout_ms) {
+      kill(child.pid, SIGKILL);
+      waitpid(child.pid, &raw, 0);
+      result.timed_out = true;
+      break;
+    }
+    usleep(1000);
+  }
   result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  result.out = ReadFile(out_file);
-  result.err = ReadFile(err_file);
-  fs::remove(out_file);
-  fs::remove(err_file);
+  result.signal = WIFSIGNALED(raw) ? WTERMSIG(raw) : 0;
+  result.out = ReadFile(child.out_file);
+  result.err = ReadFile(child.err_file);
+  fs::remove(child.out_file);
+  fs::remove(child.err_file);
   return result;
+}
+
+RunResult RunProgram(const std::string& cwd, const std::vector<std::string>& args,
+                     const ChildOptions& options) {
+  return WaitProgram(StartProgram(cwd, args, options));
 }
 
 void RunAndCompare(const std::string& league, const std::string& expected,

@@ -2,15 +2,32 @@
 #ifndef CORVALIS_TESTS_E2E_E2E_SUPPORT_H_
 #define CORVALIS_TESTS_E2E_E2E_SUPPORT_H_
 
+#include <sys/types.h>
+
 #include <string>
 #include <vector>
 
 namespace corvalis::e2e {
 
 struct RunResult {
-  int status = -1;
+  int status = -1;  // exit status; -1 when a signal ended the program
+  int signal = 0;   // the signal that ended it, if any
+  bool timed_out = false;  // killed by WaitProgram after its time limit
   std::string out;  // standard output
   std::string err;  // standard error
+};
+
+// How a started program runs, beyond its folder and arguments.
+struct ChildOptions {
+  long long file_size_limit = -1;  // RLIMIT_FSIZE in bytes; -1: none
+  bool unprivileged = false;       // as "nobody" when the tests run as root
+};
+
+// A program started and not yet waited for.
+struct Child {
+  pid_t pid = -1;
+  std::string out_file;
+  std::string err_file;
 };
 
 // A fresh folder under /tmp, removed when the object goes.
@@ -32,7 +49,14 @@ std::string RepoPath(const std::string& relative);
 void CopyFolder(const std::string& from, const std::string& to);
 
 // Runs the program with `args` from the working folder `cwd`.
-RunResult RunProgram(const std::string& cwd, const std::vector<std::string>& args);
+RunResult RunProgram(const std::string& cwd, const std::vector<std::string>& args,
+                     const ChildOptions& options = {});
+
+// Starts the program without waiting; WaitProgram collects it, killing it
+// when it has not ended within `timeout_ms` (RunResult::timed_out).
+Child StartProgram(const std::string& cwd, const std::vector<std::string>& args,
+                   const ChildOptions& options = {});
+RunResult WaitProgram(const Child& child, int timeout_ms = 30000);
 
 // Runs the program on a scratch copy of the repository folder `league`
 // (program folder and working folder alike) and compares each of `files`
