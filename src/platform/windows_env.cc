@@ -106,7 +106,7 @@ Status OpenPlainFile(const std::string& path, Handle* file) {
   return Status::Ok();
 }
 
-// Reads an open file to its end, appending to `bytes` or to `out`.
+// Reads an open file to its end, handing each piece to `sink`.
 template <typename Sink>
 Status ReadAll(HANDLE h, Sink sink) {
   char buffer[65536];
@@ -313,8 +313,9 @@ class WindowsEnv : public Env {
     } while (FindNextFileA(find, &data));
     FindClose(find);
     for (const std::string& name : names) {
-      Handle h(CreateFileA((dir + "\\" + name).c_str(), DELETE, 0, nullptr, OPEN_EXISTING,
-                           FILE_FLAG_DELETE_ON_CLOSE | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+      Handle deleted_when_closed(
+          CreateFileA((dir + "\\" + name).c_str(), DELETE, 0, nullptr, OPEN_EXISTING,
+                      FILE_FLAG_DELETE_ON_CLOSE | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     }
   }
 
