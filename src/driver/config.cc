@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "store/run_stop.h"
+#include "store/source_files.h"
 #include "store/text.h"
 
 namespace corvalis {
@@ -114,7 +115,7 @@ void ApplyConfig(const std::vector<std::string>& lines, const std::string& path,
 void ReadConfig(Env& env, SeasonStore& store) {
   std::string path = store.program_folder + "\\conf.txt";
   std::vector<std::string> lines;
-  Status status = env.ReadLines(path, &lines);
+  Status status = ReadLeagueText(env, store, path, &lines);
   if (!status.ok()) {
     throw RunStop("Impossibile leggere il file di configurazione " +
                       env.NativePath(path) + ": " + status.error,

@@ -1,5 +1,6 @@
 // The POSIX implementation of Env: "\" in run paths is read as "/",
-// messages go to the console, companion programs are spawned directly.
+// messages go to the console in UTF-8, companion programs are spawned
+// directly.
 #include <dirent.h>
 #include <fcntl.h>
 #include <spawn.h>
@@ -15,6 +16,7 @@
 
 #include "platform/env.h"
 #include "platform/file_names.h"
+#include "store/encoding.h"
 
 extern char** environ;
 
@@ -179,9 +181,10 @@ class PosixEnv : public Env {
 
   std::string NativePath(const std::string& path) override { return ToPosix(path); }
 
+  // The console reads UTF-8; a league's Windows-1252 names are converted.
   void ShowMessage(const std::string& text, MessageKind kind) override {
     std::ostream& out = kind == MessageKind::kCompletion ? std::cout : std::cerr;
-    out << text << std::endl;
+    out << ToUtf8(text) << std::endl;
   }
 
  private:

@@ -1,12 +1,13 @@
 // The Windows implementation of Env: Win32 calls throughout, message boxes
-// unless the run was asked to use the console. Paths and texts are passed
-// to the ANSI ("A") calls as they are, in the code page of the league's
-// files.
+// unless the run was asked to use the console. Paths are passed to the ANSI
+// ("A") calls as they are, in the code page of the league's files; messages
+// are shown through the wide-character calls.
 #include <windows.h>
 
 #include "platform/env.h"
 #include "platform/file_names.h"
 #include "platform/windows_console.h"
+#include "store/encoding.h"
 
 namespace corvalis {
 namespace {
@@ -178,15 +179,19 @@ class WindowsEnv : public Env {
 
   std::string NativePath(const std::string& path) override { return ToWindows(path); }
 
+  // Messages are shown in UTF-8, whatever the encoding of the league's
+  // names in them (a Windows-1252 text is converted).
   void ShowMessage(const std::string& text, MessageKind kind) override {
+    std::string utf8 = ToUtf8(text);
     if (console_) {
-      WriteConsoleLine(text, kind != MessageKind::kCompletion);
+      WriteConsoleLine(utf8, kind != MessageKind::kCompletion);
       return;
     }
     UINT icon = kind == MessageKind::kError     ? MB_ICONERROR
                 : kind == MessageKind::kWarning ? MB_ICONWARNING
                                                 : MB_ICONINFORMATION;
-    MessageBoxA(nullptr, text.c_str(), "Corvalis", MB_OK | icon | MB_SETFOREGROUND);
+    MessageBoxW(nullptr, Utf16FromUtf8(utf8).c_str(), L"Corvalis",
+                MB_OK | icon | MB_SETFOREGROUND);
   }
 
  private:

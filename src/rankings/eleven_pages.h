@@ -16,7 +16,8 @@ namespace corvalis {
 Lines ElevenPage(const SeasonStore& store, const std::string& title);
 
 // crvTop11.js for store.elevenTable: one T11 call per player, team and
-// figure as stored.
+// figure as stored; the texts are string literals, the figure too when it
+// is not a number.
 Lines Top11Script(const SeasonStore& store);
 
 // The titles of the season pages: "TOP 11 Stagione (min pres: 3)".

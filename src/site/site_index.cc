@@ -3,6 +3,8 @@
 #include <string>
 
 #include "site/team_page.h"
+#include "store/encoding.h"
+#include "store/escaping.h"
 #include "store/text.h"
 
 namespace corvalis {
@@ -41,7 +43,7 @@ void AddLayer(Lines& page, const std::string& title_id, const std::string& layer
                  layer_id + "')\"><font class='intest2'>" + caption +
                  "</font></a></div>");
   page.push_back("<div id='" + layer_id +
-                 "' style='display: none;' align='center'><? include ('" + fragment +
+                 "' style='display: none;' align='center'><?php include ('" + fragment +
                  "') ?></div>");
 }
 
@@ -56,7 +58,10 @@ void AddHead(Lines& page, const std::string& heading) {
 }  // namespace
 
 Lines SiteIndex(const SeasonStore& store) {
-  Lines page;
+  // The charset of the league's texts, which the pages carry as read; it
+  // covers the included fragments too.
+  Lines page = {std::string("<?php header('Content-Type: text/html; charset=") +
+                CharsetName(store.encoding) + "'); ?>"};
   AddHead(page, "Riepilogo dati Corvalis");
   for (const Layer& layer : kLeagueLayers) {
     AddLayer(page, layer.title_id, layer.layer_id, layer.caption, layer.fragment);
@@ -66,7 +71,7 @@ Lines SiteIndex(const SeasonStore& store) {
   AddHead(page, "Statistiche di Squadra");
   for (int n = 1; n <= store.num_teams; ++n) {
     std::string id = "sq" + WholeText(n);
-    AddLayer(page, id + "H", id, store.teamLabel[n], TeamPageName(n));
+    AddLayer(page, id + "H", id, HtmlText(store.teamLabel[n]), TeamPageName(n));
   }
   page.push_back("<br><center><font class='cpr'>Powered by </font>"
                  "<font class='cpr2'>kx</font></center>");

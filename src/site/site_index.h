@@ -9,8 +9,9 @@
 
 namespace corvalis {
 
-// Two HTML documents in one file: the league fragments, then one layer per
-// team page (team names from teamLabel, as conf.txt gives them).
+// A header line with the charset of the run's encoding, then two HTML
+// documents in one file: the league fragments, then one layer per team page
+// (team names from teamLabel, as conf.txt gives them).
 Lines SiteIndex(const SeasonStore& store);
 
 // Writes fanta.php into the source folder.

@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "store/encoding.h"
 #include "store/text_table.h"
 
 namespace corvalis {
@@ -162,6 +163,9 @@ struct SeasonStore {
   int min_presences = 0;         // season Top/Flop 11 eligibility
   bool credits_available = false;
   std::set<std::string> shown_warnings;  // keys of limit warnings already shown
+  // The encoding of the league's files as far as the run has read them:
+  // UTF-8 until one of them is not (ReadLeagueText narrows it).
+  TextEncoding encoding = TextEncoding::kUtf8;
 
   // ---- Team tables ------------------------------------------------------
   TeamTable<std::string> teamName;   // coach-rating order after the season

@@ -13,9 +13,17 @@ std::optional<std::string> FindInSource(Env& env, const SeasonStore& store,
   return env.FindFirst(SourcePath(store, pattern));
 }
 
-std::vector<std::string> ReadFileOrStop(Env& env, const std::string& path) {
-  std::vector<std::string> lines;
-  Status status = env.ReadLines(path, &lines);
+Status ReadLeagueText(Env& env, SeasonStore& store, const std::string& path, Lines* lines) {
+  Status status = env.ReadLines(path, lines);
+  if (status.ok()) {
+    for (const std::string& line : *lines) store.encoding = NoteInputText(store.encoding, line);
+  }
+  return status;
+}
+
+Lines ReadFileOrStop(Env& env, SeasonStore& store, const std::string& path) {
+  Lines lines;
+  Status status = ReadLeagueText(env, store, path, &lines);
   if (!status.ok()) {
     throw RunStop("Impossibile leggere il file " + env.NativePath(path) + ": " +
                       status.error,

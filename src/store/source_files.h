@@ -23,9 +23,13 @@ std::string SourcePath(const SeasonStore& store, const std::string& name);
 std::optional<std::string> FindInSource(Env& env, const SeasonStore& store,
                                         const std::string& pattern);
 
-// The lines of `path`; a failure ends the run with a message naming the
-// file.
-std::vector<std::string> ReadFileOrStop(Env& env, const std::string& path);
+// Reads one of the league's own texts (conf.txt, a results export,
+// cred.txt, Panchine.txt) and narrows the run's encoding by its bytes:
+// every league text the run reads passes here.
+Status ReadLeagueText(Env& env, SeasonStore& store, const std::string& path, Lines* lines);
+
+// ReadLeagueText; a failure ends the run with a message naming the file.
+Lines ReadFileOrStop(Env& env, SeasonStore& store, const std::string& path);
 
 // Writes `lines` to `path`; a failure ends the run with a message naming
 // the file.

@@ -39,16 +39,36 @@ TEST(SourceFilesTest, UnwritableFolderStopsTheRunNamingTheFile) {
 
 TEST(SourceFilesTest, UnreadableFileStopsTheRunNamingTheFile) {
   FakeEnv env;
+  auto store = std::make_unique<SeasonStore>();
   env.AddLines("C:\\lega\\Panchine.txt", {"Alfa\tSi"});
-  EXPECT_EQ(ReadFileOrStop(env, "C:\\lega\\Panchine.txt"), Lines{"Alfa\tSi"});
+  EXPECT_EQ(ReadFileOrStop(env, *store, "C:\\lega\\Panchine.txt"), Lines{"Alfa\tSi"});
   try {
-    ReadFileOrStop(env, "C:\\lega\\cred.txt");
+    ReadFileOrStop(env, *store, "C:\\lega\\cred.txt");
     FAIL() << "no stop";
   } catch (const RunStop& stop) {
     EXPECT_EQ(stop.status(), kExitPlatform);
     EXPECT_EQ(std::string(stop.what()),
               "Impossibile leggere il file C:\\lega\\cred.txt: file non trovato");
   }
+}
+
+// The run is UTF-8 until one league text is not: from then on Windows-1252,
+// whatever later texts hold. An unreadable file says nothing.
+TEST(SourceFilesTest, LeagueTextsNarrowTheRunsEncoding) {
+  FakeEnv env;
+  auto store = std::make_unique<SeasonStore>();
+  env.AddLines("C:\\lega\\conf.txt", {"Citt\xC3\xA0", "VLAHOVI\xC4\x86 Dusan"});
+  env.AddLines("C:\\lega\\a_Risultati1.tab", {"Rag\xF9"});
+  env.AddLines("C:\\lega\\Panchine.txt", {"Citt\xC3\xA0"});
+  Lines lines;
+  EXPECT_TRUE(ReadLeagueText(env, *store, "C:\\lega\\conf.txt", &lines).ok());
+  EXPECT_EQ(store->encoding, TextEncoding::kUtf8);
+  EXPECT_FALSE(ReadLeagueText(env, *store, "C:\\lega\\cred.txt", &lines).ok());
+  EXPECT_EQ(store->encoding, TextEncoding::kUtf8);
+  EXPECT_EQ(ReadFileOrStop(env, *store, "C:\\lega\\a_Risultati1.tab"), Lines{"Rag\xF9"});
+  EXPECT_EQ(store->encoding, TextEncoding::kWindows1252);
+  ReadFileOrStop(env, *store, "C:\\lega\\Panchine.txt");
+  EXPECT_EQ(store->encoding, TextEncoding::kWindows1252);
 }
 
 }  // namespace

@@ -164,7 +164,8 @@ TEST_P(SeasonPropertiesTest, EveryPageHoldsTogether) {
                   "<td class=\"sqSQUADRA\">" + teams[t - 1] + "</td>"),
               std::string::npos);
   }
-  EXPECT_EQ(Lines(pages["fanta.php"]).size(), 31 + 4 + 2 * teams.size() + 2);
+  // The header line, the league document, the team document.
+  EXPECT_EQ(Lines(pages["fanta.php"]).size(), 1 + 31 + 4 + 2 * teams.size() + 2);
 
   // Ranking rows alternate their classes, first "d".
   ExpectAlternating(pages["bestrose.htm"], "bsNOME", "bestrose.htm");
