@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "store/encoding.h"
 #include "store/text_table.h"
 
 namespace corvalis {
@@ -161,6 +162,9 @@ struct SeasonStore {
   double average_presences = 0;  // mean bench votes per registered player
   int min_presences = 0;         // season Top/Flop 11 eligibility
   bool credits_available = false;
+  // The run's encoding: how the site is told to show the league's texts and
+  // how they are escaped in scripts.
+  TextEncoding encoding = TextEncoding::kUtf8;
   std::set<std::string> shown_warnings;  // keys of limit warnings already shown
 
   // ---- Team tables ------------------------------------------------------
@@ -207,6 +211,9 @@ struct SeasonStore {
   // elevenTable: 1 role letter, 2 name, 3 team name, 4 fantavoto or average.
   TextTable elevenTable{12, 5};
   TextTable elevenScratch{12, 5};
+  // The season Top 11 as its page shows it, kept for the charts page (the
+  // selection of the season Flop 11 reuses elevenTable).
+  TextTable seasonTop11{12, 5};
   // Side tables of one match: 1 role code, 2 name, 3 vote, 4 fantavoto,
   // 5 working copy of the fantavoto.
   TextTable matchPlayersHome{1051, 6};
