@@ -118,7 +118,7 @@ Lines ChartsPage(const SeasonStore& store, const ChartsPageLinks& links) {
 
   std::string exponent;
   if (store.gap_exponent != 1) {
-    exponent = " Nella nostra lega il risultato &egrave; poi elevato alla " +
+    exponent = " Nella nostra lega il risultato &egrave; poi elevato alla potenza " +
                PlainNumber(store.gap_exponent) +
                ", per accentuare le differenze tra gli allenatori.";
   }
@@ -157,8 +157,11 @@ Lines ChartsPage(const SeasonStore& store, const ChartsPageLinks& links) {
   AddSection(
       page, "sezioneTop11", "Top 11",
       {"La Top 11 della stagione schiera i giocatori con la media fantavoto pi&ugrave; "
-       "alta tra quelli con almeno " +
-           WholeText(store.min_presences) + (store.min_presences == 1 ? " presenza" : " presenze") +
+       "alta " +
+           (store.min_presences <= 0
+                ? std::string("tra tutti i giocatori")
+                : "tra quelli con almeno " + WholeText(store.min_presences) +
+                      (store.min_presences == 1 ? " presenza" : " presenze")) +
            ": il miglior portiere, i migliori tre difensori, tre centrocampisti "
            "e un attaccante, poi i migliori degli altri fino a undici, con al massimo tre "
            "attaccanti.",

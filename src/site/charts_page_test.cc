@@ -108,8 +108,10 @@ TEST_F(ChartsPageTest, ExplanationFollowsTheLeague) {
   EXPECT_NE(text().find("Ultima giornata (3)"), std::string::npos);
   store_->gap_exponent = 1.5;
   store_->min_presences = 1;
-  EXPECT_NE(text().find("elevato alla 1.5"), std::string::npos);
+  EXPECT_NE(text().find("elevato alla potenza 1.5"), std::string::npos);
   EXPECT_NE(text().find("almeno 1 presenza:"), std::string::npos);
+  store_->min_presences = 0;
+  EXPECT_NE(text().find("alta tra tutti i giocatori:"), std::string::npos);
 }
 
 TEST_F(ChartsPageTest, NoSeasonElevenYet) {
