@@ -69,12 +69,18 @@ function T11(ruolo, nome, squadra, voto) {
   this.voto = crvNumero(voto);
 }
 
+/* The site's icon, a ball, drawn inline: no request for /favicon.ico. */
+var crvIcona = 'data:image/svg+xml,' + encodeURIComponent(
+    '<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 16 16">' +
+    '<circle cx="8" cy="8" r="7" fill="#fff" stroke="#1d4e89" stroke-width="1.5"/>' +
+    '<path d="M8 4.5l3 2.2-1.1 3.5H6.1L5 6.7z" fill="#1d4e89"/></svg>');
+
 /*
  * The page set-up, done once however often the file is loaded: the
- * viewport setting (otherwise a phone lays the page out 980 px wide), and
- * on a page built like fanta.php a link to the charts page under its first
- * heading. The titles of fanta.php are links to "#": following them would
- * jump back to the top of the page, so that is prevented.
+ * viewport setting (otherwise a phone lays the page out 980 px wide), the
+ * icon, and on a page built like fanta.php a link to the charts page under
+ * its first heading. The titles of fanta.php are links to "#": following
+ * them would jump back to the top of the page, so that is prevented.
  */
 (function () {
   if (window.crvUtilsPronto) return;
@@ -86,6 +92,12 @@ function T11(ruolo, nome, squadra, voto) {
     viewport.name = 'viewport';
     viewport.content = 'width=device-width, initial-scale=1';
     head.appendChild(viewport);
+  }
+  if (head && !document.querySelector('link[rel~="icon"]')) {
+    var icona = document.createElement('link');
+    icona.rel = 'icon';
+    icona.href = crvIcona;
+    head.appendChild(icona);
   }
 
   function collegaGrafici() {
