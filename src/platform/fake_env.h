@@ -44,6 +44,7 @@ class FakeEnv : public Env {
     return copies_;
   }
   std::vector<std::string> MessageTexts() const;
+  const std::set<std::string>& folders() const { return folders_; }  // created
 
   // Env.
   std::string ProgramFolder() override { return program_folder_; }
@@ -53,6 +54,7 @@ class FakeEnv : public Env {
   Status WriteLines(const std::string& path,
                     const std::vector<std::string>& lines) override;
   Status StartProgram(const std::string& path) override;
+  Status CreateFolder(const std::string& path) override;
   Status CopyFileOver(const std::string& from, const std::string& to) override;
   std::string NativePath(const std::string& path) override { return path; }
   void ShowMessage(const std::string& text, MessageKind kind) override;
@@ -65,6 +67,7 @@ class FakeEnv : public Env {
   std::string program_folder_;
   std::map<std::string, std::string> files_;
   std::set<std::string> unwritable_folders_;
+  std::set<std::string> folders_;
   std::set<std::string> unstartable_;
   std::vector<Message> messages_;
   std::vector<std::string> starts_;

@@ -172,6 +172,24 @@ class PosixEnv : public Env {
     return Status::Ok();
   }
 
+  Status CreateFolder(const std::string& path) override {
+    std::string posix = ToPosix(path);
+    while (posix.size() > 1 && posix.back() == '/') posix.pop_back();
+    // Each folder from the top down: an existing one is passed over.
+    for (size_t end = posix.find('/', 1);; end = posix.find('/', end + 1)) {
+      std::string part = posix.substr(0, end);
+      if (!part.empty() && part.back() != '/' && ::mkdir(part.c_str(), 0777) != 0 &&
+          errno != EEXIST) {
+        return Status::Error(ErrnoText());
+      }
+      if (end == std::string::npos) break;
+    }
+    struct stat st;
+    if (::stat(posix.c_str(), &st) != 0) return Status::Error(ErrnoText());
+    if (!S_ISDIR(st.st_mode)) return Status::Error(std::strerror(ENOTDIR));
+    return Status::Ok();
+  }
+
   Status CopyFileOver(const std::string& from, const std::string& to) override {
     std::string bytes;
     Status status = ReadWhole(from, &bytes);

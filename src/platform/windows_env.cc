@@ -170,6 +170,36 @@ class WindowsEnv : public Env {
     return Status::Ok();
   }
 
+  Status CreateFolder(const std::string& path) override {
+    std::string folder = ToWindows(path);
+    while (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
+    // Each folder from the top down, past the drive ("C:\") or the share
+    // ("\\server\share"), which cannot be created.
+    size_t start = 0;
+    if (folder.rfind("\\\\", 0) == 0) {
+      size_t server = folder.find('\\', 2);
+      start = server == std::string::npos ? folder.size() : folder.find('\\', server + 1);
+      if (start == std::string::npos) start = folder.size();
+    } else if (folder.size() >= 2 && folder[1] == ':') {
+      start = 2;
+    }
+    for (size_t end = folder.find('\\', start + 1);; end = folder.find('\\', end + 1)) {
+      std::string part = folder.substr(0, end);
+      if (part.size() > start && part.back() != '\\' &&
+          !CreateDirectoryA(part.c_str(), nullptr) &&
+          GetLastError() != ERROR_ALREADY_EXISTS) {
+        return Status::Error(LastErrorText());
+      }
+      if (end == std::string::npos) break;
+    }
+    DWORD attributes = GetFileAttributesA(folder.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return Status::Error(LastErrorText());
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      return Status::Error("esiste un file con questo nome");
+    }
+    return Status::Ok();
+  }
+
   Status CopyFileOver(const std::string& from, const std::string& to) override {
     if (!CopyFileA(ToWindows(from).c_str(), ToWindows(to).c_str(), FALSE)) {
       return Status::Error(LastErrorText());

@@ -74,6 +74,7 @@ void WriteElevenPages(Env& env, SeasonStore& store) {
   // 11 leaves untouched.
   ChooseEleven(store, store.seasonPlayerTotals, kElevenCaps, store.min_presences);
   WriteSourceFile(env, store, "top11s.htm", ElevenPage(store, SeasonTopTitle(store.min_presences)));
+  store.seasonTop11 = store.elevenTable;
   ChooseEleven(store, store.flopCandidates, kSeasonFlopCaps, store.min_presences);
   WriteSourceFile(env, store, "flop11s.htm",
                   ElevenPage(store, SeasonFlopTitle(store.min_presences)));

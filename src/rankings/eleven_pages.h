@@ -26,7 +26,8 @@ std::string SeasonFlopTitle(int min_presences);
 
 // Chooses and writes the four elevens in their order: matchday Top 11 (with
 // crvTop11.js), matchday Flop 11, season Top 11, season Flop 11. Consumes
-// the player tables of the matchday reports.
+// the player tables of the matchday reports; keeps the season Top 11 in
+// store.seasonTop11 for the charts page.
 void WriteElevenPages(Env& env, SeasonStore& store);
 
 }  // namespace corvalis

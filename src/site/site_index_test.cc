@@ -71,6 +71,28 @@ TEST(SiteIndexTest, EightTeamsGiveFiftyFourLines) {
   EXPECT_EQ(page[53], "</body></html>");
 }
 
+// The layer list both fanta.php and the preview are built from.
+TEST(SiteIndexTest, LeagueLayersThenOneLayerPerTeam) {
+  auto store = std::make_unique<SeasonStore>();
+  store->num_teams = 3;
+  store->teamLabel[3] = "Gamma";
+  std::vector<IndexPart> parts = SiteIndexParts(*store);
+  ASSERT_EQ(parts.size(), 2u);
+  EXPECT_EQ(parts[0].heading, "Riepilogo dati Corvalis");
+  ASSERT_EQ(parts[0].layers.size(), 13u);
+  EXPECT_EQ(parts[0].layers.back().title_id, "layfantasfigH");
+  EXPECT_EQ(parts[0].layers.back().layer_id, "layultima");
+  EXPECT_EQ(parts[1].heading, "Statistiche di Squadra");
+  ASSERT_EQ(parts[1].layers.size(), 3u);
+  const IndexLayer& last = parts[1].layers[2];
+  EXPECT_EQ(last.title_id, "sq3H");
+  EXPECT_EQ(last.layer_id, "sq3");
+  EXPECT_EQ(last.caption, "Gamma");
+  EXPECT_EQ(last.fragment, "sq3.htm");
+  Lines page = SiteIndex(*store);
+  for (size_t i = 0; i < 13; ++i) EXPECT_EQ(page[5 + 2 * i], LayerTitleLine(parts[0].layers[i]));
+}
+
 // The header sends the run's encoding, in which the names stand as read;
 // markup in a name is escaped, a character reference is the league's own.
 TEST(SiteIndexTest, HeaderNamesTheEncodingAndTeamNamesAreEscaped) {

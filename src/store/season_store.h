@@ -211,6 +211,9 @@ struct SeasonStore {
   // elevenTable: 1 role letter, 2 name, 3 team name, 4 fantavoto or average.
   TextTable elevenTable{12, 5};
   TextTable elevenScratch{12, 5};
+  // The season Top 11 as its page shows it, kept for the charts page (the
+  // selection of the season Flop 11 reuses elevenTable).
+  TextTable seasonTop11{12, 5};
   // Side tables of one match: 1 role code, 2 name, 3 vote, 4 fantavoto,
   // 5 working copy of the fantavoto.
   TextTable matchPlayersHome{1051, 6};

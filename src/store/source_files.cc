@@ -21,15 +21,29 @@ Status ReadLeagueText(Env& env, SeasonStore& store, const std::string& path, Lin
   return status;
 }
 
-Lines ReadFileOrStop(Env& env, SeasonStore& store, const std::string& path) {
-  Lines lines;
-  Status status = ReadLeagueText(env, store, path, &lines);
+namespace {
+
+Lines LinesOrStop(Env& env, const std::string& path, const Status& status, Lines lines) {
   if (!status.ok()) {
     throw RunStop("Impossibile leggere il file " + env.NativePath(path) + ": " +
                       status.error,
                   kExitPlatform);
   }
   return lines;
+}
+
+}  // namespace
+
+Lines ReadFileOrStop(Env& env, SeasonStore& store, const std::string& path) {
+  Lines lines;
+  Status status = ReadLeagueText(env, store, path, &lines);
+  return LinesOrStop(env, path, status, std::move(lines));
+}
+
+Lines ReadPageOrStop(Env& env, const std::string& path) {
+  Lines lines;
+  Status status = env.ReadLines(path, &lines);
+  return LinesOrStop(env, path, status, std::move(lines));
 }
 
 void WriteFileOrStop(Env& env, const std::string& path, const Lines& lines) {

@@ -31,6 +31,11 @@ Status ReadLeagueText(Env& env, SeasonStore& store, const std::string& path, Lin
 // ReadLeagueText; a failure ends the run with a message naming the file.
 Lines ReadFileOrStop(Env& env, SeasonStore& store, const std::string& path);
 
+// Reads a page this run wrote; a failure ends the run with a message
+// naming the file. The run's own pages say nothing of the league's
+// encoding.
+Lines ReadPageOrStop(Env& env, const std::string& path);
+
 // Writes `lines` to `path`; a failure ends the run with a message naming
 // the file.
 void WriteFileOrStop(Env& env, const std::string& path, const Lines& lines);
