@@ -420,6 +420,8 @@ async function main() {
     utf8: {rename: [['Sevilla Ragu', Buffer.from('Sevilla Rag\u00F9', 'utf8')]], name: 'Sevilla Rag\u00F9'},
     cp1252: {rename: [['Sevilla Ragu', Buffer.from('Sevilla Rag\u00F9', 'latin1')]], name: 'Sevilla Rag\u00F9'},
     quote: {rename: [['Inter Nos', Buffer.from('Inter "Nos"', 'latin1')]], name: 'Inter "Nos"'},
+    reference: {rename: [['Celtic Risotto', Buffer.from('Celtic Risott&ograve;', 'latin1')]],
+                name: 'Celtic Risott\u00F2'},
   };
   // One server for all leagues: /<league>/stat/fanta.php, scripts in /<league>/js/.
   const docroot = path.join(scratch, 'docroot');
@@ -456,7 +458,7 @@ async function main() {
     }
 
     // The preview, from disk.
-    for (const key of ['demo', 'utf8', 'cp1252', 'quote']) {
+    for (const key of Object.keys(leagues)) {
       const preview = 'file://' + leagues[key].folders.preview + '/';
       await checkIndexPage(page, key + ' preview index.html', preview + 'index.html', leagues[key]);
       await checkChartsPage(page, key + ' preview grafici.htm', preview + 'grafici.htm', leagues[key]);

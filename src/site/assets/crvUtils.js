@@ -41,16 +41,29 @@ function crvNumero(valore) {
   return null;
 }
 
+/*
+ * A league text as the pages show it: a league may write a character
+ * reference such as &agrave; in its names, which the pages show as the
+ * letter. A textarea decodes references and never makes elements.
+ */
+function crvTesto(testo) {
+  testo = testo === undefined || testo === null ? '' : String(testo);
+  if (testo.indexOf('&') < 0 || typeof document === 'undefined') return testo;
+  var area = document.createElement('textarea');
+  area.innerHTML = testo;
+  return area.value;
+}
+
 /* crvCorvalisTot.js: one team of the season coach rating, best first. */
 function CvTot(squadra, scartoPesato, partite) {
-  this.squadra = squadra;
+  this.squadra = crvTesto(squadra);
   this.scartoPesato = crvNumero(scartoPesato);  /* null: not available */
   this.partite = crvNumero(partite);
 }
 
 /* crvCorvalisDati<N>.js: one team on the latest matchday, best first. */
 function Cv(squadra, scarto, voti, scartoVoti, parziale, modulo, max, moduliMigliori) {
-  this.squadra = squadra;
+  this.squadra = crvTesto(squadra);
   this.scarto = crvNumero(scarto);            /* null: the team did not play */
   this.voti = crvNumero(voti);
   this.scartoVoti = crvNumero(scartoVoti);    /* 999: not available */
@@ -64,8 +77,8 @@ function Cv(squadra, scarto, voti, scartoVoti, parziale, modulo, max, moduliMigl
 /* crvTop11.js: one player of the Top 11 of the latest matchday. */
 function T11(ruolo, nome, squadra, voto) {
   this.ruolo = ruolo;
-  this.nome = nome;
-  this.squadra = squadra;
+  this.nome = crvTesto(nome);
+  this.squadra = crvTesto(squadra);
   this.voto = crvNumero(voto);
 }
 
@@ -387,9 +400,25 @@ var crvGrafici = (function () {
     return 'Dati non disponibili: il file ' + nomeFile + ' non \u00E8 stato caricato.';
   }
 
+  /* The page's own data holds league texts as the pages write them. */
+  function decodificaTesti(dati) {
+    var squadre = dati.squadre || [];
+    for (var s = 0; s < squadre.length; s++) squadre[s].nome = crvTesto(squadre[s].nome);
+    var top = dati.top11Stagione || [];
+    for (var p = 0; p < top.length; p++) {
+      top[p].nome = crvTesto(top[p].nome);
+      top[p].squadra = crvTesto(top[p].squadra);
+    }
+  }
+
   /* Draws every chart of grafici.htm from the data scripts and the page's own data. */
   function disegna() {
     var dati = window.crvDatiGrafici;
+    if (dati && !dati.testiLetti) {
+      dati.testiLetti = true;
+      decodificaTesti(dati);
+    }
+
     var c;
 
     if ((c = contenitore('graficoAllenatori'))) {
