@@ -16,7 +16,11 @@ build:
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
-demo: build
+# The program alone (no tests), run on a copy of the demo league, with a
+# preview of the site to open in a browser.
+demo:
+	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target corvalis
 	tools/demo.sh $(BUILD_DIR)/corvalis
 
 # The tests once more with AddressSanitizer and UndefinedBehaviorSanitizer.

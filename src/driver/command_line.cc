@@ -5,11 +5,15 @@ namespace corvalis {
 const char kVersionText[] = "Corvalis 17.1";
 
 const char kUsageText[] =
-    "Uso: corvalis [--home CARTELLA] [--console] [--help] [--version]\n"
+    "Uso: corvalis [--home CARTELLA] [--preview CARTELLA] [--console] [--help]\n"
+    "              [--version]\n"
     "  senza opzioni  legge conf.txt dalla cartella del programma e genera le\n"
     "                 statistiche della lega\n"
     "  --home CARTELLA  usa CARTELLA al posto della cartella del programma\n"
     "                   (conf.txt, cartella sorgente predefinita, Listino.exe)\n"
+    "  --preview CARTELLA  dopo la generazione scrive in CARTELLA una copia\n"
+    "                   statica del sito (index.html, grafici.htm, stile e\n"
+    "                   script), da aprire dal disco senza PHP\n"
     "  --console      messaggi sulla console invece che in finestre (Windows)\n"
     "  --help         mostra questo aiuto\n"
     "  --version      mostra la versione";
@@ -27,6 +31,15 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
       result.env.home = args[++i];
     } else if (arg.rfind("--home=", 0) == 0 && arg.size() > 7) {
       result.env.home = arg.substr(7);
+    } else if (arg == "--preview") {
+      if (i + 1 == args.size() || args[i + 1].empty()) {
+        result.action = CommandLine::kBadUsage;
+        result.error = "L'opzione --preview richiede una cartella";
+        return result;
+      }
+      result.preview_folder = args[++i];
+    } else if (arg.rfind("--preview=", 0) == 0 && arg.size() > 10) {
+      result.preview_folder = arg.substr(10);
     } else if (arg == "--console") {
       result.env.console = true;
     } else if (arg == "--help" || arg == "-h") {

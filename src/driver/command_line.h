@@ -16,6 +16,7 @@ struct CommandLine {
   enum Action { kRun, kHelp, kVersion, kBadUsage };
   Action action = kRun;
   EnvOptions env;
+  std::string preview_folder;  // --preview DIR
   std::string error;  // for kBadUsage
 };
 

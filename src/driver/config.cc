@@ -115,7 +115,7 @@ void ApplyConfig(const TextLines& lines, const std::string& path,
 void ReadConfig(Env& env, SeasonStore& store) {
   std::string path = store.program_folder + "\\conf.txt";
   TextLines lines;
-  Status status = ReadTextFile(env, path, &lines);
+  Status status = ReadLeagueText(env, store, path, &lines);
   if (!status.ok()) {
     throw RunStop("Impossibile leggere il file di configurazione " +
                       env.NativePath(path) + ": " + status.error,

@@ -20,7 +20,7 @@ std::string BusyLeagueMessage(const std::string& folder) {
          "l'altra sara' finita)";
 }
 
-void ClaimLeague(Env& env, const SeasonStore& store) {
+void ClaimLeague(Env& env, const SeasonStore& store, const std::string& preview_folder) {
   if (env.LockFolder(store.source_dir) == FolderLock::kBusy) {
     throw RunStop(BusyLeagueMessage(ShownFolder(env, store.source_dir)), kExitPlatform);
   }
@@ -28,6 +28,7 @@ void ClaimLeague(Env& env, const SeasonStore& store) {
   if (!store.output_dir.empty()) env.RemoveStaleTemporaryFiles(store.output_dir);
   if (!store.js_dir.empty()) env.RemoveStaleTemporaryFiles(store.js_dir);
   env.RemoveStaleTemporaryFiles("");  // the working folder: the archive copy
+  if (!preview_folder.empty()) env.RemoveStaleTemporaryFiles(preview_folder);
 }
 
 }  // namespace corvalis

@@ -16,11 +16,12 @@ namespace corvalis {
 std::string BusyLeagueMessage(const std::string& folder);
 
 // Takes the league's lock for the rest of the run and cleans the source,
-// web, script and working folders of stale temporary files. Throws RunStop
+// web, script and working folders, and `preview_folder` when there is one,
+// of stale temporary files. Throws RunStop
 // (platform failure, nothing touched) when another run holds the league. A
 // folder that cannot be locked at all (missing, or no locks on its file
 // system) does not stop the run: it fails later, or runs as before.
-void ClaimLeague(Env& env, const SeasonStore& store);
+void ClaimLeague(Env& env, const SeasonStore& store, const std::string& preview_folder = "");
 
 }  // namespace corvalis
 

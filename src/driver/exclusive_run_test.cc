@@ -31,10 +31,10 @@ TEST_F(ExclusiveRunTest, ARunLocksTheSourceFolderAndCleansWhereItWrites) {
   auto store = std::make_unique<SeasonStore>();
   InitialiseStore(env_, *store);
   ReadConfig(env_, *store);
-  ClaimLeague(env_, *store);
+  ClaimLeague(env_, *store, "F:\\anteprima");
   EXPECT_EQ(env_.locked_folders(), std::vector<std::string>{"D:/dati"});
   EXPECT_EQ(env_.cleaned_folders(),
-            (std::vector<std::string>{"D:/dati", "E:/sito", "E:/js", ""}));
+            (std::vector<std::string>{"D:/dati", "E:/sito", "E:/js", "", "F:/anteprima"}));
   EXPECT_EQ(env_.FileNames(),
             (std::vector<std::string>{"C:/lega/conf.txt", "D:/dati/Lega Risultati1.tab"}));
 }

@@ -23,5 +23,5 @@ int main(int argc, char** argv) {
     case CommandLine::kRun:
       break;
   }
-  return RunAndReport(*env);
+  return RunAndReport(*env, {command.preview_folder});
 }

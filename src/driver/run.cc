@@ -7,10 +7,12 @@
 #include "driver/exclusive_run.h"
 #include "matchday/calendar.h"
 #include "matchday/credits.h"
+#include "publish/preview.h"
 #include "publish/publishing.h"
 #include "rankings/player_rankings.h"
 #include "rating/rating_pages.h"
 #include "rating/season_aggregation.h"
+#include "site/charts_page.h"
 #include "site/site_index.h"
 #include "site/team_page.h"
 #include "store/results_reader.h"
@@ -46,10 +48,10 @@ void ReadSeason(Env& env, SeasonStore& store) {
 
 }  // namespace
 
-void RunSeason(Env& env, SeasonStore& store) {
+void RunSeason(Env& env, SeasonStore& store, const RunOptions& options) {
   InitialiseStore(env, store);
   ReadConfig(env, store);
-  ClaimLeague(env, store);  // before anything is written
+  ClaimLeague(env, store, options.preview_folder);  // before anything is written
   ReadSeason(env, store);
   CloseSeason(store);
   WriteRatingPages(env, store);
@@ -58,13 +60,16 @@ void RunSeason(Env& env, SeasonStore& store) {
   WritePlayerRankings(env, store);
   WriteTeamPages(env, store);
   WriteSiteIndex(env, store);
-  Publish(env, store);  // ends with the completion message
+  WriteChartsPage(env, store);
+  PublishSite(env, store);
+  if (!options.preview_folder.empty()) WritePreview(env, store, options.preview_folder);
+  env.ShowMessage(kCompletionMessage, MessageKind::kCompletion);
 }
 
-ExitStatus RunAndReport(Env& env) {
+ExitStatus RunAndReport(Env& env, const RunOptions& options) {
   try {
     auto store = std::make_unique<SeasonStore>();
-    RunSeason(env, *store);
+    RunSeason(env, *store, options);
     return kExitDone;
   } catch (const RunStop& stop) {
     env.ShowMessage(stop.what(), MessageKind::kError);

@@ -1,5 +1,6 @@
 #include "matchday/calendar_page.h"
 
+#include "store/escaping.h"
 #include "store/text.h"
 
 namespace corvalis {
@@ -8,22 +9,24 @@ namespace {
 void AppendMatch(const MatchReport& m, Lines& out) {
   const std::string goals = "<td rowspan=\"2\" class=\"risRISULTATO\"><div align=\"center\">";
   out.push_back("<tr class=\"ris\">");
-  out.push_back("<td class=\"risSQUADRA\"><div align=\"right\">" + m.home_team + "</div></td>");
+  out.push_back("<td class=\"risSQUADRA\"><div align=\"right\">" + HtmlText(m.home_team) +
+                "</div></td>");
   out.push_back(goals + NumberText(m.home_goals) + "</div></td>");
   out.push_back("<td rowspan=\"2\" class=\"risSPAZIO\"><div align=\"center\">-</div></td>");
   out.push_back(goals + NumberText(m.away_goals) + "</div></td>");
-  out.push_back("<td class=\"risSQUADRA\"><div align=\"left\">" + m.away_team + "</div></td>");
+  out.push_back("<td class=\"risSQUADRA\"><div align=\"left\">" + HtmlText(m.away_team) +
+                "</div></td>");
   out.push_back("</tr>");
   out.push_back("<tr class=\"ris\">");
-  out.push_back("<td class=\"risMARCATORI\"><div align=\"right\">" + m.home_scorers +
+  out.push_back("<td class=\"risMARCATORI\"><div align=\"right\">" + HtmlText(m.home_scorers) +
                 "</div></td>");
-  out.push_back("<td class=\"risMARCATORI\"><div align=\"left\">" + m.away_scorers +
+  out.push_back("<td class=\"risMARCATORI\"><div align=\"left\">" + HtmlText(m.away_scorers) +
                 "</div></td>");
   out.push_back("</tr>");
   out.push_back("<tr class=\"ris\">");
   out.push_back(
       "<td colspan=\"5\" class=\"risMOM\"><div align=\"center\">Migliore in campo:&nbsp;" +
-      m.man_of_the_match + m.credits + "</div></td>");
+      HtmlText(m.man_of_the_match) + HtmlText(m.credits) + "</div></td>");
   out.push_back("</tr>");
   out.push_back("<tr><td colspan=\"5\"></td>");  // spacer row, left unclosed
 }

@@ -10,7 +10,8 @@
 
 namespace corvalis {
 
-// One match as the calendar shows it.
+// One match as the calendar shows it. The texts are the league's as read
+// (names, surnames, cred.txt figures); the page escapes them.
 struct MatchReport {
   std::string home_team;
   std::string away_team;

@@ -5,6 +5,7 @@
 #include "matchday/man_of_the_match.h"
 #include "matchday/scorers.h"
 #include "matchday/season_tallies.h"
+#include "store/encoding.h"
 #include "store/rank_rows.h"
 #include "store/text.h"
 #include "store/warnings.h"
@@ -354,7 +355,7 @@ MatchReport CalendarReader::Report(const std::string& man_of_the_match) {
   m.home_scorers = AssignSide(kHome);
   m.away_scorers = AssignSide(kAway);
   m.credits = CreditsText();
-  m.man_of_the_match = TrimSpaces(FirstAsIsRestLower(man_of_the_match));
+  m.man_of_the_match = TrimSpaces(FirstAsIsRestLower(man_of_the_match, store_.encoding));
   return m;
 }
 

@@ -231,6 +231,19 @@ TEST_F(CalendarReaderTest, HeaderWithoutAwaySideOrWithBlanks) {
   EXPECT_DOUBLE_EQ(s().teamParziale[2], 64.5);
 }
 
+TEST_F(CalendarReaderTest, EmptyFirstFieldIsNeverAMatchHeader) {
+  store_ = std::make_unique<SeasonStore>();
+  InitialiseStore(env_, *store_);
+  ApplyConfig({"Alfa", "Beta", "", "*", "3 4 3 0"}, "conf.txt", env_, *store_);
+  std::vector<std::string> file = Join({Block("Alfa", "Beta", AlfaBetaPlayers(), "1", "0")});
+  file.insert(file.begin() + 2, {"", "\t \t"});
+  MatchdayReport day = Read(file);
+  EXPECT_TRUE(env_.messages().empty()) << env_.MessageTexts()[0];
+  ASSERT_EQ(day.matches.size(), 1u);
+  EXPECT_EQ(day.matches[0].home_team, "Alfa");
+  EXPECT_EQ(s().teamSeen[3], 0);
+}
+
 TEST_F(CalendarReaderTest, MatchWithoutCandidatesShowsNobody) {
   std::vector<std::string> negative = {
       Row({"P", "PORTA C.", "4", "-1", "-1"}, {"P", "PORTA D.", "4", "-2", "-2"}),

@@ -150,7 +150,7 @@ class SampleLeagueTest : public ::testing::TestWithParam<bool> {
       int r = static_cast<int>(i) + 1;
       EXPECT_EQ(sorted.at(r, count_column), expected[i][0]) << r;
       EXPECT_EQ(ShortName(sorted.at(r, 1)), expected[i][1]) << r;
-      EXPECT_EQ(LowerAscii(sorted.at(r, team_column)), expected[i][2]) << r;
+      EXPECT_EQ(LowerText(sorted.at(r, team_column), TextEncoding::kUtf8), expected[i][2]) << r;
     }
     EXPECT_EQ(sorted.at(static_cast<int>(rows) + 1, 1), "");
   }

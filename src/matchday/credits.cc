@@ -26,12 +26,11 @@ void StartTool(Env& env, const SeasonStore& store, const std::string& name) {
 
 // The lines of cred.txt, or nothing (after a warning) when it cannot be
 // read. `path` names the file in messages.
-std::optional<TextLines> CreditFileLines(Env& env, const SeasonStore& store,
-                                         std::string* path) {
+std::optional<TextLines> CreditFileLines(Env& env, SeasonStore& store, std::string* path) {
   std::optional<std::string> name = FindInSource(env, store, kCreditsFile);
   *path = env.NativePath(SourcePath(store, name ? *name : kCreditsFile));
   TextLines lines;
-  Status status = name ? ReadTextFile(env, SourcePath(store, *name), &lines)
+  Status status = name ? ReadLeagueText(env, store, SourcePath(store, *name), &lines)
                        : Status::Error("file non trovato");
   if (!status.ok()) {
     Warn(env, "Impossibile leggere il file " + *path + " (" + status.error +

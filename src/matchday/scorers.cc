@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "store/encoding.h"
 #include "store/rank_rows.h"
 #include "store/text.h"
 #include "store/warnings.h"
@@ -102,7 +103,7 @@ std::string SurnameOf(Env& env, SeasonStore& store, std::string_view name) {
     }
     size_t blank = text.rfind(' ');
     if (blank != std::string::npos) text = TrimSpaces(std::string_view(text).substr(0, blank));
-    if (text.empty() || static_cast<unsigned char>(text.back()) <= 96) return text;
+    if (text.empty() || !EndsInLowerCase(text, store.encoding)) return text;
   }
 }
 
@@ -148,7 +149,7 @@ void AssignScorers(Env& env, SeasonStore& store, TextTable& side, double goals) 
     if (tied > 1) BreakTie(store, side, tied);
 
     std::string name = side.at(1, kName);
-    std::string surname = FirstAsIsRestLower(SurnameOf(env, store, name));
+    std::string surname = FirstAsIsRestLower(SurnameOf(env, store, name), store.encoding);
     store.scorer_list += store.scorer_list.empty() ? surname : ", " + surname;
     CountScorer(env, store, name, team);
 

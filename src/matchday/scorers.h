@@ -15,9 +15,10 @@ namespace corvalis {
 constexpr int kScorerRows = 18;
 
 // The surname part of a player name as the exports write it: the last word
-// goes, then further words while the name ends in a lower-case letter
-// ("DE ROSSI D." -> "DE ROSSI"). A name that still ends in lower case is
-// returned as it stands, after a warning (once per name and run).
+// goes, then further words while the name ends in a lower-case letter of
+// the run's encoding ("DE ROSSI D." -> "DE ROSSI", "MONTÈ Ivan" -> "MONTÈ").
+// A name that still ends in lower case is returned as it stands, after a
+// warning (once per name and run).
 std::string SurnameOf(Env& env, SeasonStore& store, std::string_view name);
 
 // Adds one goal for `name` of `team` in scorerTally (by name and team with

@@ -72,6 +72,26 @@ TEST_F(ScorersTest, SurnameDropsTheFirstNames) {
   EXPECT_TRUE(env_.messages().empty());
 }
 
+// Accented capitals are capitals in the run's encoding: in Windows-1252
+// 0xC8 is "È", in UTF-8 "È" and "Ć" are two bytes each; a lower-case
+// accented letter still ends a first name.
+TEST_F(ScorersTest, AccentedSurnamesInEitherEncoding) {
+  s().encoding = TextEncoding::kWindows1252;
+  EXPECT_EQ(Surname("MONT\xC8 Ivan"), "MONT\xC8");
+  EXPECT_EQ(Surname("DE ROSSI Nicol\xF2"), "DE ROSSI");
+  EXPECT_EQ(Assign({{"A", "MONT\xC8 Ivan", "8", "12"}}, 1), "Mont\xE8");
+  s().encoding = TextEncoding::kUtf8;
+  EXPECT_EQ(Surname("MONT\xC3\x88 Ivan"), "MONT\xC3\x88");
+  EXPECT_EQ(Surname("VLAHOVI\xC4\x86 Dusan"), "VLAHOVI\xC4\x86");
+  EXPECT_EQ(Surname("PAPADOPOULOS \xCE\xBD\xCE\xAF\xCE\xBA\xCE\xBF\xCF\x82"),
+            "PAPADOPOULOS");  // "νίκος"
+  EXPECT_EQ(Assign({{"A", "VLAHOVI\xC4\x86 Dusan", "8", "12"}}, 1), "Vlahovi\xC4\x87");
+  EXPECT_TRUE(env_.messages().empty()) << env_.MessageTexts()[0];
+  s().encoding = TextEncoding::kWindows1252;
+  EXPECT_EQ(Surname("Mont\xE8 Ivan"), "Mont\xE8");  // lower case to the end
+  EXPECT_EQ(env_.MessageTexts().size(), 2u);
+}
+
 TEST_F(ScorersTest, LowerCaseSurnameWarnsOncePerName) {
   EXPECT_EQ(Surname("Rossi Mario"), "Rossi");
   EXPECT_EQ(env_.MessageTexts(),

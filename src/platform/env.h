@@ -73,6 +73,11 @@ class Env {
   // An error means the program could not be started at all.
   virtual Status StartProgram(const std::string& path) = 0;
 
+  // Creates the folder `path` and every missing folder above it. Succeeds
+  // when the folder is there already; fails when a plain file stands in
+  // the way or a folder cannot be made.
+  virtual Status CreateFolder(const std::string& path) = 0;
+
   // Copies the plain file `from` over `to`, the way WriteLines replaces a
   // file.
   virtual Status CopyFileOver(const std::string& from, const std::string& to) = 0;

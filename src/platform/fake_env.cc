@@ -105,6 +105,19 @@ Status FakeEnv::StartProgram(const std::string& path) {
   return Status::Ok();
 }
 
+// Folders are implied by the files in them; a created one is recorded. It
+// cannot be made inside an unwritable folder or where a file stands.
+Status FakeEnv::CreateFolder(const std::string& path) {
+  std::string key = Normalize(path);
+  while (key.size() > 1 && key.back() == '/') key.pop_back();
+  if (files_.count(key)) return Status::Error("esiste un file con questo nome");
+  if (!Writable(key) || unwritable_folders_.count(key)) {
+    return Status::Error("cartella non scrivibile");
+  }
+  folders_.insert(key);
+  return Status::Ok();
+}
+
 Status FakeEnv::CopyFileOver(const std::string& from, const std::string& to) {
   std::string source = Normalize(from);
   std::string target = Normalize(to);

@@ -49,6 +49,7 @@ class FakeEnv : public Env {
   // Folders locked, and folders cleaned of temporary files, in call order.
   const std::vector<std::string>& locked_folders() const { return locked_folders_; }
   const std::vector<std::string>& cleaned_folders() const { return cleaned_folders_; }
+  const std::set<std::string>& folders() const { return folders_; }  // created
 
   // Env.
   std::string ProgramFolder() override { return program_folder_; }
@@ -57,6 +58,7 @@ class FakeEnv : public Env {
   Status WriteLines(const std::string& path,
                     const std::vector<std::string>& lines) override;
   Status StartProgram(const std::string& path) override;
+  Status CreateFolder(const std::string& path) override;
   Status CopyFileOver(const std::string& from, const std::string& to) override;
   FolderLock LockFolder(const std::string& folder) override;
   void RemoveStaleTemporaryFiles(const std::string& folder) override;
@@ -74,6 +76,7 @@ class FakeEnv : public Env {
   std::string program_folder_;
   std::map<std::string, std::string> files_;
   std::set<std::string> unwritable_folders_;
+  std::set<std::string> folders_;
   std::set<std::string> unstartable_;
   std::set<std::string> busy_folders_;
   std::vector<std::string> locked_folders_;

@@ -171,6 +171,21 @@ TEST_F(PlatformEnvTest, CopyReplacesTheTarget) {
   EXPECT_FALSE(env_->CopyFileOver(dir_ + "\\zz.htm", dir_ + "\\c.htm").ok());
 }
 
+TEST_F(PlatformEnvTest, FolderIsMadeWithTheFoldersAboveIt) {
+  ASSERT_TRUE(env_->CreateFolder(dir_ + "\\a\\b\\c\\").ok());
+  EXPECT_TRUE(fs::is_directory(fs::path(dir_) / "a" / "b" / "c"));
+  ASSERT_TRUE(env_->WriteLines(dir_ + "\\a\\b\\c\\x.htm", {"x"}).ok());
+  EXPECT_TRUE(env_->CreateFolder(dir_ + "\\a\\b\\c").ok());  // already there
+  EXPECT_TRUE(env_->CreateFolder(dir_ + "/a/d").ok());
+  EXPECT_TRUE(fs::is_directory(fs::path(dir_) / "a" / "d"));
+
+  Write("file", "");
+  Status in_the_way = env_->CreateFolder(dir_ + "\\file");
+  EXPECT_FALSE(in_the_way.ok());
+  EXPECT_FALSE(in_the_way.error.empty());
+  EXPECT_FALSE(env_->CreateFolder(dir_ + "\\file\\sotto").ok());
+}
+
 TEST_F(PlatformEnvTest, AFileThatIsNoProgramDoesNotStart) {
   Write("plain.exe", "not a program");
   EXPECT_FALSE(env_->StartProgram(dir_ + "\\plain.exe").ok());

@@ -1,5 +1,6 @@
 // The POSIX implementation of Env: "\" in run paths is read as "/",
-// messages go to the console, companion programs are spawned directly.
+// messages go to the console in UTF-8, companion programs are spawned
+// directly.
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/file.h>
@@ -15,6 +16,7 @@
 #include "platform/env.h"
 #include "platform/file_names.h"
 #include "platform/posix_files.h"
+#include "store/encoding.h"
 
 extern char** environ;
 
@@ -98,6 +100,24 @@ class PosixEnv : public Env {
     return Status::Ok();
   }
 
+  Status CreateFolder(const std::string& path) override {
+    std::string posix = ToPosix(path);
+    while (posix.size() > 1 && posix.back() == '/') posix.pop_back();
+    // Each folder from the top down: an existing one is passed over.
+    for (size_t end = posix.find('/', 1);; end = posix.find('/', end + 1)) {
+      std::string part = posix.substr(0, end);
+      if (!part.empty() && part.back() != '/' && ::mkdir(part.c_str(), 0777) != 0 &&
+          errno != EEXIST) {
+        return Status::Error(posix::ErrnoText());
+      }
+      if (end == std::string::npos) break;
+    }
+    struct stat st;
+    if (::stat(posix.c_str(), &st) != 0) return Status::Error(posix::ErrnoText());
+    if (!S_ISDIR(st.st_mode)) return Status::Error(std::strerror(ENOTDIR));
+    return Status::Ok();
+  }
+
   Status CopyFileOver(const std::string& from, const std::string& to) override {
     Fd source;
     struct stat st;
@@ -135,9 +155,10 @@ class PosixEnv : public Env {
 
   std::string NativePath(const std::string& path) override { return ToPosix(path); }
 
+  // The console reads UTF-8; a league's Windows-1252 names are converted.
   void ShowMessage(const std::string& text, MessageKind kind) override {
     std::ostream& out = kind == MessageKind::kCompletion ? std::cout : std::cerr;
-    out << text << std::endl;
+    out << ToUtf8(text) << std::endl;
   }
 
  private:

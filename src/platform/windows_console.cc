@@ -33,14 +33,11 @@ HANDLE ParentConsole() {
 void WriteAll(HANDLE h, const std::string& bytes) {
   DWORD mode;
   if (GetConsoleMode(h, &mode)) {
-    // A console shows its own code page; the text is in the ANSI code page
-    // of the league's files, so it goes through UTF-16.
-    int size = static_cast<int>(bytes.size());
-    int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, nullptr, 0);
-    std::wstring wide(n, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, bytes.data(), size, wide.data(), n);
+    // A console would read bytes in its own code page; UTF-16 it shows as
+    // it is.
+    std::wstring wide = Utf16FromUtf8(bytes);
     DWORD written = 0;
-    WriteConsoleW(h, wide.data(), static_cast<DWORD>(n), &written, nullptr);
+    WriteConsoleW(h, wide.data(), static_cast<DWORD>(wide.size()), &written, nullptr);
     return;
   }
   size_t done = 0;
@@ -56,6 +53,15 @@ void WriteAll(HANDLE h, const std::string& bytes) {
 }
 
 }  // namespace
+
+std::wstring Utf16FromUtf8(const std::string& text) {
+  if (text.empty()) return {};
+  int size = static_cast<int>(text.size());
+  int n = MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), n);
+  return wide;
+}
 
 void WriteConsoleLine(const std::string& text, bool to_error) {
   HANDLE h = GetStdHandle(to_error ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);

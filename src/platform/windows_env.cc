@@ -1,7 +1,7 @@
 // The Windows implementation of Env: Win32 calls throughout, message boxes
-// unless the run was asked to use the console. Paths and texts are passed
-// to the ANSI ("A") calls as they are, in the code page of the league's
-// files.
+// unless the run was asked to use the console. Paths are passed to the ANSI
+// ("A") calls as they are, in the code page of the league's files; messages
+// are shown through the wide-character calls.
 #include <windows.h>
 // After windows.h: RtlGenRandom, the system's random generator (advapi32).
 #include <ntsecapi.h>
@@ -14,6 +14,7 @@
 #include "platform/env.h"
 #include "platform/file_names.h"
 #include "platform/windows_console.h"
+#include "store/encoding.h"
 
 namespace corvalis {
 namespace {
@@ -268,6 +269,36 @@ class WindowsEnv : public Env {
     return Status::Ok();
   }
 
+  Status CreateFolder(const std::string& path) override {
+    std::string folder = ToWindows(path);
+    while (folder.size() > 3 && folder.back() == '\\') folder.pop_back();
+    // Each folder from the top down, past the drive ("C:\") or the share
+    // ("\\server\share"), which cannot be created.
+    size_t start = 0;
+    if (folder.rfind("\\\\", 0) == 0) {
+      size_t server = folder.find('\\', 2);
+      start = server == std::string::npos ? folder.size() : folder.find('\\', server + 1);
+      if (start == std::string::npos) start = folder.size();
+    } else if (folder.size() >= 2 && folder[1] == ':') {
+      start = 2;
+    }
+    for (size_t end = folder.find('\\', start + 1);; end = folder.find('\\', end + 1)) {
+      std::string part = folder.substr(0, end);
+      if (part.size() > start && part.back() != '\\' &&
+          !CreateDirectoryA(part.c_str(), nullptr) &&
+          GetLastError() != ERROR_ALREADY_EXISTS) {
+        return Status::Error(LastErrorText());
+      }
+      if (end == std::string::npos) break;
+    }
+    DWORD attributes = GetFileAttributesA(folder.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return Status::Error(LastErrorText());
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+      return Status::Error("esiste un file con questo nome");
+    }
+    return Status::Ok();
+  }
+
   Status CopyFileOver(const std::string& from, const std::string& to) override {
     Handle source;
     Status status = OpenPlainFile(ToWindows(from), &source);
@@ -321,15 +352,19 @@ class WindowsEnv : public Env {
 
   std::string NativePath(const std::string& path) override { return ToWindows(path); }
 
+  // Messages are shown in UTF-8, whatever the encoding of the league's
+  // names in them (a Windows-1252 text is converted).
   void ShowMessage(const std::string& text, MessageKind kind) override {
+    std::string utf8 = ToUtf8(text);
     if (console_) {
-      WriteConsoleLine(text, kind != MessageKind::kCompletion);
+      WriteConsoleLine(utf8, kind != MessageKind::kCompletion);
       return;
     }
     UINT icon = kind == MessageKind::kError     ? MB_ICONERROR
                 : kind == MessageKind::kWarning ? MB_ICONWARNING
                                                 : MB_ICONINFORMATION;
-    MessageBoxA(nullptr, text.c_str(), "Corvalis", MB_OK | icon | MB_SETFOREGROUND);
+    MessageBoxW(nullptr, Utf16FromUtf8(utf8).c_str(), L"Corvalis",
+                MB_OK | icon | MB_SETFOREGROUND);
   }
 
  private:

@@ -9,6 +9,7 @@
 
 #include "platform/env.h"
 #include "platform/test_folder.h"
+#include "platform/windows_console.h"
 
 namespace corvalis {
 namespace {
@@ -104,11 +105,21 @@ TEST_F(WindowsEnvTest, ConsoleMessagesGoToStandardOutputAndError) {
   env_->ShowMessage("Corvalis 17.1   - Eseguito", MessageKind::kCompletion);
   env_->ShowMessage("Squadra non riconosciuta X", MessageKind::kWarning);
   env_->ShowMessage("Opzione sconosciuta: -x\nUso: corvalis", MessageKind::kError);
+  // UTF-8 as it is, a Windows-1252 text converted.
+  env_->ShowMessage("Problema con Citt\xC3\xA0", MessageKind::kWarning);
+  env_->ShowMessage("C'\xE8 un giocatore", MessageKind::kWarning);
   out.Close();
   err.Close();
   EXPECT_EQ(Read("out.txt"), "Corvalis 17.1   - Eseguito\r\n");
   EXPECT_EQ(Read("err.txt"),
-            "Squadra non riconosciuta X\r\nOpzione sconosciuta: -x\r\nUso: corvalis\r\n");
+            "Squadra non riconosciuta X\r\nOpzione sconosciuta: -x\r\nUso: corvalis\r\n"
+            "Problema con Citt\xC3\xA0\r\nC'\xC3\xA8 un giocatore\r\n");
+}
+
+TEST(WindowsConsoleTest, Utf8BecomesUtf16) {
+  EXPECT_EQ(Utf16FromUtf8("Citt\xC3\xA0 \xE2\x82\xAC \xF0\x9F\x98\x80"),
+            std::wstring(L"Citt\u00E0 \u20AC \U0001F600"));
+  EXPECT_EQ(Utf16FromUtf8(""), std::wstring());
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 
 #include "publish/companion_files.h"
 #include "publish/history_scripts.h"
+#include "site/charts_page.h"
+#include "site/site_assets.h"
 #include "site/team_page.h"
 #include "store/source_files.h"
 #include "store/text.h"
@@ -16,7 +18,7 @@ const char kCompletionMessage[] = "Corvalis 17.1   - Eseguito";
 namespace {
 
 // The pages of the web folder, in the order they are copied; the team
-// pages follow.
+// pages and then the charts page follow.
 const char* const kWebPages[] = {
     "bestrose.htm", "calenbomber.htm", "cannonieri.htm", "corvalis.htm",
     "fantasfiga.htm", "incomedia.htm", "incomtot.htm", "top11.htm",
@@ -45,6 +47,7 @@ void CopyPagesToWebFolder(Env& env, const SeasonStore& store) {
   };
   for (const char* name : kWebPages) copy(name);
   for (int t = 1; t <= store.num_teams; ++t) copy(TeamPageName(t));
+  copy(kChartsPageName);
 }
 
 void ArchiveLastMatchday(Env& env, const SeasonStore& store) {
@@ -71,12 +74,32 @@ void CopyScriptsToJsFolder(Env& env, const SeasonStore& store) {
   }
 }
 
-void Publish(Env& env, const SeasonStore& store) {
+namespace {
+
+void InstallWhenMissing(Env& env, const std::string& folder, const char* name,
+                        std::string_view text) {
+  if (folder.empty() || env.FindFirst(folder + name)) return;
+  WriteFileOrStop(env, folder + name, AssetLines(text));
+}
+
+}  // namespace
+
+void InstallSiteAssets(Env& env, const SeasonStore& store) {
+  InstallWhenMissing(env, store.output_dir, kStyleSheetName, CorvalisCssText());
+  InstallWhenMissing(env, store.js_dir, kScriptLibraryName, CrvUtilsJsText());
+}
+
+void PublishSite(Env& env, const SeasonStore& store) {
   StartCompanionTools(env, store);
   CopyPagesToWebFolder(env, store);
   ArchiveLastMatchday(env, store);
   CopyScriptsToJsFolder(env, store);
+  InstallSiteAssets(env, store);
   PublishHistoryScripts(env, store);
+}
+
+void Publish(Env& env, const SeasonStore& store) {
+  PublishSite(env, store);
   env.ShowMessage(kCompletionMessage, MessageKind::kCompletion);
 }
 

@@ -14,7 +14,8 @@ extern const char kCompletionMessage[];
 // they are there.
 void StartCompanionTools(Env& env, const SeasonStore& store);
 
-// Copies every page and fanta.php into OutputDir, when one is set.
+// Copies every page, fanta.php, the team pages and grafici.htm into
+// OutputDir, when one is set.
 void CopyPagesToWebFolder(Env& env, const SeasonStore& store);
 
 // Keeps "ultima <N>.htm" in the working folder: the last-matchday page of
@@ -25,7 +26,15 @@ void ArchiveLastMatchday(Env& env, const SeasonStore& store);
 // into JsDir, when one is set.
 void CopyScriptsToJsFolder(Env& env, const SeasonStore& store);
 
-// All of the above, the history tool, then the completion message.
+// Puts the shipped corvalis.css into OutputDir and crvUtils.js into JsDir
+// when the folder is set and has no file of that name: a league's own style
+// sheet or script library is never replaced.
+void InstallSiteAssets(Env& env, const SeasonStore& store);
+
+// All of the above and the history tool.
+void PublishSite(Env& env, const SeasonStore& store);
+
+// PublishSite, then the completion message.
 void Publish(Env& env, const SeasonStore& store);
 
 }  // namespace corvalis

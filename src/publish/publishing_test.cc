@@ -6,6 +6,8 @@
 #include <utility>
 
 #include "platform/fake_env.h"
+#include "platform/file_names.h"
+#include "site/site_assets.h"
 #include "store/run_stop.h"
 
 namespace corvalis {
@@ -17,7 +19,7 @@ const char* const kPages[] = {
     "bestrose.htm", "calenbomber.htm", "cannonieri.htm", "corvalis.htm",
     "fantasfiga.htm", "incomedia.htm", "incomtot.htm", "top11.htm",
     "top11s.htm", "flop11.htm", "flop11s.htm", "ultima.htm",
-    "uomopartita.htm", "fanta.php", "sq1.htm", "sq2.htm",
+    "uomopartita.htm", "fanta.php", "sq1.htm", "sq2.htm", "grafici.htm",
 };
 
 class PublishingTest : public ::testing::Test {
@@ -83,6 +85,45 @@ TEST_F(PublishingTest, PagesGoToTheWebFolderInOrder) {
     expected.emplace_back(std::string("C:/lega/") + page, std::string("D:/sito/") + page);
   }
   EXPECT_EQ(env_.copies(), expected);
+}
+
+TEST_F(PublishingTest, ShippedAssetsOnlyWhereTheSiteHasNone) {
+  store_->output_dir = "D:\\sito\\";
+  store_->js_dir = "D:\\js\\";
+  InstallSiteAssets(env_, *store_);
+  EXPECT_EQ(env_.Contents("D:\\sito\\corvalis.css"), JoinLines(AssetLines(CorvalisCssText())));
+  EXPECT_EQ(env_.Contents("D:\\js\\crvUtils.js"), JoinLines(AssetLines(CrvUtilsJsText())));
+  EXPECT_FALSE(env_.HasFile("D:\\sito\\crvUtils.js"));
+  EXPECT_FALSE(env_.HasFile("D:\\js\\corvalis.css"));
+
+  // The league's own files stay, whatever the case of their names.
+  env_.AddFile("D:\\sito\\Corvalis.CSS", "body { color: red }");
+  env_.RemoveFile("D:\\sito\\corvalis.css");
+  env_.AddFile("D:\\js\\crvUtils.js", "function invertiDisplayLayer(id) {}");
+  InstallSiteAssets(env_, *store_);
+  EXPECT_FALSE(env_.HasFile("D:\\sito\\corvalis.css"));
+  EXPECT_EQ(env_.Contents("D:\\sito\\Corvalis.CSS"), "body { color: red }");
+  EXPECT_EQ(env_.Contents("D:\\js\\crvUtils.js"), "function invertiDisplayLayer(id) {}");
+}
+
+TEST_F(PublishingTest, NoFoldersNoAssets) {
+  size_t files = env_.FileNames().size();
+  InstallSiteAssets(env_, *store_);
+  EXPECT_EQ(env_.FileNames().size(), files);
+}
+
+TEST_F(PublishingTest, AssetThatCannotBeWrittenEndsTheRun) {
+  store_->js_dir = "D:\\js\\";
+  env_.MakeFolderUnwritable("D:\\js");
+  try {
+    InstallSiteAssets(env_, *store_);
+    FAIL() << "no stop";
+  } catch (const RunStop& stop) {
+    EXPECT_EQ(stop.status(), kExitPlatform);
+    EXPECT_NE(std::string(stop.what()).find("Impossibile scrivere il file D:\\js\\crvUtils.js"),
+              std::string::npos)
+        << stop.what();
+  }
 }
 
 TEST_F(PublishingTest, NewestCoachRatingScriptOnly) {

@@ -7,6 +7,8 @@
 #include "rankings/eleven_selection.h"
 #include "rankings/ranking_page.h"
 #include "rankings/short_display_name.h"
+#include "store/encoding.h"
+#include "store/escaping.h"
 #include "store/text.h"
 
 namespace corvalis {
@@ -32,8 +34,9 @@ Lines ElevenPage(const SeasonStore& store, const std::string& title) {
   const TextTable& eleven = store.elevenTable;
   std::vector<RankingRow> rows;
   for (int s = 1; s <= ElevenRows(eleven); ++s) {
-    rows.push_back({eleven.at(s, 1), eleven.at(s, 2) + " (" + LowerAscii(eleven.at(s, 3)) +
-                                         ")" + " [" + TrimSpaces(eleven.at(s, 4)) + "]"});
+    rows.push_back({eleven.at(s, 1), eleven.at(s, 2) + " (" +
+                                         LowerText(eleven.at(s, 3), store.encoding) + ")" +
+                                         " [" + TrimSpaces(eleven.at(s, 4)) + "]"});
   }
   return RankingPage({"estremi", "kx", "RUOLO", title}, rows);
 }
@@ -41,10 +44,11 @@ Lines ElevenPage(const SeasonStore& store, const std::string& title) {
 Lines Top11Script(const SeasonStore& store) {
   const TextTable& eleven = store.elevenTable;
   Lines lines = {"var arrTop11=new Array()", "a = arrTop11"};
+  auto text = [&](const std::string& cell) { return JsString(cell, store.encoding); };
   for (int s = 1; s <= ElevenRows(eleven); ++s) {
-    lines.push_back("a[" + PlainNumber(s) + "]=new T11(\"" + TrimSpaces(eleven.at(s, 1)) +
-                    "\",\"" + TrimSpaces(eleven.at(s, 2)) + "\",\"" + eleven.at(s, 3) +
-                    "\"," + eleven.at(s, 4) + ")");
+    lines.push_back("a[" + PlainNumber(s) + "]=new T11(" + text(TrimSpaces(eleven.at(s, 1))) +
+                    "," + text(TrimSpaces(eleven.at(s, 2))) + "," + text(eleven.at(s, 3)) +
+                    "," + JsValue(eleven.at(s, 4), store.encoding) + ")");
   }
   return lines;
 }
@@ -70,6 +74,7 @@ void WriteElevenPages(Env& env, SeasonStore& store) {
   // 11 leaves untouched.
   ChooseEleven(store, store.seasonPlayerTotals, kElevenCaps, store.min_presences);
   WriteSourceFile(env, store, "top11s.htm", ElevenPage(store, SeasonTopTitle(store.min_presences)));
+  store.seasonTop11 = store.elevenTable;
   ChooseEleven(store, store.flopCandidates, kSeasonFlopCaps, store.min_presences);
   WriteSourceFile(env, store, "flop11s.htm",
                   ElevenPage(store, SeasonFlopTitle(store.min_presences)));

@@ -16,7 +16,8 @@ namespace corvalis {
 Lines ElevenPage(const SeasonStore& store, const std::string& title);
 
 // crvTop11.js for store.elevenTable: one T11 call per player, team and
-// figure as stored.
+// figure as stored; the texts are string literals, the figure too when it
+// is not a number.
 Lines Top11Script(const SeasonStore& store);
 
 // The titles of the season pages: "TOP 11 Stagione (min pres: 3)".
@@ -25,7 +26,8 @@ std::string SeasonFlopTitle(int min_presences);
 
 // Chooses and writes the four elevens in their order: matchday Top 11 (with
 // crvTop11.js), matchday Flop 11, season Top 11, season Flop 11. Consumes
-// the player tables of the matchday reports.
+// the player tables of the matchday reports; keeps the season Top 11 in
+// store.seasonTop11 for the charts page.
 void WriteElevenPages(Env& env, SeasonStore& store);
 
 }  // namespace corvalis

@@ -28,7 +28,24 @@ TEST(ElevenPagesTest, PageAndScriptLines) {
   EXPECT_EQ(Top11Script(*store),
             (Lines{"var arrTop11=new Array()", "a = arrTop11",
                    "a[1]=new T11(\"P\",\"ROSSI Mar\",\"Real Tigre\",7.5)",
-                   "a[2]=new T11(\"D\",\"VERDI A.\",\"Alfa\", 6.25)"}));
+                   // a figure that is no number literal as it stands is a string
+                   "a[2]=new T11(\"D\",\"VERDI A.\",\"Alfa\",\" 6.25\")"}));
+}
+
+// The league's texts: escaped on the page, string literals of ASCII in the
+// script; the team lowered in the run's encoding. A figure an export got
+// wrong is a string, so the record still loads.
+TEST(ElevenPagesTest, LeagueTextsOnThePageAndInTheScript) {
+  auto store = std::make_unique<SeasonStore>();
+  store->encoding = TextEncoding::kWindows1252;
+  const char* row[4] = {"A", "MONT\xC8 <Iva>", "Inter \"N\xD2S\" & Co", "sv/ng"};
+  for (int c = 1; c <= 4; ++c) store->elevenTable.at(1, c) = row[c - 1];
+  EXPECT_NE(ElevenPage(*store, "TOP 11 di giornata")[4].find(
+                "kxNOMEd\">MONT\xC8 &lt;Iva&gt; (inter \"n\xF2s\" &amp; co) [sv/ng]<"),
+            std::string::npos);
+  EXPECT_EQ(Top11Script(*store)[2],
+            "a[1]=new T11(\"A\",\"MONT\\u00C8 \\u003CIva>\",\"Inter \\\"N\\u00D2S\\\" & Co\","
+            "\"sv/ng\")");
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "rankings/ranking_page.h"
 
+#include "store/escaping.h"
+
 namespace corvalis {
 
 Lines RankingPage(const RankingFrame& frame, const std::vector<RankingRow>& rows) {
@@ -16,9 +18,9 @@ Lines RankingPage(const RankingFrame& frame, const std::vector<RankingRow>& rows
     // Odd ranks ("d") and even ranks ("p") alternate, from rank 1.
     const char* parity = i % 2 == 0 ? "d" : "p";
     lines.push_back("<tr class=\"" + id + "\"><td class=\"" + frame.prefix +
-                    frame.figure + parity + "\">" + rows[i].figure +
+                    frame.figure + parity + "\">" + HtmlText(rows[i].figure) +
                     "</td><td class=\"" + frame.prefix + "NOME" + parity + "\">" +
-                    rows[i].name + "</td></tr>");
+                    HtmlText(rows[i].name) + "</td></tr>");
   }
   lines.push_back("</table>");
   lines.push_back("</div>");

@@ -18,6 +18,8 @@ struct RankingFrame {
   std::string style_type = "text/css";  // the fantasfiga page writes "Text/css"
 };
 
+// A row's texts as the league's files and the tallies give them (names,
+// teams, votes): the page escapes them. The title is the program's own.
 struct RankingRow {
   std::string figure;
   std::string name;

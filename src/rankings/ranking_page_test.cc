@@ -22,5 +22,14 @@ TEST(RankingPageTest, FrameAndAlternatingRows) {
   EXPECT_EQ(lines, expected);
 }
 
+TEST(RankingPageTest, RowTextsAreEscapedTheTitleIsNot) {
+  Lines lines = RankingPage({"ico", "ico", "NUM", "Media >=6.00"},
+                            {{"6<5", "Birra & <Salsicce> (citt&agrave;)"}});
+  EXPECT_EQ(lines[3], "<tr class=\"ico\"><td colspan=\"2\" class=\"icoTITOLO\">Media >=6.00"
+                      "</td></tr>");
+  EXPECT_EQ(lines[4], "<tr class=\"ico\"><td class=\"icoNUMd\">6&lt;5</td><td class=\"icoNOMEd\">"
+                      "Birra &amp; &lt;Salsicce&gt; (citt&agrave;)</td></tr>");
+}
+
 }  // namespace
 }  // namespace corvalis

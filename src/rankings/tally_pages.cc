@@ -4,6 +4,7 @@
 
 #include "rankings/ranking_page.h"
 #include "rankings/short_display_name.h"
+#include "store/encoding.h"
 #include "store/rank_rows.h"
 #include "store/text.h"
 
@@ -18,12 +19,13 @@ struct TallyColumns {
 constexpr TallyColumns kScorerColumns = {2, 3};
 constexpr TallyColumns kMomColumns = {3, 2};
 
-std::vector<RankingRow> Rows(const TextTable& tally, TallyColumns columns) {
+std::vector<RankingRow> Rows(const TextTable& tally, TallyColumns columns,
+                             TextEncoding encoding) {
   std::vector<RankingRow> rows;
   for (int r = 1; r < tally.used_rows(); ++r) {
     if (tally.at(r, 1).empty()) continue;
     rows.push_back({tally.at(r, columns.count),
-                    tally.at(r, 1) + " (" + LowerAscii(tally.at(r, columns.team)) + ")"});
+                    tally.at(r, 1) + " (" + LowerText(tally.at(r, columns.team), encoding) + ")"});
   }
   return rows;
 }
@@ -37,12 +39,12 @@ void RankTally(TextTable& tally, TallyColumns columns) {
 
 Lines TopScorersPage(const SeasonStore& store) {
   return RankingPage({"cannonieri", "can", "GOL", "CLASSIFICA CANNONIERI"},
-                     Rows(store.scorerTally, kScorerColumns));
+                     Rows(store.scorerTally, kScorerColumns, store.encoding));
 }
 
 Lines ManOfTheMatchPage(const SeasonStore& store) {
   return RankingPage({"mom", "mom", "NUM", "CLASSIFICA MIGLIORE IN CAMPO"},
-                     Rows(store.momTally, kMomColumns));
+                     Rows(store.momTally, kMomColumns, store.encoding));
 }
 
 void WriteTallyPages(Env& env, SeasonStore& store) {

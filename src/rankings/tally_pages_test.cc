@@ -50,5 +50,22 @@ TEST(TallyPagesTest, RankedShortenedAndWrittenAsStored) {
             std::string::npos);
 }
 
+// The name is cut first and escaped after, so the cut never splits an
+// escape (here it falls inside a character reference the league wrote);
+// team names are lowered in the run's encoding.
+TEST(TallyPagesTest, NamesCutThenEscapedTeamsLoweredInTheRunsEncoding) {
+  FakeEnv env;
+  auto store = std::make_unique<SeasonStore>();
+  store->source_dir = "C:\\lega";
+  store->encoding = TextEncoding::kUtf8;
+  store->scorerTally.at(1, 1) = "O&amp;NEIL Mario";
+  store->scorerTally.at(1, 2) = " 1";
+  store->scorerTally.at(1, 3) = "\xC3\x89LITE Citt\xC3\x80 <1>";
+  WriteTallyPages(env, *store);
+  EXPECT_EQ(env.Lines("C:\\lega\\cannonieri.htm")[4],
+            "<tr class=\"cannonieri\"><td class=\"canGOLd\"> 1</td><td class=\"canNOMEd\">"
+            "O&amp;am (\xC3\xA9lite citt\xC3\xA0 &lt;1&gt;)</td></tr>");
+}
+
 }  // namespace
 }  // namespace corvalis

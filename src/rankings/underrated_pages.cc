@@ -4,6 +4,7 @@
 
 #include "rankings/ranking_page.h"
 #include "rankings/short_display_name.h"
+#include "store/encoding.h"
 #include "store/rank_rows.h"
 #include "store/text.h"
 
@@ -19,7 +20,8 @@ RankingFrame Frame(const std::string& title) {
 // The rows of `registry` that `listed` accepts, with `figure_column` as
 // their figure.
 template <typename Listed>
-std::vector<RankingRow> Rows(const TextTable& registry, int figure_column, Listed listed) {
+std::vector<RankingRow> Rows(const TextTable& registry, TextEncoding encoding, int figure_column,
+                             Listed listed) {
   std::vector<RankingRow> rows;
   for (int r = 1; r < registry.used_rows(); ++r) {
     if (registry.at(r, kName).empty() || LeadingNumber(registry.at(r, kAverage)) < 6 ||
@@ -27,7 +29,7 @@ std::vector<RankingRow> Rows(const TextTable& registry, int figure_column, Liste
       continue;
     }
     rows.push_back({TwoDecimals(registry.at(r, figure_column)),
-                    registry.at(r, kName) + " (" + LowerAscii(registry.at(r, kTeam)) +
+                    registry.at(r, kName) + " (" + LowerText(registry.at(r, kTeam), encoding) +
                         ")" + " [" + TrimSpaces(registry.at(r, kCount)) + "]"});
   }
   return rows;
@@ -48,14 +50,14 @@ Lines UnderratedByAveragePage(const SeasonStore& store) {
   const TextTable& registry = store.playerRegistry;
   return RankingPage(
       Frame("Gli INCOMPRESI con Media >= 6.00 e maggiori assenze"),
-      Rows(registry, kAverage, [&](int r) {
+      Rows(registry, store.encoding, kAverage, [&](int r) {
         return LeadingNumber(registry.at(r, kCount)) > store.average_presences;
       }));
 }
 
 Lines UnderratedByTotalPage(const SeasonStore& store) {
   return RankingPage(Frame("Gli INCOMPRESI per Totale con Media >=6.00"),
-                     Rows(store.playerRegistry, kSum, [](int) { return true; }));
+                     Rows(store.playerRegistry, store.encoding, kSum, [](int) { return true; }));
 }
 
 void WriteUnderratedPages(Env& env, SeasonStore& store) {

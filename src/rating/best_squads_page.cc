@@ -2,6 +2,7 @@
 
 #include "rating/by_maximum.h"
 #include "rating/rating_text.h"
+#include "store/escaping.h"
 #include "store/text.h"
 
 namespace corvalis {
@@ -28,7 +29,7 @@ Lines BestSquadsPage(const SeasonStore& store) {
     const char* side = ++position % 2 == 1 ? "d" : "p";
     std::string text = BestAverageText(FloorHundredths(store.teamBestAverage[t]));
     page.push_back(std::string(R"(<tr class="bs"><td class="bsNOME)") + side + "\">" +
-                   store.teamName[t] + R"(</td><td class="bsNUM)" + side + "\">" + text +
+                   HtmlText(store.teamName[t]) + R"(</td><td class="bsNUM)" + side + "\">" + text +
                    "</td></tr>");
   }
   page.push_back("</table>");

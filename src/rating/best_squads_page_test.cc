@@ -15,7 +15,7 @@ TEST(BestSquadsPageTest, HighestAverageFirstTiesInCoachRatingOrder) {
     const char* name;
     double max_sum;
     double matches;
-  } rows[] = {{"Alfa", 136.912, 2}, {"Beta", 0, 0}, {"Gamma", 136, 2}, {"Delta", 68.4, 1},
+  } rows[] = {{"Alfa", 136.912, 2}, {"Beta", 0, 0}, {"Gamma", 136, 2}, {"Delta & <Co>", 68.4, 1},
               {"Epsilon", 68.456, 1}};
   s.num_teams = 5;
   for (int t = 1; t <= 5; ++t) {
@@ -34,7 +34,9 @@ TEST(BestSquadsPageTest, HighestAverageFirstTiesInCoachRatingOrder) {
                 "Parziale Medio</td></tr>",
                 "<tr class=\"bs\"><td class=\"bsNOMEd\">Alfa</td><td class=\"bsNUMd\">68.45</td></tr>",
                 "<tr class=\"bs\"><td class=\"bsNOMEp\">Epsilon</td><td class=\"bsNUMp\">68.45</td></tr>",
-                "<tr class=\"bs\"><td class=\"bsNOMEd\">Delta</td><td class=\"bsNUMd\">68.40</td></tr>",
+                // The name as the league wrote it, escaped.
+                "<tr class=\"bs\"><td class=\"bsNOMEd\">Delta &amp; &lt;Co&gt;</td><td "
+                "class=\"bsNUMd\">68.40</td></tr>",
                 "<tr class=\"bs\"><td class=\"bsNOMEp\">Gamma</td><td class=\"bsNUMp\">68.00</td></tr>",
                 "<tr class=\"bs\"><td class=\"bsNOMEd\">Beta</td><td class=\"bsNUMd\">0</td></tr>",
                 "</table>",

@@ -8,6 +8,7 @@
 #include "rating/coach_rating_page.h"
 #include "rating/rating_text.h"
 #include "rating/team_order.h"
+#include "store/escaping.h"
 #include "store/text.h"
 
 namespace corvalis {
@@ -39,7 +40,7 @@ void AddStartersBonusTable(const SeasonStore& store, Lines& page) {
   double league_substitutes = 0;
   for (int t : ByRepeatedMaximum(
            store.num_teams, [&](int row) { return percents[row]; }, true)) {
-    AddRow("center", store.teamTitle[t], NumberText(percents[t]), page);
+    AddRow("center", HtmlText(store.teamTitle[t]), NumberText(percents[t]), page);
     league_sum += sums[t];
     league_substitutes += store.teamVoteSum[t][kVsSubstituteSum];
   }
@@ -60,7 +61,7 @@ void AddBonusPerMatchTable(const SeasonStore& store, Lines& page) {
   }
   for (int t : ByRepeatedMaximum(
            store.num_teams, [&](int row) { return averages[row]; }, true)) {
-    AddRow("center", store.teamTitle[t], PerMatchText(averages[t]), page);
+    AddRow("center", HtmlText(store.teamTitle[t]), PerMatchText(averages[t]), page);
   }
   page.push_back("</table>");
   page.push_back(R"(  <br />)");

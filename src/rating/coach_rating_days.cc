@@ -7,6 +7,7 @@
 
 #include "rating/coach_rating_page.h"
 #include "rating/rating_text.h"
+#include "store/escaping.h"
 #include "store/text.h"
 
 namespace corvalis {
@@ -61,7 +62,7 @@ void AddDayHeader(int g, Lines& page) {
 void AddDayRow(const DayRow& row, Lines& page) {
   page.insert(page.end(), {
       R"(    <tr class='cv'>)",
-      R"(       <td><div align="left">)" + row.title + "</div></td>",
+      R"(       <td><div align="left">)" + HtmlText(row.title) + "</div></td>",
       R"(      <td><div align="center">)" + row.gap + "</div></td>",
       R"(      <td><div align="center">)" + row.votes + "</div></td>",
       R"(      <td><div align="center">)" + row.gap_per_vote + "</div></td>",
@@ -71,13 +72,15 @@ void AddDayRow(const DayRow& row, Lines& page) {
   });
 }
 
-// The record of the details script; the script cannot take "n/a" for the
-// gap per vote, so 999 stands for it there.
-std::string ScriptRecord(int n, const DayRow& row) {
-  return "a[" + WholeText(n) + "]=new Cv(\"" + row.title + "\"," + TrimSpaces(row.gap) +
-         "," + TrimSpaces(row.votes) + "," +
-         (row.gap_per_vote == "n/a" ? "999" : row.gap_per_vote) + "," + row.score + ",\"" +
-         row.module_used + "\"," + row.max + ",\"" + TrimSpaces(row.best_modules) + "\")";
+// The record of the details script; 999 stands for a gap per vote of
+// "n/a" there. A gap of "n/a" (a team that did not play) is a string.
+std::string ScriptRecord(int n, const DayRow& row, TextEncoding encoding) {
+  auto value = [&](const std::string& text) { return JsValue(text, encoding); };
+  return "a[" + WholeText(n) + "]=new Cv(" + JsString(row.title, encoding) + "," +
+         value(TrimSpaces(row.gap)) + "," + value(TrimSpaces(row.votes)) + "," +
+         value(row.gap_per_vote == "n/a" ? "999" : row.gap_per_vote) + "," +
+         value(row.score) + ",\"" + row.module_used + "\"," + value(row.max) + ",\"" +
+         TrimSpaces(row.best_modules) + "\")";
 }
 
 }  // namespace
@@ -105,7 +108,9 @@ void AddMatchdayTables(const SeasonStore& store, CoachRatingFiles& files) {
     for (int t : teams) {
       DayRow row = MakeDayRow(store, t, g);
       AddDayRow(row, page);
-      if (g == store.last_matchday_read) files.matchday_script.push_back(ScriptRecord(++n, row));
+      if (g == store.last_matchday_read) {
+        files.matchday_script.push_back(ScriptRecord(++n, row, store.encoding));
+      }
     }
   }
   page.push_back("</table>");

@@ -46,7 +46,7 @@ TEST(CoachRatingDaysTest, LatestMatchdayFirstSmallestGapFirst) {
                 "a=arrCorvalis",
                 "a[1]=new Cv(\"Alfa\",0.00,13,0.00,69.00,\"3-4-3\",69.00,\"3-4-3\")",
                 "a[2]=new Cv(\"Beta\",2.00,11,999,67.00,\"3-4-3\",69.00,\"3-4-3\")",
-                "a[3]=new Cv(\"Gamma\",n/a,0,999,0,\"0-0-0\",0,\"\")",
+                "a[3]=new Cv(\"Gamma\",\"n/a\",0,999,0,\"0-0-0\",0,\"\")",
             }));
   EXPECT_EQ(MatchdayScriptName(3), "crvCorvalisDati3.js");
 }

@@ -7,6 +7,7 @@
 #include "rating/coach_rating_page.h"
 #include "rating/rating_text.h"
 #include "rating/team_order.h"
+#include "store/escaping.h"
 #include "store/text.h"
 
 namespace corvalis {
@@ -41,7 +42,8 @@ void AddBestModulesByTeam(const SeasonStore& store, Lines& page) {
   AddTableStart("DETTAGLIO MODULI MIGLIORI ", page);
   for (int t = 1; t <= store.num_teams; ++t) {
     page.insert(page.end(), {
-        R"(      <td colspan="3" class="moduliTITOLO">)" + store.teamTitle[t] + " </td>",
+        R"(      <td colspan="3" class="moduliTITOLO">)" + HtmlText(store.teamTitle[t]) +
+            " </td>",
         R"(    </tr>)",
         R"(    <tr class='cv'>)",
     });

@@ -5,6 +5,7 @@
 #include "rating/rating_text.h"
 #include "rating/season_aggregation.h"
 #include "rating/team_order.h"
+#include "store/escaping.h"
 #include "store/text.h"
 
 namespace corvalis {
@@ -70,7 +71,8 @@ void AddAverageGapTable(const SeasonStore& store, Lines& page) {
         MatchdayText(season[kSnSmallestGapDay]),
     };
     page.push_back(R"(    <tr class='cv'>)");
-    page.push_back(R"(      <td><div align="left">)" + store.teamName[t] + "</div></td>");
+    page.push_back(R"(      <td><div align="left">)" + HtmlText(store.teamName[t]) +
+                   "</div></td>");
     for (const std::string& cell : cells) {
       page.push_back(R"(      <td><div align="center">)" + cell + "</div></td>");
     }
@@ -101,15 +103,17 @@ void AddWeightedGapTable(const SeasonStore& store, CoachRatingFiles& files) {
     std::string weighted = WeightedText(season[kSnWeightedGap]);
     page.insert(page.end(), {
         R"( <tr class='cv'>)",
-        R"(<td><div align="Left">)" + store.teamName[t] + "</div></td>",
+        R"(<td><div align="Left">)" + HtmlText(store.teamName[t]) + "</div></td>",
         R"(<td><div align="center">)" + weighted + "</div></td>",
         R"(<td><div align="center">)" + NumberText(season[kSnMatches]) + "</div></td>",
         R"(<td>&nbsp;</td>)",
         R"(    </tr>)",
     });
     // The row number keeps the gaps of the teams left out.
-    files.totals_script.push_back("a[" + WholeText(t) + "]=new CvTot(\"" + store.teamName[t] +
-                                  "\"," + weighted + "," + PlainNumber(season[kSnMatches]) +
+    files.totals_script.push_back("a[" + WholeText(t) + "]=new CvTot(" +
+                                  JsString(store.teamName[t], store.encoding) + "," +
+                                  JsValue(weighted, store.encoding) + "," +
+                                  JsValue(PlainNumber(season[kSnMatches]), store.encoding) +
                                   ")");
   }
   page.push_back(R"( </table>)");

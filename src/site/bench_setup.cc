@@ -12,7 +12,7 @@ bool ReadBenchSetup(Env& env, SeasonStore& store) {
   std::optional<std::string> found = FindInSource(env, store, "Panchine.txt");
   if (!found) return false;
   std::string path = SourcePath(store, *found);
-  TextLines lines = ReadFileOrStop(env, path);
+  TextLines lines = ReadFileOrStop(env, store, path);
   // The lines may come in any order: the pages look teams up by name.
   for (int k = 1; k <= store.num_teams && k <= static_cast<int>(lines.size()); ++k) {
     std::string_view rest = lines[k - 1];

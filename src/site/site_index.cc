@@ -3,21 +3,16 @@
 #include <string>
 
 #include "site/team_page.h"
+#include "store/encoding.h"
+#include "store/escaping.h"
 #include "store/text.h"
 
 namespace corvalis {
 namespace {
 
-struct Layer {
-  const char* title_id;
-  const char* layer_id;
-  const char* caption;
-  const char* fragment;
-};
-
 // The league fragments in page order. The last title repeats the id of the
 // fantasfiga title: the site's scripts toggle by layer id, so it is kept.
-const Layer kLeagueLayers[] = {
+const IndexLayer kLeagueLayers[] = {
     {"laycorvalisH", "laycorvalis", "Classifica Corvalis", "corvalis.htm"},
     {"laybestrosH", "laybestros", "Migliori Rose", "bestrose.htm"},
     {"laycalenbombeH", "laycalenbombe", "Calendario con marcatori ", "calenbomber.htm"},
@@ -33,18 +28,6 @@ const Layer kLeagueLayers[] = {
     {"layfantasfigH", "layultima", "Ultima Giornata", "ultima.htm"},
 };
 
-void AddLayer(Lines& page, const std::string& title_id, const std::string& layer_id,
-              const std::string& caption, const std::string& fragment) {
-  page.push_back("<div id='" + title_id +
-                 "' class='i-layer' align='left'>&nbsp;<a href='#' "
-                 "onclick=\"invertiDisplayLayer('" +
-                 layer_id + "')\"><font class='intest2'>" + caption +
-                 "</font></a></div>");
-  page.push_back("<div id='" + layer_id +
-                 "' style='display: none;' align='center'><? include ('" + fragment +
-                 "') ?></div>");
-}
-
 void AddHead(Lines& page, const std::string& heading) {
   page.push_back("<html><head><script src='../js/crvUtils.js' "
                  "type='text/javascript'></script>");
@@ -55,22 +38,46 @@ void AddHead(Lines& page, const std::string& heading) {
 
 }  // namespace
 
-Lines SiteIndex(const SeasonStore& store) {
-  Lines page;
-  AddHead(page, "Riepilogo dati Corvalis");
-  for (const Layer& layer : kLeagueLayers) {
-    AddLayer(page, layer.title_id, layer.layer_id, layer.caption, layer.fragment);
-  }
-  page.push_back("</body></html>");
+const char kSiteIndexFooter[] =
+    "<br><center><font class='cpr'>Powered by </font>"
+    "<font class='cpr2'>kx</font></center>";
 
-  AddHead(page, "Statistiche di Squadra");
+std::vector<IndexPart> SiteIndexParts(const SeasonStore& store) {
+  IndexPart league{"Riepilogo dati Corvalis", {}};
+  for (const IndexLayer& layer : kLeagueLayers) league.layers.push_back(layer);
+  IndexPart teams{"Statistiche di Squadra", {}};
   for (int n = 1; n <= store.num_teams; ++n) {
     std::string id = "sq" + WholeText(n);
-    AddLayer(page, id + "H", id, store.teamLabel[n], TeamPageName(n));
+    teams.layers.push_back({id + "H", id, HtmlText(store.teamLabel[n]), TeamPageName(n)});
   }
-  page.push_back("<br><center><font class='cpr'>Powered by </font>"
-                 "<font class='cpr2'>kx</font></center>");
-  page.push_back("</body></html>");
+  return {league, teams};
+}
+
+std::string LayerTitleLine(const IndexLayer& layer) {
+  return "<div id='" + layer.title_id +
+         "' class='i-layer' align='left'>&nbsp;<a href='#' "
+         "onclick=\"invertiDisplayLayer('" +
+         layer.layer_id + "')\"><font class='intest2'>" + layer.caption +
+         "</font></a></div>";
+}
+
+Lines SiteIndex(const SeasonStore& store) {
+  // The charset of the league's texts, which the pages carry as read; it
+  // covers the included fragments too.
+  Lines page = {std::string("<?php header('Content-Type: text/html; charset=") +
+                CharsetName(store.encoding) + "'); ?>"};
+  std::vector<IndexPart> parts = SiteIndexParts(store);
+  for (size_t p = 0; p < parts.size(); ++p) {
+    AddHead(page, parts[p].heading);
+    for (const IndexLayer& layer : parts[p].layers) {
+      page.push_back(LayerTitleLine(layer));
+      page.push_back("<div id='" + layer.layer_id +
+                     "' style='display: none;' align='center'><?php include ('" +
+                     layer.fragment + "') ?></div>");
+    }
+    if (p + 1 == parts.size()) page.push_back(kSiteIndexFooter);
+    page.push_back("</body></html>");
+  }
   return page;
 }
 

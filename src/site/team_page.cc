@@ -5,6 +5,8 @@
 
 #include "site/bench_setup.h"
 #include "site/module_use.h"
+#include "store/encoding.h"
+#include "store/escaping.h"
 #include "store/text.h"
 
 namespace corvalis {
@@ -50,9 +52,9 @@ void AddBenchRows(Lines& page, const SeasonStore& store, const std::string& team
   for (int k = 1; k <= store.num_teams; ++k) {
     // A row without a team name is no line of Panchine.txt.
     if (bench.at(k, 1).empty() || bench.at(k, 1) != team) continue;
-    page.push_back("<tr class=\"sq\"><td class=\"sqGOLp\">Flessibile > " + bench.at(k, 2) +
-                   "     Fissa > " + bench.at(k, 3) + "     Uomo > " + bench.at(k, 4) +
-                   "</td></tr>");
+    page.push_back("<tr class=\"sq\"><td class=\"sqGOLp\">Flessibile > " +
+                   HtmlText(bench.at(k, 2)) + "     Fissa > " + HtmlText(bench.at(k, 3)) +
+                   "     Uomo > " + HtmlText(bench.at(k, 4)) + "</td></tr>");
   }
 }
 
@@ -64,18 +66,20 @@ void AddScorerRows(Lines& page, const SeasonStore& store, const std::string& tea
     if (goals.empty() || tally.at(i, 3) != team) continue;
     const char* kind = ++n % 2 == 1 ? "d" : "p";
     page.push_back(std::string("<tr class=\"sq\"><td class=\"sqGOL") + kind + "\">" + goals +
-                   "</td><td class=\"sqNOME" + kind + "\">" + tally.at(i, 1) +
+                   "</td><td class=\"sqNOME" + kind + "\">" + HtmlText(tally.at(i, 1)) +
                    "</td></tr>");
   }
 }
 
 // The roster row of the team, paired through its name like every team table
 // (normally the team's own number; 0 when the team never fielded a player).
+// Of two teams with one name the last row wins, as for the module use.
 int RosterRowOf(const SeasonStore& store, const std::string& team) {
+  int row = 0;
   for (int r = 1; r <= store.num_teams; ++r) {
-    if (store.rosterTeamName[r] == team) return r;
+    if (store.rosterTeamName[r] == team) row = r;
   }
-  return 0;
+  return row;
 }
 
 std::string SubstitutionCount(const std::string& column) {
@@ -98,8 +102,8 @@ void AddAppearanceRows(Lines& page, const SeasonStore& store, const std::string&
     const RosterEntry& player = roster[p];
     page.push_back("<tr class='sq'>");
     page.push_back("<td class=\"sqNUMd\">" + player.starts + "</td>");
-    page.push_back("<td class=\"sqNOMEd\">" + UpperAscii(player.role) + " " + player.name +
-                   "</td>");
+    page.push_back("<td class=\"sqNOMEd\">" + HtmlText(UpperText(player.role, store.encoding)) +
+                   " " + HtmlText(player.name) + "</td>");
     page.push_back("</tr>");
     page.push_back("<tr class='sq'>");
     page.push_back("<td class=\"sqNUMp\">&nbsp;</td>");
@@ -117,7 +121,7 @@ Lines TeamPage(const SeasonStore& store, int t, bool with_bench) {
   const std::string& team = store.teamLabel[t];
   Lines page = {"<link href=\"corvalis.css\" rel=\"stylesheet\" type=\"text/css\" />",
                 "<div id=\"sq\">"};
-  AddSectionTitle(page, "<td class=\"sqSQUADRA\">" + team + "</td>");
+  AddSectionTitle(page, "<td class=\"sqSQUADRA\">" + HtmlText(team) + "</td>");
   page.push_back("</table>");
   page.push_back("<br />");
 

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "platform/fake_env.h"
@@ -192,6 +193,45 @@ TEST_F(TeamPageTest, RosterIsPairedThroughTheTeamName) {
   Lines page = TeamPage(*store_, 1, false);
   Lines tail(page.end() - 10, page.end() - 2);
   EXPECT_EQ(tail, PlayerRows("3", "A ROSSI Mario", "Subentrato:0 Sostituito:0"));
+}
+
+TEST_F(TeamPageTest, OfTwoTeamsWithOneNameTheLastRosterRowIsUsed) {
+  store_->teamLabel[2] = "Alfa";
+  store_->rosterTeamName[1] = "Alfa";
+  store_->roster[1][1] = {"ROSSI Mario", "3", "", "A", ""};
+  store_->rosterTeamName[2] = "Alfa";
+  store_->roster[2][1] = {"BIANCHI Gino", "1", "", "C", ""};
+  for (int t : {1, 2}) {
+    Lines page = TeamPage(*store_, t, false);
+    Lines tail(page.end() - 10, page.end() - 2);
+    EXPECT_EQ(tail, PlayerRows("1", "C BIANCHI Gino", "Subentrato:0 Sostituito:0")) << t;
+  }
+}
+
+// Every text of the league's files is escaped on the page: the team's
+// name, the bench settings, the scorers and the players. Letter case
+// follows the run's encoding.
+TEST_F(TeamPageTest, LeagueTextsAreEscaped) {
+  const std::string team = "Inter \"Nos\" & <Co>";
+  store_->teamLabel[1] = team;
+  store_->encoding = TextEncoding::kWindows1252;
+  store_->benchSetup.at(1, 1) = team;
+  store_->benchSetup.at(1, 2) = "<Si>";
+  store_->benchSetup.at(1, 3) = "4&5";
+  store_->benchSetup.at(1, 4) = "S&igrave;";
+  AddScorer(1, "MONT\xC8 & <Iva>", " 1", team);
+  store_->rosterTeamName[1] = team;
+  AddPlayer(1, "MONT\xC8 & <Ivan>", "\xE0", "1", "", "");
+  Lines page = TeamPage(*store_, 1, true);
+  auto has = [&](const std::string& line) {
+    return std::find(page.begin(), page.end(), line) != page.end();
+  };
+  EXPECT_TRUE(has("<td class=\"sqSQUADRA\">Inter \"Nos\" &amp; &lt;Co&gt;</td>"));
+  EXPECT_TRUE(has("<tr class=\"sq\"><td class=\"sqGOLp\">Flessibile > &lt;Si&gt;     "
+                  "Fissa > 4&amp;5     Uomo > S&igrave;</td></tr>"));
+  EXPECT_TRUE(has("<tr class=\"sq\"><td class=\"sqGOLd\"> 1</td><td class=\"sqNOMEd\">"
+                  "MONT\xC8 &amp; &lt;Iva&gt;</td></tr>"));
+  EXPECT_TRUE(has("<td class=\"sqNOMEd\">\xC0 MONT\xC8 &amp; &lt;Ivan&gt;</td>"));
 }
 
 TEST_F(TeamPageTest, StageWritesOnePagePerTeam) {

@@ -116,8 +116,10 @@ void ResultsReader::Read() {
     last_examined_ = first;
     if (first == "EOF") return;
 
+    // An empty first field heads no match, even beside a team that conf.txt
+    // leaves without a name.
     int header_team = 0;
-    for (int t = 1; t <= store_.num_teams; ++t) {
+    for (int t = 1; t <= store_.num_teams && !first.empty(); ++t) {
       if (store_.teamName[t] == first) {
         header_team = t;
         break;
@@ -379,7 +381,7 @@ const SeasonStore::ResultsFile* FindResultsFile(Env& env, SeasonStore& store, in
   }
   if (file.name.empty()) return nullptr;
   if (!file.read) {
-    file.lines = ReadFileOrStop(env, SourcePath(store, file.name));
+    file.lines = ReadFileOrStop(env, store, SourcePath(store, file.name));
     file.read = true;
   }
   return &file;

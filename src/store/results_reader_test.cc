@@ -266,6 +266,21 @@ TEST_F(ResultsReaderTest, LongNamesAreCutInMessages) {
   }
 }
 
+// An empty line of conf.txt is a team without a name; an empty line of the
+// export still heads no match of it.
+TEST_F(ResultsReaderTest, EmptyFirstFieldIsNeverAMatchHeader) {
+  store_ = std::make_unique<SeasonStore>();
+  InitialiseStore(env_, *store_);
+  ApplyConfig({"Alfa", "Beta", "Gamma", "", "*", "3 4 3 0"}, "conf.txt", env_, *store_);
+  std::vector<std::string> file = AlfaBeta();
+  file.insert(file.begin() + 2, {"", "\t \t"});
+  Read(file);
+  EXPECT_TRUE(env_.messages().empty()) << env_.MessageTexts()[0];
+  EXPECT_EQ(s().teamSeen[4], 0);
+  EXPECT_DOUBLE_EQ(s().teamParziale[1], 70.123);
+  EXPECT_EQ(s().teamMatchday[1][1][kMdValidVotes], 5);
+}
+
 TEST_F(ResultsReaderTest, SideWithoutValidVotesDidNotPlay) {
   Read({Header("Alfa", "Beta"), kTitles,
         Line({"P", "PORTA Uno", "sv/ng", "0", "sv/ng"}, {"P", "PORTA Due", "6", "0", "6"}),

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "platform/text_lines.h"
+#include "store/encoding.h"
 #include "store/text_table.h"
 
 namespace corvalis {
@@ -163,6 +164,9 @@ struct SeasonStore {
   int min_presences = 0;         // season Top/Flop 11 eligibility
   bool credits_available = false;
   std::set<std::string> shown_warnings;  // keys of limit warnings already shown
+  // The encoding of the league's files as far as the run has read them:
+  // UTF-8 until one of them is not (ReadLeagueText narrows it).
+  TextEncoding encoding = TextEncoding::kUtf8;
 
   // ---- Team tables ------------------------------------------------------
   TeamTable<std::string> teamName;   // coach-rating order after the season
@@ -208,6 +212,9 @@ struct SeasonStore {
   // elevenTable: 1 role letter, 2 name, 3 team name, 4 fantavoto or average.
   TextTable elevenTable{12, 5};
   TextTable elevenScratch{12, 5};
+  // The season Top 11 as its page shows it, kept for the charts page (the
+  // selection of the season Flop 11 reuses elevenTable).
+  TextTable seasonTop11{12, 5};
   // Side tables of one match: 1 role code, 2 name, 3 vote, 4 fantavoto,
   // 5 working copy of the fantavoto.
   TextTable matchPlayersHome{1051, 6};

@@ -31,25 +31,41 @@ std::string LongLinesWarning(const std::string& path, const std::vector<size_t>&
          " byte: di ognuna sono letti solo i primi " + limit;
 }
 
-Status ReadTextFile(Env& env, const std::string& path, TextLines* lines) {
+Status ReadLeagueText(Env& env, SeasonStore& store, const std::string& path,
+                      TextLines* lines) {
   Status status = env.ReadLines(path, lines);
+  if (!status.ok()) return status;
+  for (std::string_view line : *lines) store.encoding = NoteInputText(store.encoding, line);
   // One warning for the whole file: each is a message box on Windows.
-  if (status.ok() && !lines->cut_lines().empty()) {
+  if (!lines->cut_lines().empty()) {
     env.ShowMessage(LongLinesWarning(env.NativePath(path), lines->cut_lines()),
                     MessageKind::kWarning);
   }
   return status;
 }
 
-TextLines ReadFileOrStop(Env& env, const std::string& path) {
-  TextLines lines;
-  Status status = ReadTextFile(env, path, &lines);
+namespace {
+
+void StopUnlessRead(Env& env, const std::string& path, const Status& status) {
   if (!status.ok()) {
     throw RunStop("Impossibile leggere il file " + env.NativePath(path) + ": " +
                       status.error,
                   kExitPlatform);
   }
+}
+
+}  // namespace
+
+TextLines ReadFileOrStop(Env& env, SeasonStore& store, const std::string& path) {
+  TextLines lines;
+  StopUnlessRead(env, path, ReadLeagueText(env, store, path, &lines));
   return lines;
+}
+
+Lines ReadPageOrStop(Env& env, const std::string& path) {
+  TextLines lines;
+  StopUnlessRead(env, path, env.ReadLines(path, &lines));
+  return Lines(lines.begin(), lines.end());
 }
 
 void WriteFileOrStop(Env& env, const std::string& path, const Lines& lines) {

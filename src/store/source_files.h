@@ -23,16 +23,23 @@ std::string SourcePath(const SeasonStore& store, const std::string& name);
 std::optional<std::string> FindInSource(Env& env, const SeasonStore& store,
                                         const std::string& pattern);
 
-// Reads the lines of `path` (Env::ReadLines). Lines cut to kMaxLineBytes
+// Reads one of the league's own texts (conf.txt, a results export,
+// cred.txt, Panchine.txt) and narrows the run's encoding by its bytes:
+// every league text the run reads passes here. Lines cut to kMaxLineBytes
 // are told in one warning for the file, naming it and the lines.
-Status ReadTextFile(Env& env, const std::string& path, TextLines* lines);
+Status ReadLeagueText(Env& env, SeasonStore& store, const std::string& path,
+                      TextLines* lines);
 
-// The warning ReadTextFile gives for the lines `cut` of `path`.
+// The warning ReadLeagueText gives for the lines `cut` of `path`.
 std::string LongLinesWarning(const std::string& path, const std::vector<size_t>& cut);
 
-// The lines of `path` (ReadTextFile); a failure ends the run with a message
-// naming the file.
-TextLines ReadFileOrStop(Env& env, const std::string& path);
+// ReadLeagueText; a failure ends the run with a message naming the file.
+TextLines ReadFileOrStop(Env& env, SeasonStore& store, const std::string& path);
+
+// Reads a page this run wrote; a failure ends the run with a message
+// naming the file. The run's own pages say nothing of the league's
+// encoding.
+Lines ReadPageOrStop(Env& env, const std::string& path);
 
 // Writes `lines` to `path`; a failure ends the run with a message naming
 // the file.

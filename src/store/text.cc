@@ -169,27 +169,6 @@ std::string TrimSpaces(std::string_view text) {
   return std::string(text.substr(begin, end - begin + 1));
 }
 
-std::string LowerAscii(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
-  return out;
-}
-
-std::string UpperAscii(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-  }
-  return out;
-}
-
-std::string FirstAsIsRestLower(std::string_view text) {
-  if (text.empty()) return "";
-  return std::string(1, text[0]) + LowerAscii(text.substr(1));
-}
-
 double FloorHundredths(double value) { return std::floor(value * 100) / 100; }
 
 double FloorThousandths(double value) { return std::floor(value * 1000) / 1000; }

@@ -41,14 +41,6 @@ std::string PlainNumber(double value);
 // The text with leading and trailing spaces removed (tabs stay).
 std::string TrimSpaces(std::string_view text);
 
-// ASCII letters only; every other byte stays as it is.
-std::string LowerAscii(std::string_view text);
-std::string UpperAscii(std::string_view text);
-
-// The first character as it is and the rest in lower case ("DE ROSSI" ->
-// "De rossi"), as names are shown in the calendar.
-std::string FirstAsIsRestLower(std::string_view text);
-
 // floor(value * 100) / 100 and floor(value * 1000) / 1000 in double
 // precision: the cuts used for every figure printed with fixed decimals.
 double FloorHundredths(double value);

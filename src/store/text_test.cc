@@ -166,14 +166,10 @@ TEST(NumberTextTest, RoundTripsThroughLeadingNumber) {
   EXPECT_EQ(PlainNumber(72), "72");
 }
 
-TEST(TextHelpersTest, TrimCaseAndCuts) {
+TEST(TextHelpersTest, TrimAndCuts) {
   EXPECT_EQ(TrimSpaces("  Inter Nos  "), "Inter Nos");
   EXPECT_EQ(TrimSpaces("\tA\t"), "\tA\t");  // tabs stay
   EXPECT_EQ(TrimSpaces("   "), "");
-  EXPECT_EQ(LowerAscii("Real TIGRE \xC8"), "real tigre \xC8");
-  EXPECT_EQ(UpperAscii("d\xE8"), "D\xE8");
-  EXPECT_EQ(FirstAsIsRestLower("DE ROSSI"), "De rossi");
-  EXPECT_EQ(FirstAsIsRestLower(""), "");
   EXPECT_EQ(FloorHundredths(32.65 / 5), 6.52);
   EXPECT_EQ(FloorHundredths(20.0 / 3), 6.66);
   EXPECT_EQ(FloorHundredths(-0.255), -0.26);

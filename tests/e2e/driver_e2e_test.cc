@@ -38,6 +38,21 @@ TEST(DriverE2eTest, ResultsFileReachesTheCompletionMessage) {
   EXPECT_EQ(run.status, 0);
 }
 
+// Messages reach the console in UTF-8: a name of a Windows-1252 export is
+// converted, a UTF-8 one is shown as it is.
+TEST(DriverE2eTest, MessagesAreUtf8WhateverTheLeaguesEncoding) {
+  for (const char* name : {"Citt\xE0", "Citt\xC3\xA0"}) {
+    ScratchFolder home;
+    WriteFile(home.File("conf.txt"), kConf);
+    WriteFile(home.File("Lega Risultati1.tab"),
+              std::string("Giornata 1\r\n\t") + name + "\t\t\t\t\tBeta\r\n"
+              "\tR\tCalciatore\tVoto\tBonus\tFantaVoto\tR\tCalciatore\tVoto\tBonus\tFantaVoto\r\n");
+    RunResult run = RunProgram(home.path(), {"--home", home.path()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "Probabile errore nel conf.txt su --> Citt\xC3\xA0\n");
+  }
+}
+
 TEST(DriverE2eTest, MissingConfIsAPlatformFailureNamingTheFile) {
   ScratchFolder home;
   RunResult run = RunProgram(home.path(), {"--home", home.path()});

@@ -123,6 +123,25 @@ void RunAndCompare(const std::string& league, const std::string& expected,
   }
 }
 
+void RunAndCompareEveryFile(const std::string& league, const std::string& expected) {
+  ScratchFolder home;
+  CopyFolder(RepoPath(league), home.path());
+  std::vector<std::string> inputs = FileNamesIn(home.path());
+
+  RunResult run = RunProgram(home.path(), {"--home", home.path()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+
+  std::vector<std::string> outputs = FileNamesIn(RepoPath(expected));
+  std::vector<std::string> all = inputs;
+  all.insert(all.end(), outputs.begin(), outputs.end());
+  std::sort(all.begin(), all.end());
+  EXPECT_EQ(FileNamesIn(home.path()), all);
+  for (const std::string& name : outputs) {
+    EXPECT_EQ(ReadFile(home.File(name)), ReadFile(RepoPath(expected + "/" + name))) << name;
+  }
+}
+
 std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::ostringstream out;

@@ -64,6 +64,11 @@ RunResult WaitProgram(const Child& child, int timeout_ms = 30000);
 void RunAndCompare(const std::string& league, const std::string& expected,
                    const std::vector<std::string>& files);
 
+// Runs the program on a scratch copy of the repository folder `league` and
+// requires exit status 0, no message on standard error, exactly the files
+// of `expected` beside the inputs, and each of them byte for byte.
+void RunAndCompareEveryFile(const std::string& league, const std::string& expected);
+
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);

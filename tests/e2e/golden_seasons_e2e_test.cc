@@ -15,23 +15,7 @@ class GoldenSeasonTest : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(GoldenSeasonTest, EveryFileAsKept) {
   std::string base = std::string("tests/data/") + GetParam();
-  ScratchFolder league;
-  CopyFolder(RepoPath(base + "/league"), league.path());
-  std::vector<std::string> inputs = FileNamesIn(league.path());
-
-  RunResult run = RunProgram(league.path(), {"--home", league.path()});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.err, "");
-
-  std::vector<std::string> expected = FileNamesIn(RepoPath(base + "/expected"));
-  std::vector<std::string> all = inputs;
-  all.insert(all.end(), expected.begin(), expected.end());
-  std::sort(all.begin(), all.end());
-  EXPECT_EQ(FileNamesIn(league.path()), all);
-  for (const std::string& name : expected) {
-    EXPECT_EQ(ReadFile(league.File(name)), ReadFile(RepoPath(base + "/expected/" + name)))
-        << name;
-  }
+  RunAndCompareEveryFile(base + "/league", base + "/expected");
 }
 
 // golden_small: 4 teams, 3 matchdays, SQ, cup matches with a shoot-out,

@@ -21,7 +21,7 @@ const std::vector<std::string> kWebPages = {
     "bestrose.htm", "calenbomber.htm", "cannonieri.htm", "corvalis.htm",
     "fantasfiga.htm", "incomedia.htm", "incomtot.htm", "top11.htm",
     "top11s.htm", "flop11.htm", "flop11s.htm", "ultima.htm",
-    "uomopartita.htm", "fanta.php", "sq1.htm", "sq2.htm",
+    "uomopartita.htm", "fanta.php", "sq1.htm", "sq2.htm", "grafici.htm",
 };
 
 std::string Results(int g) {
@@ -112,6 +112,7 @@ TEST_F(PublishE2eTest, ToolsCopiesArchiveAndHistoryScripts) {
 
   std::vector<std::string> expected_web = kWebPages;
   expected_web.insert(expected_web.end(), history.begin(), history.end());
+  expected_web.push_back("corvalis.css");  // the site had none
   std::sort(expected_web.begin(), expected_web.end());
   EXPECT_EQ(FileNamesIn(web), expected_web);
   // The web folder receives this run's pages, not the earlier ones.
@@ -122,9 +123,10 @@ TEST_F(PublishE2eTest, ToolsCopiesArchiveAndHistoryScripts) {
   EXPECT_EQ(ReadFile(web + "/crvKxPr3.js"), "crvKxPr3.js");
   EXPECT_EQ(ReadFile(web + "/crvKxNext.js"), "next");
 
-  EXPECT_EQ(FileNamesIn(js), (std::vector<std::string>{
-                                 "crvCorvalisDati2.js", "crvCorvalisTot.js", "crvTop11.js"}));
-  for (const std::string& script : FileNamesIn(js)) {
+  EXPECT_EQ(FileNamesIn(js),
+            (std::vector<std::string>{"crvCorvalisDati2.js", "crvCorvalisTot.js", "crvTop11.js",
+                                      "crvUtils.js"}));
+  for (std::string script : {"crvCorvalisDati2.js", "crvCorvalisTot.js", "crvTop11.js"}) {
     EXPECT_NE(ReadFile(home_.File(script)), "vecchio\r\n") << script;
     EXPECT_EQ(ReadFile(js + "/" + script), ReadFile(home_.File(script))) << script;
   }
@@ -132,6 +134,36 @@ TEST_F(PublishE2eTest, ToolsCopiesArchiveAndHistoryScripts) {
   // The archive copy goes to the working folder, named after the matchday.
   EXPECT_EQ(ReadFile(work_.File("ultima 2.htm")), ReadFile(home_.File("ultima.htm")));
   EXPECT_FALSE(FileExists(home_.File("ultima 2.htm")));
+}
+
+// A site with its own style sheet and script library keeps them, run after
+// run; a site without gets ours, as lines ending in CR LF.
+TEST_F(PublishE2eTest, ShippedAssetsOnlyWhereTheSiteHasNone) {
+  std::string web = home_.File("web");
+  std::string js = home_.File("js");
+  fs::create_directories(web);
+  fs::create_directories(js);
+  WriteFile(web + "/corvalis.css", "body { color: red }");
+  WriteLeague("DIR " + web + "\r\nDJS " + js + "\r\n");
+  RunResult run = Run();
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(ReadFile(web + "/corvalis.css"), "body { color: red }");
+  EXPECT_FALSE(FileExists(web + "/crvUtils.js"));
+  std::string library = ReadFile(js + "/crvUtils.js");
+  EXPECT_EQ(library.rfind("/*\r\n * crvUtils.js", 0), 0u);
+  size_t lines = 0, crlf = 0;
+  for (size_t i = 0; i < library.size(); ++i) {
+    lines += library[i] == '\n';
+    crlf += library[i] == '\n' && i > 0 && library[i - 1] == '\r';
+  }
+  EXPECT_GT(lines, 50u);
+  EXPECT_EQ(crlf, lines);
+
+  WriteFile(js + "/crvUtils.js", "// ours now");  // the league edits it
+  run = Run();
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(ReadFile(js + "/crvUtils.js"), "// ours now");
+  EXPECT_EQ(ReadFile(web + "/corvalis.css"), "body { color: red }");
 }
 
 TEST_F(PublishE2eTest, WithoutFoldersOnlyToolsAndArchiveCopy) {

@@ -112,7 +112,7 @@ TEST_P(SeasonPropertiesTest, EveryPageHoldsTogether) {
        {"bestrose.htm", "calenbomber.htm", "cannonieri.htm", "corvalis.htm", "fantasfiga.htm",
         "incomedia.htm", "incomtot.htm", "top11.htm", "top11s.htm", "flop11.htm",
         "flop11s.htm", "ultima.htm", "uomopartita.htm", "fanta.php", "crvCorvalisTot.js",
-        "crvTop11.js"}) {
+        "crvTop11.js", "grafici.htm"}) {
     expected.insert(page);
   }
   for (size_t t = 1; t <= teams.size(); ++t) expected.insert("sq" + std::to_string(t) + ".htm");
@@ -164,7 +164,8 @@ TEST_P(SeasonPropertiesTest, EveryPageHoldsTogether) {
                   "<td class=\"sqSQUADRA\">" + teams[t - 1] + "</td>"),
               std::string::npos);
   }
-  EXPECT_EQ(Lines(pages["fanta.php"]).size(), 31 + 4 + 2 * teams.size() + 2);
+  // The header line, the league document, the team document.
+  EXPECT_EQ(Lines(pages["fanta.php"]).size(), 1 + 31 + 4 + 2 * teams.size() + 2);
 
   // Ranking rows alternate their classes, first "d".
   ExpectAlternating(pages["bestrose.htm"], "bsNOME", "bestrose.htm");

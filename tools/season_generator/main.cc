@@ -1,6 +1,6 @@
 // corvalis_seasongen: writes a generated league folder.
 //   corvalis_seasongen --seed N --teams T --matchdays M [--missing P] [--sq] [--exponent E]
-//                      [--no-cred] [--no-panchine] FOLDER
+//                      [--no-cred] [--no-panchine] [--no-section3] FOLDER
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -29,11 +29,12 @@ int main(int argc, char** argv) {
     else if (arg == "--exponent") shape.gap_exponent = value();
     else if (arg == "--no-cred") shape.cred = false;
     else if (arg == "--no-panchine") shape.panchine = false;
+    else if (arg == "--no-section3") shape.section3 = false;
     else if (!arg.empty() && arg[0] != '-' && folder.empty()) folder = arg;
     else {
       std::cerr << "uso: corvalis_seasongen [--seed N] [--teams T] [--matchdays M] "
                    "[--players P] [--missing P] [--cup P] [--sq] [--exponent E] [--no-cred] "
-                   "[--no-panchine] CARTELLA\n";
+                   "[--no-panchine] [--no-section3] CARTELLA\n";
       return 2;
     }
   }

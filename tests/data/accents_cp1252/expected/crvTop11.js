@@ -1,0 +1,13 @@
+var arrTop11=new Array()
+a = arrTop11
+a[1]=new T11("P","ZIELINSKI P.","Nizza Panettone",6.5)
+a[2]=new T11("D","MENSAH Gio","Fulham Cotechino",10.5)
+a[3]=new T11("D","PAGANO A.","Bayer \u003CNever> & Lusa",10)
+a[4]=new T11("D","VALENTINI Fed","Stella \u00C9LITE Bar",9.5)
+a[5]=new T11("C","LO BELLO Mat","Inter Nos",14.5)
+a[6]=new T11("C","MORELLI Sim","Nizza Panettone",11.5)
+a[7]=new T11("C","MONTANARI Iva","Olimpia Birra",9)
+a[8]=new T11("C","RICCI Gio","Sevilla Rag\u00F9",9)
+a[9]=new T11("A","MONT\u00C8 Iva","Nizza Panettone",17.5)
+a[10]=new T11("A","D'ANGELO Lor","Inter Nos",16.5)
+a[11]=new T11("A","FERRARO Dav","Nizza Panettone",14.5)

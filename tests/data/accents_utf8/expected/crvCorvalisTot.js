@@ -1,0 +1,10 @@
+var arrCorvalTot=new Array()
+a=arrCorvalTot
+a[1]=new CvTot("Olimpia Birr&agrave;",.860,6)
+a[2]=new CvTot("Nizza Panettone",1.19,6)
+a[3]=new CvTot("Inter \"Nos\"",1.21,6)
+a[4]=new CvTot("Celtic Risotto",1.29,6)
+a[5]=new CvTot("Bayer Neverlusa",1.30,6)
+a[6]=new CvTot("Stella \u00C9LITE Bar",1.43,6)
+a[7]=new CvTot("Sevilla Rag\u00F9",1.55,6)
+a[8]=new CvTot("Fulham Cotechino",2.14,6)
