@@ -2,9 +2,9 @@
 
 #include <string_view>
 
-#include "store/run_stop.h"
+#include "util/run_stop.h"
 #include "store/source_files.h"
-#include "store/text.h"
+#include "util/text.h"
 
 namespace corvalis {
 namespace {

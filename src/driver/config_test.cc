@@ -6,7 +6,7 @@
 
 #include "driver/run.h"
 #include "platform/fake_env.h"
-#include "store/run_stop.h"
+#include "util/run_stop.h"
 
 namespace corvalis {
 namespace {

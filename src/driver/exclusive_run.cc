@@ -1,6 +1,6 @@
 #include "driver/exclusive_run.h"
 
-#include "store/run_stop.h"
+#include "util/run_stop.h"
 
 namespace corvalis {
 namespace {

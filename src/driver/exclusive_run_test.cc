@@ -7,7 +7,7 @@
 #include "driver/config.h"
 #include "driver/run.h"
 #include "platform/fake_env.h"
-#include "store/run_stop.h"
+#include "util/run_stop.h"
 
 namespace corvalis {
 namespace {

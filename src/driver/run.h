@@ -5,7 +5,7 @@
 #include <string>
 
 #include "platform/env.h"
-#include "store/run_stop.h"
+#include "util/run_stop.h"
 #include "store/season_store.h"
 
 namespace corvalis {

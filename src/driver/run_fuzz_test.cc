@@ -14,7 +14,7 @@
 #include "platform/fake_env.h"
 #include "platform/file_names.h"
 #include "store/results_reader.h"
-#include "store/run_stop.h"
+#include "util/run_stop.h"
 #include "store/source_files.h"
 
 namespace corvalis {

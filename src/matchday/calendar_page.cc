@@ -1,7 +1,7 @@
 #include "matchday/calendar_page.h"
 
-#include "store/escaping.h"
-#include "store/text.h"
+#include "util/escaping.h"
+#include "util/text.h"
 
 namespace corvalis {
 namespace {

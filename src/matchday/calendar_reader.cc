@@ -5,9 +5,9 @@
 #include "matchday/man_of_the_match.h"
 #include "matchday/scorers.h"
 #include "matchday/season_tallies.h"
-#include "store/encoding.h"
-#include "store/rank_rows.h"
-#include "store/text.h"
+#include "util/encoding.h"
+#include "util/rank_rows.h"
+#include "util/text.h"
 #include "store/warnings.h"
 
 namespace corvalis {

@@ -13,9 +13,9 @@
 #include "driver/run.h"
 #include "matchday/credits.h"
 #include "platform/fake_env.h"
-#include "store/rank_rows.h"
+#include "util/rank_rows.h"
 #include "store/results_reader.h"
-#include "store/text.h"
+#include "util/text.h"
 
 namespace corvalis {
 namespace {

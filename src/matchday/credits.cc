@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "store/source_files.h"
-#include "store/text.h"
+#include "util/text.h"
 
 namespace corvalis {
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "matchday/scorers.h"
-#include "store/rank_rows.h"
-#include "store/text.h"
+#include "util/rank_rows.h"
+#include "util/text.h"
 #include "store/warnings.h"
 
 namespace corvalis {

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "store/encoding.h"
-#include "store/rank_rows.h"
-#include "store/text.h"
+#include "util/encoding.h"
+#include "util/rank_rows.h"
+#include "util/text.h"
 #include "store/warnings.h"
 
 namespace corvalis {

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "platform/fake_env.h"
-#include "store/rank_rows.h"
+#include "util/rank_rows.h"
 
 namespace corvalis {
 namespace {

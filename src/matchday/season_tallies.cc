@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "store/text.h"
+#include "util/text.h"
 #include "store/warnings.h"
 
 namespace corvalis {

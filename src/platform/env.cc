@@ -11,4 +11,8 @@ std::optional<std::string> Env::FindFirst(const std::string& pattern) {
   return found;
 }
 
+Status Env::WriteLines(const std::string& path, const std::vector<std::string>& lines) {
+  return WriteBytes(path, JoinLines(lines));
+}
+
 }  // namespace corvalis

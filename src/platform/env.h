@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/text_lines.h"
@@ -61,13 +62,15 @@ class Env {
   // device is an error at once, never a wait.
   virtual Status ReadLines(const std::string& path, TextLines* lines) = 0;
 
-  // Replaces `path` with `lines`, each followed by CR LF. The file appears
-  // whole or not at all: the lines go to a new temporary file beside it
-  // (TemporaryFileName), which is renamed over it once on disk; a failed
-  // write leaves any older version in place and no temporary file. A link
-  // at `path` is replaced, never followed.
-  virtual Status WriteLines(const std::string& path,
-                            const std::vector<std::string>& lines) = 0;
+  // Replaces `path` with `bytes`. The file appears whole or not at all: the
+  // bytes go to a new temporary file beside it (TemporaryFileName), which is
+  // renamed over it once on disk; a failed write leaves any older version in
+  // place and no temporary file. A link at `path` is replaced, never
+  // followed.
+  virtual Status WriteBytes(const std::string& path, std::string_view bytes) = 0;
+
+  // WriteBytes of `lines`, each followed by CR LF.
+  Status WriteLines(const std::string& path, const std::vector<std::string>& lines);
 
   // Starts `path` minimised, without waiting for it and without a shell.
   // An error means the program could not be started at all.
@@ -78,7 +81,7 @@ class Env {
   // the way or a folder cannot be made.
   virtual Status CreateFolder(const std::string& path) = 0;
 
-  // Copies the plain file `from` over `to`, the way WriteLines replaces a
+  // Copies the plain file `from` over `to`, the way WriteBytes replaces a
   // file.
   virtual Status CopyFileOver(const std::string& from, const std::string& to) = 0;
 

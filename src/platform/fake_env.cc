@@ -90,11 +90,10 @@ bool FakeEnv::Writable(const std::string& normalized) const {
   return unwritable_folders_.count(SplitFolder(normalized).folder) == 0;
 }
 
-Status FakeEnv::WriteLines(const std::string& path,
-                           const std::vector<std::string>& lines) {
+Status FakeEnv::WriteBytes(const std::string& path, std::string_view bytes) {
   std::string key = Normalize(path);
   if (!Writable(key)) return Status::Error("cartella non scrivibile");
-  files_[key] = JoinLines(lines);
+  files_[key] = std::string(bytes);
   return Status::Ok();
 }
 

@@ -9,14 +9,13 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <iostream>
 #include <string_view>
 #include <utility>
 
 #include "platform/env.h"
 #include "platform/file_names.h"
 #include "platform/posix_files.h"
-#include "store/encoding.h"
+#include "util/encoding.h"
 
 extern char** environ;
 
@@ -63,15 +62,9 @@ class PosixEnv : public Env {
     return status;
   }
 
-  Status WriteLines(const std::string& path,
-                    const std::vector<std::string>& lines) override {
-    return posix::ReplaceFile(ToPosix(path), [&](BufferedWriter& out) {
-      for (const std::string& line : lines) {
-        out.Write(line);
-        out.Write("\r\n");
-      }
-      return Status::Ok();
-    });
+  Status WriteBytes(const std::string& path, std::string_view bytes) override {
+    return posix::ReplaceFile(ToPosix(path),
+                              [&](const posix::WriteAll& write) { return write(bytes); });
   }
 
   Status StartProgram(const std::string& path) override {
@@ -123,14 +116,15 @@ class PosixEnv : public Env {
     struct stat st;
     Status status = posix::OpenPlainFile(from, &source, &st);
     if (!status.ok()) return status;
-    return posix::ReplaceFile(ToPosix(to), [&](BufferedWriter& out) {
+    return posix::ReplaceFile(ToPosix(to), [&](const posix::WriteAll& write) {
       char buffer[65536];
       for (;;) {
         ssize_t n = ::read(source.get(), buffer, sizeof(buffer));
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return Status::Error(posix::ErrnoText());
         if (n == 0) return Status::Ok();
-        out.Write(std::string_view(buffer, static_cast<size_t>(n)));
+        Status written = write(std::string_view(buffer, static_cast<size_t>(n)));
+        if (!written.ok()) return written;
       }
     });
   }
@@ -156,9 +150,17 @@ class PosixEnv : public Env {
   std::string NativePath(const std::string& path) override { return ToPosix(path); }
 
   // The console reads UTF-8; a league's Windows-1252 names are converted.
+  // Written at once, unbuffered, as the line it is.
   void ShowMessage(const std::string& text, MessageKind kind) override {
-    std::ostream& out = kind == MessageKind::kCompletion ? std::cout : std::cerr;
-    out << ToUtf8(text) << std::endl;
+    std::string line = ToUtf8(text) + "\n";
+    int fd = kind == MessageKind::kCompletion ? STDOUT_FILENO : STDERR_FILENO;
+    std::string_view rest = line;
+    while (!rest.empty()) {
+      ssize_t n = ::write(fd, rest.data(), rest.size());
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) return;  // nobody to tell: the exit status still says how the run ended
+      rest.remove_prefix(static_cast<size_t>(n));
+    }
   }
 
  private:

@@ -185,24 +185,22 @@ Status ReadWhole(const std::string& path, std::string* bytes) {
 // The bytes go to a new temporary file, on disk (fsync) before it is renamed
 // over the target, so that the target is always either the old file or the
 // whole new one. On failure the temporary file goes and the target stays.
-Status ReplaceFile(const std::string& target,
-                   const std::function<Status(BufferedWriter&)>& fill) {
+Status ReplaceFile(const std::string& target, const std::function<Status(const WriteAll&)>& fill) {
   Fd fd;
   std::string temp;
   Status status = CreateTemporaryBeside(target, &fd, &temp);
   if (!status.ok()) return status;
-  BufferedWriter out([&](std::string_view bytes) -> std::string {
+  WriteAll write = [&](std::string_view bytes) {
     while (!bytes.empty()) {
       ssize_t n = ::write(fd.get(), bytes.data(), bytes.size());
       if (n < 0 && errno == EINTR) continue;
-      if (n < 0) return ErrnoText();  // EFBIG under a size limit: SIGXFSZ is ignored
+      // EFBIG under a size limit: SIGXFSZ is ignored.
+      if (n < 0) return Status::Error(ErrnoText());
       bytes.remove_prefix(static_cast<size_t>(n));
     }
-    return "";
-  });
-  status = fill(out);
-  Status written = out.Finish();
-  if (status.ok()) status = written;
+    return Status::Ok();
+  };
+  status = fill(write);
   if (status.ok() && ::fsync(fd.get()) != 0) status = Status::Error(ErrnoText());
   // Renamed while still open and locked: no cleaning run can take it away.
   if (status.ok() && ::rename(temp.c_str(), target.c_str()) != 0) {

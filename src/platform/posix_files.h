@@ -8,9 +8,9 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "platform/buffered_writer.h"
 #include "platform/env.h"
 
 namespace corvalis::posix {
@@ -53,10 +53,13 @@ Status OpenPlainFile(const std::string& path, Fd* fd, struct stat* st);
 // The whole contents of the plain file of a run path.
 Status ReadWhole(const std::string& path, std::string* bytes);
 
-// Replaces the file `target` (a POSIX path) with what `fill` writes: see
-// Env::WriteLines. `fill` returns an error of its own to give up.
-Status ReplaceFile(const std::string& target,
-                   const std::function<Status(BufferedWriter&)>& fill);
+// Writes all of `bytes`, or says why it could not.
+using WriteAll = std::function<Status(std::string_view bytes)>;
+
+// Replaces the file `target` (a POSIX path) with what `fill` writes through
+// the WriteAll it is given: see Env::WriteBytes. `fill` returns the first
+// error, of the writes or of its own, to give up.
+Status ReplaceFile(const std::string& target, const std::function<Status(const WriteAll&)>& fill);
 
 // Env::RemoveStaleTemporaryFiles for a POSIX folder ("" = current).
 void RemoveStaleTemporaryFiles(const std::string& folder);

@@ -6,9 +6,9 @@
 #include "site/charts_page.h"
 #include "site/preview_index.h"
 #include "site/site_assets.h"
-#include "store/run_stop.h"
+#include "util/run_stop.h"
 #include "store/source_files.h"
-#include "store/text.h"
+#include "util/text.h"
 
 namespace corvalis {
 

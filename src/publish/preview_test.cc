@@ -10,7 +10,7 @@
 #include "site/charts_page.h"
 #include "site/site_assets.h"
 #include "site/site_index.h"
-#include "store/run_stop.h"
+#include "util/run_stop.h"
 
 namespace corvalis {
 namespace {

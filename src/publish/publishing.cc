@@ -9,7 +9,7 @@
 #include "site/site_assets.h"
 #include "site/team_page.h"
 #include "store/source_files.h"
-#include "store/text.h"
+#include "util/text.h"
 
 namespace corvalis {
 

@@ -8,7 +8,7 @@
 #include "platform/fake_env.h"
 #include "platform/file_names.h"
 #include "site/site_assets.h"
-#include "store/run_stop.h"
+#include "util/run_stop.h"
 
 namespace corvalis {
 namespace {

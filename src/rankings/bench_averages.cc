@@ -1,6 +1,6 @@
 #include "rankings/bench_averages.h"
 
-#include "store/text.h"
+#include "util/text.h"
 
 namespace corvalis {
 

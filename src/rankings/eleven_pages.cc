@@ -7,9 +7,9 @@
 #include "rankings/eleven_selection.h"
 #include "rankings/ranking_page.h"
 #include "rankings/short_display_name.h"
-#include "store/encoding.h"
-#include "store/escaping.h"
-#include "store/text.h"
+#include "util/encoding.h"
+#include "util/escaping.h"
+#include "util/text.h"
 
 namespace corvalis {
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <utility>
 
-#include "store/rank_rows.h"
-#include "store/text.h"
+#include "util/rank_rows.h"
+#include "util/text.h"
 
 namespace corvalis {
 namespace {

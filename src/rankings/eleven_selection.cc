@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "store/text.h"
+#include "util/text.h"
 
 namespace corvalis {
 namespace {

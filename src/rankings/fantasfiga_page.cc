@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "rankings/ranking_page.h"
-#include "store/text.h"
+#include "util/text.h"
 
 namespace corvalis {
 

@@ -1,6 +1,6 @@
 #include "rankings/ranking_page.h"
 
-#include "store/escaping.h"
+#include "util/escaping.h"
 
 namespace corvalis {
 

@@ -4,9 +4,9 @@
 
 #include "rankings/ranking_page.h"
 #include "rankings/short_display_name.h"
-#include "store/encoding.h"
-#include "store/rank_rows.h"
-#include "store/text.h"
+#include "util/encoding.h"
+#include "util/rank_rows.h"
+#include "util/text.h"
 
 namespace corvalis {
 namespace {

@@ -2,8 +2,8 @@
 
 #include "rating/by_maximum.h"
 #include "rating/rating_text.h"
-#include "store/escaping.h"
-#include "store/text.h"
+#include "util/escaping.h"
+#include "util/text.h"
 
 namespace corvalis {
 

@@ -8,8 +8,8 @@
 #include "rating/coach_rating_page.h"
 #include "rating/rating_text.h"
 #include "rating/team_order.h"
-#include "store/escaping.h"
-#include "store/text.h"
+#include "util/escaping.h"
+#include "util/text.h"
 
 namespace corvalis {
 namespace {

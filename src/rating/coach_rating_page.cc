@@ -5,8 +5,8 @@
 #include "rating/rating_text.h"
 #include "rating/season_aggregation.h"
 #include "rating/team_order.h"
-#include "store/escaping.h"
-#include "store/text.h"
+#include "util/escaping.h"
+#include "util/text.h"
 
 namespace corvalis {
 

@@ -12,7 +12,7 @@
 #include "driver/run.h"
 #include "platform/fake_env.h"
 #include "rating/season_aggregation.h"
-#include "store/text.h"
+#include "util/text.h"
 
 namespace corvalis::testing {
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "store/text.h"
+#include "util/text.h"
 
 namespace corvalis {
 namespace {

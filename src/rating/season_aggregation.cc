@@ -5,8 +5,8 @@
 
 #include "rating/lineup_rating.h"
 #include "rating/team_order.h"
-#include "store/power.h"
-#include "store/text.h"
+#include "util/power.h"
+#include "util/text.h"
 
 namespace corvalis {
 namespace {

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "store/source_files.h"
-#include "store/text.h"
+#include "util/text.h"
 
 namespace corvalis {
 

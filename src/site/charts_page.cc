@@ -3,8 +3,8 @@
 #include <string>
 
 #include "rating/team_order.h"
-#include "store/escaping.h"
-#include "store/text.h"
+#include "util/escaping.h"
+#include "util/text.h"
 
 namespace corvalis {
 

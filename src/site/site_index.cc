@@ -3,9 +3,9 @@
 #include <string>
 
 #include "site/team_page.h"
-#include "store/encoding.h"
-#include "store/escaping.h"
-#include "store/text.h"
+#include "util/encoding.h"
+#include "util/escaping.h"
+#include "util/text.h"
 
 namespace corvalis {
 namespace {

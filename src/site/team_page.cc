@@ -5,9 +5,9 @@
 
 #include "site/bench_setup.h"
 #include "site/module_use.h"
-#include "store/encoding.h"
-#include "store/escaping.h"
-#include "store/text.h"
+#include "util/encoding.h"
+#include "util/escaping.h"
+#include "util/text.h"
 
 namespace corvalis {
 namespace {

@@ -1,6 +1,6 @@
 #include "store/bench_vote_register.h"
 
-#include "store/text.h"
+#include "util/text.h"
 
 namespace corvalis {
 namespace {

@@ -4,9 +4,9 @@
 
 #include "platform/file_names.h"
 #include "store/bench_vote_register.h"
-#include "store/run_stop.h"
+#include "util/run_stop.h"
 #include "store/source_files.h"
-#include "store/text.h"
+#include "util/text.h"
 #include "store/warnings.h"
 
 namespace corvalis {

@@ -10,7 +10,7 @@
 #include "driver/run.h"
 #include "platform/fake_env.h"
 #include "store/bench_vote_register.h"
-#include "store/run_stop.h"
+#include "util/run_stop.h"
 
 namespace corvalis {
 namespace {

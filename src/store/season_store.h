@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "platform/text_lines.h"
-#include "store/encoding.h"
+#include "util/encoding.h"
 #include "store/text_table.h"
 
 namespace corvalis {

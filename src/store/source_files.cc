@@ -1,6 +1,6 @@
 #include "store/source_files.h"
 
-#include "store/run_stop.h"
+#include "util/run_stop.h"
 
 namespace corvalis {
 

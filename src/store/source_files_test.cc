@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "platform/fake_env.h"
-#include "store/run_stop.h"
+#include "util/run_stop.h"
 
 namespace corvalis {
 namespace {

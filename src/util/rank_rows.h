@@ -1,6 +1,6 @@
 // The ranking sort shared by every player ranking.
-#ifndef CORVALIS_STORE_RANK_ROWS_H_
-#define CORVALIS_STORE_RANK_ROWS_H_
+#ifndef CORVALIS_UTIL_RANK_ROWS_H_
+#define CORVALIS_UTIL_RANK_ROWS_H_
 
 #include "store/text_table.h"
 
@@ -17,4 +17,4 @@ void RankRows(TextTable& table, int n, int key_column, int columns);
 
 }  // namespace corvalis
 
-#endif  // CORVALIS_STORE_RANK_ROWS_H_
+#endif  // CORVALIS_UTIL_RANK_ROWS_H_

@@ -6,8 +6,8 @@
 // any other byte sequence makes it a Windows-1252 run. Bytes are never
 // converted on the way to the pages; the encoding only tells the site how
 // to show them and tells the run which bytes are letters.
-#ifndef CORVALIS_STORE_ENCODING_H_
-#define CORVALIS_STORE_ENCODING_H_
+#ifndef CORVALIS_UTIL_ENCODING_H_
+#define CORVALIS_UTIL_ENCODING_H_
 
 #include <string>
 #include <string_view>
@@ -58,4 +58,4 @@ bool EndsInLowerCase(std::string_view text, TextEncoding encoding);
 
 }  // namespace corvalis
 
-#endif  // CORVALIS_STORE_ENCODING_H_
+#endif  // CORVALIS_UTIL_ENCODING_H_

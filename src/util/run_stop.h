@@ -1,7 +1,7 @@
 // Ending a run early: a stage throws RunStop with the text to show; the
 // program's entry point shows it and exits with the status.
-#ifndef CORVALIS_STORE_RUN_STOP_H_
-#define CORVALIS_STORE_RUN_STOP_H_
+#ifndef CORVALIS_UTIL_RUN_STOP_H_
+#define CORVALIS_UTIL_RUN_STOP_H_
 
 #include <stdexcept>
 #include <string>
@@ -26,4 +26,4 @@ class RunStop : public std::runtime_error {
 
 }  // namespace corvalis
 
-#endif  // CORVALIS_STORE_RUN_STOP_H_
+#endif  // CORVALIS_UTIL_RUN_STOP_H_

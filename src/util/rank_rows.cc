@@ -1,10 +1,10 @@
-#include "store/rank_rows.h"
+#include "util/rank_rows.h"
 
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include "store/text.h"
+#include "util/text.h"
 
 namespace corvalis {
 namespace {

@@ -1,8 +1,8 @@
 // Powers computed the same way on every platform: the C libraries of the
 // platforms round pow() differently in the last bit, and a weighted gap is
 // printed with fifteen digits.
-#ifndef CORVALIS_STORE_POWER_H_
-#define CORVALIS_STORE_POWER_H_
+#ifndef CORVALIS_UTIL_POWER_H_
+#define CORVALIS_UTIL_POWER_H_
 
 namespace corvalis {
 
@@ -15,4 +15,4 @@ double StablePower(double base, double exponent);
 
 }  // namespace corvalis
 
-#endif  // CORVALIS_STORE_POWER_H_
+#endif  // CORVALIS_UTIL_POWER_H_

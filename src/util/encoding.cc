@@ -1,4 +1,4 @@
-#include "store/encoding.h"
+#include "util/encoding.h"
 
 namespace corvalis {
 namespace {

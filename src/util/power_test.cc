@@ -1,4 +1,4 @@
-#include "store/power.h"
+#include "util/power.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "store/text.h"
+#include "util/text.h"
 
 #include <charconv>
 #include <cmath>

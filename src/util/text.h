@@ -1,7 +1,7 @@
 // Text field utilities: every input line is taken apart with these, and
 // every number that reaches a page or a text cell is written with them.
-#ifndef CORVALIS_STORE_TEXT_H_
-#define CORVALIS_STORE_TEXT_H_
+#ifndef CORVALIS_UTIL_TEXT_H_
+#define CORVALIS_UTIL_TEXT_H_
 
 #include <string>
 #include <string_view>
@@ -57,4 +57,4 @@ std::string MessageExcerpt(std::string_view text);
 
 }  // namespace corvalis
 
-#endif  // CORVALIS_STORE_TEXT_H_
+#endif  // CORVALIS_UTIL_TEXT_H_

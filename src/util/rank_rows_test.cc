@@ -1,6 +1,6 @@
-#include "store/rank_rows.h"
+#include "util/rank_rows.h"
 
-#include "store/text.h"
+#include "util/text.h"
 
 #include <gtest/gtest.h>
 

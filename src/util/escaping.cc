@@ -1,4 +1,4 @@
-#include "store/escaping.h"
+#include "util/escaping.h"
 
 #include <cctype>
 #include <cstdio>

@@ -1,13 +1,13 @@
 // Texts of the league's files written into pages and scripts. A team or
 // player name is the league's own text and may hold any byte: on a page it
 // must not open markup, in a script it must stay one string.
-#ifndef CORVALIS_STORE_ESCAPING_H_
-#define CORVALIS_STORE_ESCAPING_H_
+#ifndef CORVALIS_UTIL_ESCAPING_H_
+#define CORVALIS_UTIL_ESCAPING_H_
 
 #include <string>
 #include <string_view>
 
-#include "store/encoding.h"
+#include "util/encoding.h"
 
 namespace corvalis {
 
@@ -29,4 +29,4 @@ std::string JsValue(std::string_view text, TextEncoding encoding);
 
 }  // namespace corvalis
 
-#endif  // CORVALIS_STORE_ESCAPING_H_
+#endif  // CORVALIS_UTIL_ESCAPING_H_
