@@ -10,6 +10,11 @@
 
 namespace corvalis {
 
+struct League;
+
+// The league's values in the store, for the stages that read them there.
+void CopyLeagueIntoStore(const League& league, SeasonStore& store);
+
 // Fills the store from the lines of conf.txt. `path` names the file in
 // messages. Throws RunStop when the team list never closes or the league
 // exceeds a limit of the data; warns and ignores a seventh tie-break label.

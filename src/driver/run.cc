@@ -5,6 +5,7 @@
 
 #include "driver/config.h"
 #include "driver/exclusive_run.h"
+#include "input/league.h"
 #include "matchday/calendar.h"
 #include "matchday/credits.h"
 #include "publish/preview.h"
@@ -50,7 +51,8 @@ void ReadSeason(Env& env, SeasonStore& store) {
 
 void RunSeason(Env& env, SeasonStore& store, const RunOptions& options) {
   InitialiseStore(env, store);
-  ReadConfig(env, store);
+  League league = ReadLeague(env);
+  CopyLeagueIntoStore(league, store);
   ClaimLeague(env, store, options.preview_folder);  // before anything is written
   ReadSeason(env, store);
   CloseSeason(store);

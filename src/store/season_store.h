@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "input/league.h"
 #include "platform/text_lines.h"
 #include "util/encoding.h"
 #include "store/text_table.h"
@@ -28,15 +29,11 @@
 namespace corvalis {
 
 // Limits of the data.
-constexpr int kMaxTeams = 40;         // teams of one league
 constexpr int kOverflowTeam = 1051;   // second block of a team met twice in a file
-constexpr int kMatchdays = 42;
 constexpr int kSlots = 80;            // lines of one match block
 constexpr int kRosterPlayers = 50;    // distinct players of a team's season
 constexpr int kPlayerRows = 1000;     // rows of every player table
-constexpr int kMaxModules = 20;
 constexpr int kMaxBestModules = kMaxModules;  // every module may tie as best
-constexpr int kTieRules = 6;
 constexpr int kUnsetTeam = 9999;      // "no team" in the match readers
 
 // A per-team table: rows 0..40 for the league's teams plus the overflow row

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "input/league_text.h"
 #include "platform/env.h"
 #include "store/season_store.h"
 
@@ -29,9 +30,6 @@ std::optional<std::string> FindInSource(Env& env, const SeasonStore& store,
 // are told in one warning for the file, naming it and the lines.
 Status ReadLeagueText(Env& env, SeasonStore& store, const std::string& path,
                       TextLines* lines);
-
-// The warning ReadLeagueText gives for the lines `cut` of `path`.
-std::string LongLinesWarning(const std::string& path, const std::vector<size_t>& cut);
 
 // ReadLeagueText; a failure ends the run with a message naming the file.
 TextLines ReadFileOrStop(Env& env, SeasonStore& store, const std::string& path);
