@@ -79,6 +79,7 @@ def main():
     keep = sys.argv[5] if len(sys.argv) > 5 else None
     scratch = tempfile.mkdtemp(prefix="corvalis-malformed-")
     differ = 0
+    outcomes = {}
     try:
         for i in range(1, count + 1):
             rng = random.Random(i)
@@ -112,6 +113,11 @@ def main():
                 shutil.copytree(league, work)
                 run(binary, work)
                 os.rename(work, folder)
+            with open(os.path.join(b, ".status")) as f:
+                status = f.read()
+            with open(os.path.join(b, ".err"), "rb") as f:
+                warned = bool(f.read())
+            outcomes[(status, warned)] = outcomes.get((status, warned), 0) + 1
             diff = differences(a, b)
             if diff:
                 differ += 1
@@ -120,6 +126,9 @@ def main():
                     shutil.copytree(league, os.path.join(keep, "lega%d" % i), dirs_exist_ok=True)
     finally:
         shutil.rmtree(scratch, ignore_errors=True)
+    print("esiti (stato, messaggi): " + ", ".join(
+        "%s%s: %d" % (status, " con messaggi" if warned else "", n)
+        for (status, warned), n in sorted(outcomes.items())))
     print("%d leghe confrontate, %d con differenze" % (count, differ))
     return 1 if differ else 0
 

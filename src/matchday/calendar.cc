@@ -7,22 +7,18 @@
 
 #include "matchday/calendar_page.h"
 #include "matchday/calendar_reader.h"
-#include "store/results_reader.h"
 #include "store/source_files.h"
 
 namespace corvalis {
 
-void WriteCalendar(Env& env, SeasonStore& store) {
+void WriteCalendar(Env& env, SeasonStore& store, const SeasonExports& exports) {
   Lines calendar;
   size_t last_start = 0;
   SeasonTotals totals(store);
   for (int g = 1; g <= kMatchdays; ++g) {
-    // The second reading of the export takes the lines the first one kept.
-    const SeasonStore::ResultsFile* file = FindResultsFile(env, store, g);
+    const MatchdayExport* file = exports.Get(g);
     if (file == nullptr) continue;
-    std::string path = env.NativePath(SourcePath(store, file->name));
-    MatchdayReport day = ReadCalendarMatchday(file->lines, path, g, env, store, &totals);
-    ForgetResultsFile(store, g);  // read for the last time: its memory goes
+    MatchdayReport day = ReadCalendarMatchday(file->lines, file->path, g, env, store, &totals);
     Lines block = MatchdayBlock(day);
     last_start = calendar.size();
     calendar.insert(calendar.end(), std::make_move_iterator(block.begin()),

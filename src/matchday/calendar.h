@@ -3,6 +3,7 @@
 #ifndef CORVALIS_MATCHDAY_CALENDAR_H_
 #define CORVALIS_MATCHDAY_CALENDAR_H_
 
+#include "input/season_exports.h"
 #include "platform/env.h"
 #include "store/season_store.h"
 
@@ -12,7 +13,7 @@ namespace corvalis {
 // the season player totals, the scorer and man-of-the-match tallies and the
 // luck sums. Throws RunStop when an export or a page cannot be read or
 // written.
-void WriteCalendar(Env& env, SeasonStore& store);
+void WriteCalendar(Env& env, SeasonStore& store, const SeasonExports& exports);
 
 }  // namespace corvalis
 

@@ -31,7 +31,6 @@ void SortTeamRows(SeasonStore& store,
   });
   Permute(store.teamName, from);
   Permute(store.teamSeason, from);
-  Permute(store.lineupSlot, from);
   Permute(store.teamConfNumber, from);
 }
 

@@ -90,7 +90,7 @@ std::string SubstitutionCount(const std::string& column) {
 void AddAppearanceRows(Lines& page, const SeasonStore& store, const std::string& team) {
   int r = RosterRowOf(store, team);
   if (r == 0) return;
-  const Roster& roster = store.roster[r];
+  const RosterTable& roster = store.roster[r];
   std::vector<int> players;
   for (int p = 1; p <= kRosterPlayers; ++p) {
     if (!roster[p].name.empty()) players.push_back(p);

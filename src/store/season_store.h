@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "input/league.h"
+#include "rating/season_rating.h"
 #include "platform/text_lines.h"
 #include "util/encoding.h"
 #include "store/text_table.h"
@@ -30,8 +31,7 @@ namespace corvalis {
 
 // Limits of the data.
 constexpr int kOverflowTeam = 1051;   // second block of a team met twice in a file
-constexpr int kSlots = 80;            // lines of one match block
-constexpr int kRosterPlayers = 50;    // distinct players of a team's season
+
 constexpr int kPlayerRows = 1000;     // rows of every player table
 constexpr int kMaxBestModules = kMaxModules;  // every module may tie as best
 constexpr int kUnsetTeam = 9999;      // "no team" in the match readers
@@ -55,17 +55,6 @@ class TeamTable {
   std::array<Row, kMaxTeams + 2> rows_{};
 };
 
-// Role numbers of lineupSlot.
-enum Role { kNoRole = 0, kGoalkeeper = 1, kDefender = 2, kMidfielder = 3, kForward = 4 };
-
-constexpr double kNoVote = 999;  // lineupSlot vote of a player without a vote
-
-struct LineupEntry {
-  int role = kNoRole;  // empty for codes outside the role table
-  double vote = 0;     // kNoVote for "sv/ng"
-};
-using Lineup = std::array<LineupEntry, kSlots + 1>;
-
 // teamRoleCount[t][g][column]
 enum RoleCountColumn {
   kRcDefenders = 1,
@@ -83,8 +72,7 @@ enum MatchdayColumn {
   kMdMax = 4,          // best possible score
 };
 using MatchdayRow = std::array<double, 5>;
-constexpr double kNoFileGap = -1;
-constexpr double kDidNotPlay = 9999;
+constexpr double kNoFileGap = kNoExportGap;
 
 // teamSeason[t][column]
 enum SeasonColumn {
@@ -121,7 +109,7 @@ struct RosterEntry {
   std::string role;            // first letter of the role code
   std::string bench_listings;  // bench listings without a vote, code ending in "s"
 };
-using Roster = std::array<RosterEntry, kRosterPlayers + 1>;
+using RosterTable = std::array<RosterEntry, kRosterPlayers + 1>;
 
 using ModuleCounts = std::array<int, kMaxModules + 1>;
 using BestModules = std::array<int, kMaxBestModules + 1>;
@@ -174,13 +162,12 @@ struct SeasonStore {
   TeamTable<std::string> teamTitle;  // conf.txt order: coach-rating page
   TeamTable<int> teamSeen;           // header met in the current file
   TeamTable<double> teamParziale;    // score of the matchday, 0 = did not play
-  TeamTable<Lineup> lineupSlot;
   TeamTable<std::array<RoleCountRow, kMatchdays + 1>> teamRoleCount;
   TeamTable<std::string> teamRoleCountName;  // cell (t, 0, 0): the team's name
   TeamTable<std::array<MatchdayRow, kMatchdays + 1>> teamMatchday;
   TeamTable<SeasonRow> teamSeason;
   TeamTable<VoteSumRow> teamVoteSum;
-  TeamTable<Roster> roster;
+  TeamTable<RosterTable> roster;
   TeamTable<std::string> rosterTeamName;  // cell (t, 0, 0): the team's name
   TeamTable<ModuleCounts> teamBestModuleCount;
   TeamTable<std::array<BestModules, kMatchdays + 1>> matchdayBestModules;
@@ -225,17 +212,6 @@ struct SeasonStore {
   // benchSetup: one Panchine.txt line per row: 1 team name, 2 flexible
   // bench, 3 fixed bench, 4 man marking.
   TextTable benchSetup{kMaxTeams + 1, 5};
-
-  // ---- Results exports ------------------------------------------------------
-  // Each matchday's export as found and read by the matchday loop, kept for
-  // the calendar stage, which reads every export a second time.
-  struct ResultsFile {
-    bool looked_up = false;
-    std::string name;  // empty: no export for the matchday
-    bool read = false;
-    TextLines lines;
-  };
-  std::array<ResultsFile, kMatchdays + 1> results_files;
 
   // ---- Working values of the matchday reports ------------------------------
   int match_index = 0;

@@ -60,7 +60,12 @@ std::string CommaToPoint(std::string_view text) {
   return out;
 }
 
-double LeadingNumber(std::string_view text) {
+namespace {
+
+// The number at the front of `text`; with `comma_is_point` a "," reads as
+// the point, as if the decimal comma converter had run first.
+double ReadNumber(std::string_view text, bool comma_is_point) {
+  auto is_point = [&](char c) { return c == '.' || (comma_is_point && c == ','); };
   size_t i = 0;
   while (i < text.size() && text[i] == ' ') ++i;
   bool negative = false;
@@ -76,7 +81,7 @@ double LeadingNumber(std::string_view text) {
     ++digits;
   }
   size_t fraction = 0;
-  if (i < text.size() && text[i] == '.') {
+  if (i < text.size() && is_point(text[i])) {
     size_t point = i++;
     while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
       if (digits < 19) mantissa = mantissa * 10 + static_cast<unsigned>(text[i] - '0');
@@ -94,9 +99,32 @@ double LeadingNumber(std::string_view text) {
                                               1e12, 1e13, 1e14, 1e15};
     value = static_cast<double>(mantissa) / kPowersOfTen[fraction];
   } else {
-    std::from_chars(text.data() + start, text.data() + i, value, std::chars_format::fixed);
+    std::string number(text.substr(start, i - start));
+    for (char& c : number) {
+      if (c == ',') c = '.';
+    }
+    std::from_chars(number.data(), number.data() + number.size(), value,
+                    std::chars_format::fixed);
   }
   return negative ? -value : value;
+}
+
+}  // namespace
+
+double LeadingNumber(std::string_view text) { return ReadNumber(text, false); }
+
+double DecimalNumber(std::string_view text) { return ReadNumber(text, true); }
+
+double ReadBack15(double value) {
+  if (!std::isfinite(value) || value == 0) return 0;
+  if (value == std::trunc(value) && std::fabs(value) < 1e15) return value;
+  double hundredths = value * 100;
+  if (hundredths == std::trunc(hundredths) && std::fabs(value) < 1e12) {
+    // PlainNumber writes these digits, and reading them back divides the
+    // same whole number by 100.
+    return static_cast<double>(static_cast<long long>(hundredths)) / 100;
+  }
+  return LeadingNumber(PlainNumber(value));
 }
 
 std::string PlainNumber(double value) {
@@ -162,12 +190,14 @@ std::string NumberText(double value) {
   return text[0] == '-' ? text : " " + text;
 }
 
-std::string TrimSpaces(std::string_view text) {
+std::string_view Trimmed(std::string_view text) {
   size_t begin = text.find_first_not_of(' ');
-  if (begin == std::string_view::npos) return "";
+  if (begin == std::string_view::npos) return {};
   size_t end = text.find_last_not_of(' ');
-  return std::string(text.substr(begin, end - begin + 1));
+  return text.substr(begin, end - begin + 1);
 }
+
+std::string TrimSpaces(std::string_view text) { return std::string(Trimmed(text)); }
 
 double FloorHundredths(double value) { return std::floor(value * 100) / 100; }
 

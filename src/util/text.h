@@ -29,6 +29,9 @@ std::string CommaToPoint(std::string_view text);
 // else ends it; no number at all gives 0.
 double LeadingNumber(std::string_view text);
 
+// LeadingNumber with "," read as the point: LeadingNumber(CommaToPoint(text)).
+double DecimalNumber(std::string_view text);
+
 // The number-to-text form: at most 15 significant digits, "." as point, no
 // exponent, no trailing zeros, no 0 before the point below 1, a leading
 // space for zero and positive values and "-" for negative ones.
@@ -38,8 +41,16 @@ std::string NumberText(double value);
 // NumberText without its leading space ("6.5", ".75", "-.5").
 std::string PlainNumber(double value);
 
+// The value a number reads as once written in the number-to-text form:
+// LeadingNumber(NumberText(value)), the value rounded to 15 significant
+// digits. Sums and scores that the pages once kept as texts go through it
+// after every change, at the points where the text was written, since the
+// rounding shows in the pages' figures and in which scores count as equal.
+double ReadBack15(double value);
+
 // The text with leading and trailing spaces removed (tabs stay).
 std::string TrimSpaces(std::string_view text);
+std::string_view Trimmed(std::string_view text);
 
 // floor(value * 100) / 100 and floor(value * 1000) / 1000 in double
 // precision: the cuts used for every figure printed with fixed decimals.
