@@ -92,6 +92,9 @@ def main():
             if i % 4 == 0:
                 args.append("--sq")
             subprocess.check_call([gen] + args + [league], stdout=subprocess.DEVNULL)
+            pristine = os.path.join(scratch, "pristine")
+            shutil.rmtree(pristine, ignore_errors=True)
+            shutil.copytree(league, pristine)
             with open(os.path.join(league, "conf.txt"), encoding="latin-1") as f:
                 teams = [l.rstrip("\r\n") for l in f]
             teams = teams[:teams.index("*")]
@@ -124,6 +127,8 @@ def main():
                 print("lega %d: %s" % (i, " ".join(diff)), flush=True)
                 if keep:
                     shutil.copytree(league, os.path.join(keep, "lega%d" % i), dirs_exist_ok=True)
+                    shutil.copytree(pristine, os.path.join(keep, "lega%d.orig" % i),
+                                    dirs_exist_ok=True)
     finally:
         shutil.rmtree(scratch, ignore_errors=True)
     print("esiti (stato, messaggi): " + ", ".join(

@@ -1,5 +1,6 @@
 #include "driver/run.h"
 
+#include <charconv>
 #include <exception>
 #include <memory>
 
@@ -7,7 +8,7 @@
 #include "driver/exclusive_run.h"
 #include "input/league.h"
 #include "matchday/calendar.h"
-#include "matchday/credits.h"
+#include "input/credits.h"
 #include "publish/preview.h"
 #include "publish/publishing.h"
 #include "rankings/player_rankings.h"
@@ -103,7 +104,55 @@ void CopyRatingIntoStore(const League& league, const SeasonRating& rating,
     store.playerRegistry.at(row, 4) = NumberText(players[r].votes);
     store.playerRegistry.at(row, 5) = players[r].team;
   }
-  if (exports.encoding() == TextEncoding::kWindows1252) store.encoding = exports.encoding();
+  store.encoding = Narrowed(store.encoding, exports.encoding());
+}
+
+// A number's text that reads back as the same value.
+std::string ExactText(double value) {
+  char buffer[64];
+  char* end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
+  return std::string(buffer, end);
+}
+
+// The calendar's results in the store, for the stages not yet converted.
+void CopyCalendarIntoStore(const SeasonRating& rating, const CalendarResult& calendar,
+                           SeasonStore& store) {
+  for (size_t i = 0; i < calendar.last_matchday.size(); ++i) {
+    const MatchdayPlayer& p = calendar.last_matchday[i];
+    int r = int(i) + 1;
+    store.matchdayPlayers.at(r, 1) = p.role;
+    store.matchdayPlayers.at(r, 2) = p.name;
+    store.matchdayPlayers.at(r, 3) = p.team;
+    store.matchdayPlayers.at(r, 4) = p.fantavoto;
+  }
+  const std::vector<SeasonPlayer>& players = calendar.season_players.players();
+  for (size_t i = 0; i < players.size(); ++i) {
+    int r = int(i) + 1;
+    store.seasonPlayerTotals.at(r, 1) = players[i].role;
+    store.seasonPlayerTotals.at(r, 2) = players[i].name;
+    store.seasonPlayerTotals.at(r, 3) = players[i].team;
+    store.seasonPlayerTotals.at(r, 4) = ExactText(players[i].fantavoto_sum);
+    store.seasonPlayerTotals.at(r, 5) = NumberText(players[i].lines);
+  }
+  const std::vector<TallyRow>& scorers = calendar.scorers.rows();
+  for (size_t i = 0; i < scorers.size(); ++i) {
+    int r = int(i) + 1;
+    store.scorerTally.at(r, 1) = scorers[i].name;
+    store.scorerTally.at(r, 2) = NumberText(scorers[i].count);
+    store.scorerTally.at(r, 3) = scorers[i].team;
+  }
+  const std::vector<TallyRow>& awards = calendar.awards.rows();
+  for (size_t i = 0; i < awards.size(); ++i) {
+    int r = int(i) + 1;
+    store.momTally.at(r, 1) = awards[i].name;
+    store.momTally.at(r, 2) = awards[i].team;
+    store.momTally.at(r, 3) = awards[i].count == 1 ? "1" : NumberText(awards[i].count);
+  }
+  for (size_t row = 0; row < rating.weighted_order.size(); ++row) {
+    const Luck& luck = calendar.luck[rating.weighted_order[row]];
+    store.luck[int(row) + 1][kLuckSum] = luck.sum;
+    store.luck[int(row) + 1][kLuckCount] = luck.count;
+  }
 }
 
 }  // namespace
@@ -117,8 +166,10 @@ void RunSeason(Env& env, SeasonStore& store, const RunOptions& options) {
   SeasonRating rating = RateSeason(env, league, exports);
   CopyRatingIntoStore(league, rating, exports, store);
   WriteRatingPages(env, store);
-  ReadCredits(env, store);
-  WriteCalendar(env, store, exports);
+  Credits credits = ReadCredits(env, league);
+  store.encoding = Narrowed(store.encoding, credits.encoding);
+  CalendarResult calendar = RunCalendar(env, league, exports, rating, credits, store.encoding);
+  CopyCalendarIntoStore(rating, calendar, store);
   WritePlayerRankings(env, store);
   WriteTeamPages(env, store);
   WriteSiteIndex(env, store);

@@ -1,36 +1,45 @@
 #include "matchday/calendar.h"
 
-#include <iterator>
-#include <optional>
-#include <string>
-#include <vector>
-
 #include "matchday/calendar_page.h"
-#include "matchday/calendar_reader.h"
-#include "store/source_files.h"
+#include "matchday/calendar_reading.h"
+#include "util/once_warnings.h"
+#include "util/page.h"
+#include "util/text.h"
 
 namespace corvalis {
 
-void WriteCalendar(Env& env, SeasonStore& store, const SeasonExports& exports) {
-  Lines calendar;
+CalendarResult RunCalendar(Env& env, const League& league, const SeasonExports& exports,
+                           const SeasonRating& rating, const Credits& credits,
+                           TextEncoding encoding) {
+  CalendarResult result(league.sq);
+  OnceWarnings warned;
+  CalendarContext context{env, league, encoding, warned, result.scorers, result.awards};
+  CalendarSeason season;
+  season.luck.resize(league.num_teams());
+  Page calendar;
   size_t last_start = 0;
-  SeasonTotals totals(store);
+  std::vector<DayPlayer> players, last_players;
   for (int g = 1; g <= kMatchdays; ++g) {
-    const MatchdayExport* file = exports.Get(g);
-    if (file == nullptr) continue;
-    MatchdayReport day = ReadCalendarMatchday(file->lines, file->path, g, env, store, &totals);
-    Lines block = MatchdayBlock(day);
+    const MatchdayExport* day = exports.Get(g);
+    if (day == nullptr) continue;
+    players.clear();
+    MatchdayReport report = ReadForCalendar(context, rating, credits, *day, season, &players);
     last_start = calendar.size();
-    calendar.insert(calendar.end(), std::make_move_iterator(block.begin()),
-                    std::make_move_iterator(block.end()));
+    AddMatchdayBlock(report, calendar);
+    last_players.swap(players);
   }
-  WriteSourceFile(env, store, "calenbomber.htm", calendar);
-  // The last block of the calendar is the last-matchday page: taken from
-  // it, not kept twice.
-  Lines last_matchday(std::make_move_iterator(calendar.begin() + last_start),
-                      std::make_move_iterator(calendar.end()));
-  calendar.clear();
-  if (!last_matchday.empty()) WriteSourceFile(env, store, "ultima.htm", last_matchday);
+  WriteFileOrStop(env, league.SourcePath("calenbomber.htm"), calendar.text());
+  // The last block of the calendar is the last-matchday page.
+  if (calendar.size() > last_start) {
+    WriteFileOrStop(env, league.SourcePath("ultima.htm"), calendar.text().substr(last_start));
+  }
+  for (const DayPlayer& p : last_players) {
+    result.last_matchday.push_back({std::string(p.role), std::string(p.name),
+                                    std::string(p.team), CommaToPoint(p.fantavoto)});
+  }
+  result.season_players = std::move(season.players);
+  result.luck = std::move(season.luck);
+  return result;
 }
 
 }  // namespace corvalis

@@ -189,6 +189,10 @@ TextEncoding NoteInputText(TextEncoding encoding, std::string_view text) {
   return encoding;
 }
 
+TextEncoding Narrowed(TextEncoding encoding, TextEncoding more) {
+  return encoding == TextEncoding::kUtf8 ? more : encoding;
+}
+
 DecodedChar DecodeChar(std::string_view text, TextEncoding encoding) {
   if (text.empty()) return {};
   unsigned char first = static_cast<unsigned char>(text[0]);

@@ -27,6 +27,10 @@ bool IsWellFormedUtf8(std::string_view text);
 // run stays Windows-1252.
 TextEncoding NoteInputText(TextEncoding encoding, std::string_view text);
 
+// The encoding of texts read so far and of one more: Windows-1252 once any
+// of them is.
+TextEncoding Narrowed(TextEncoding encoding, TextEncoding more);
+
 // One character taken off the front of a text: its code point and its
 // length in bytes. Windows-1252 bytes decode one by one; in UTF-8 an
 // ill-formed byte decodes alone, as its Windows-1252 character.

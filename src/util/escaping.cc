@@ -58,6 +58,11 @@ bool IsNumberLiteral(std::string_view text) {
 std::string HtmlText(std::string_view text) {
   std::string out;
   out.reserve(text.size());
+  AppendHtml(out, text);
+  return out;
+}
+
+void AppendHtml(std::string& out, std::string_view text) {
   for (size_t i = 0; i < text.size(); ++i) {
     char c = text[i];
     if (c == '<') {
@@ -70,11 +75,16 @@ std::string HtmlText(std::string_view text) {
       out += c;
     }
   }
-  return out;
 }
 
 std::string JsString(std::string_view text, TextEncoding encoding) {
-  std::string out = "\"";
+  std::string out;
+  AppendJsString(out, text, encoding);
+  return out;
+}
+
+void AppendJsString(std::string& out, std::string_view text, TextEncoding encoding) {
+  out += '"';
   while (!text.empty()) {
     DecodedChar c = DecodeChar(text, encoding);
     text.remove_prefix(c.length);
@@ -97,12 +107,21 @@ std::string JsString(std::string_view text, TextEncoding encoding) {
       AppendUnicodeEscape(out, 0xDC00 + (v & 0x3FF));
     }
   }
-  return out + "\"";
+  out += '"';
 }
 
 std::string JsValue(std::string_view text, TextEncoding encoding) {
-  if (IsNumberLiteral(text)) return std::string(text);
-  return JsString(text, encoding);
+  std::string out;
+  AppendJsValue(out, text, encoding);
+  return out;
+}
+
+void AppendJsValue(std::string& out, std::string_view text, TextEncoding encoding) {
+  if (IsNumberLiteral(text)) {
+    out += text;
+  } else {
+    AppendJsString(out, text, encoding);
+  }
 }
 
 }  // namespace corvalis

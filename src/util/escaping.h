@@ -16,16 +16,19 @@ namespace corvalis {
 // ("&agrave;", "&#232;", "&#xE8;"), which a league may write on purpose.
 // Quotes stay: no league text is written inside an attribute.
 std::string HtmlText(std::string_view text);
+void AppendHtml(std::string& out, std::string_view text);
 
 // `text` as a double-quoted JavaScript string literal made of ASCII only:
 // quotes, backslashes, control characters and "<" are escaped, and every
 // non-ASCII character of the run's encoding is written as \uXXXX, so a data
 // script reads the same whatever charset the server announces for it.
 std::string JsString(std::string_view text, TextEncoding encoding);
+void AppendJsString(std::string& out, std::string_view text, TextEncoding encoding);
 
 // A value of a data script: written as it is when it is a number literal
 // ("7.5", ".860", "-1"), as a string literal otherwise ("n/a", "sv/ng").
 std::string JsValue(std::string_view text, TextEncoding encoding);
+void AppendJsValue(std::string& out, std::string_view text, TextEncoding encoding);
 
 }  // namespace corvalis
 

@@ -14,11 +14,16 @@ class OnceWarnings {
  public:
   // Shows `text` unless a warning with the same `key` was shown before.
   void Warn(Env& env, const std::string& text, const std::string& key) {
+    if (First(key)) env.ShowMessage(text, MessageKind::kWarning);
+  }
+
+  // True the first time it is asked about `key`.
+  bool First(const std::string& key) {
     for (const std::string& shown : keys_) {
-      if (shown == key) return;
+      if (shown == key) return false;
     }
     keys_.push_back(key);
-    env.ShowMessage(text, MessageKind::kWarning);
+    return true;
   }
 
  private:

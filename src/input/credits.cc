@@ -1,9 +1,9 @@
-#include "matchday/credits.h"
+#include "input/credits.h"
 
 #include <optional>
 #include <vector>
 
-#include "store/source_files.h"
+#include "input/league_text.h"
 #include "util/text.h"
 
 namespace corvalis {
@@ -16,8 +16,8 @@ void Warn(Env& env, const std::string& text) { env.ShowMessage(text, MessageKind
 
 // The tool is started and not waited for: what it writes is read next run
 // at the latest.
-void StartTool(Env& env, const SeasonStore& store, const std::string& name) {
-  std::string path = SourcePath(store, name);
+void StartTool(Env& env, const League& league, const std::string& name) {
+  std::string path = league.SourcePath(name);
   Status status = env.StartProgram(path);
   if (!status.ok()) {
     Warn(env, "Impossibile avviare " + env.NativePath(path) + ": " + status.error);
@@ -26,11 +26,12 @@ void StartTool(Env& env, const SeasonStore& store, const std::string& name) {
 
 // The lines of cred.txt, or nothing (after a warning) when it cannot be
 // read. `path` names the file in messages.
-std::optional<TextLines> CreditFileLines(Env& env, SeasonStore& store, std::string* path) {
-  std::optional<std::string> name = FindInSource(env, store, kCreditsFile);
-  *path = env.NativePath(SourcePath(store, name ? *name : kCreditsFile));
+std::optional<TextLines> CreditFileLines(Env& env, const League& league, std::string* path,
+                                        TextEncoding* encoding) {
+  std::optional<std::string> name = env.FindFirst(league.SourcePath(kCreditsFile));
+  *path = env.NativePath(league.SourcePath(name ? *name : kCreditsFile));
   TextLines lines;
-  Status status = name ? ReadLeagueText(env, store, SourcePath(store, *name), &lines)
+  Status status = name ? ReadLeagueText(env, league.SourcePath(*name), &lines, encoding)
                        : Status::Error("file non trovato");
   if (!status.ok()) {
     Warn(env, "Impossibile leggere il file " + *path + " (" + status.error +
@@ -86,24 +87,33 @@ CreditLine ParseCreditLine(std::string_view line) {
   return out;
 }
 
-void ReadCredits(Env& env, SeasonStore& store) {
-  store.credits_available = false;
-  bool lineups = FindInSource(env, store, "*Formazioni*.tab").has_value();
-  bool attendance = FindInSource(env, store, "spet.txt").has_value();
-  std::optional<std::string> tool = FindInSource(env, store, kTool);
-  bool credits = FindInSource(env, store, kCreditsFile).has_value();
+std::string Credits::TextFor(std::string_view home, std::string_view away) const {
+  if (!available) return "";
+  std::string text = "    Spet:";
+  for (const CreditLine& line : lines) {
+    if (line.home == home && line.away == away) {
+      text += line.spectators + " Cred: " + line.credits;
+      break;
+    }
+  }
+  return text;
+}
+
+Credits ReadCredits(Env& env, const League& league) {
+  Credits credits;
+  auto find = [&](const std::string& pattern) { return env.FindFirst(league.SourcePath(pattern)); };
+  bool lineups = find("*Formazioni*.tab").has_value();
+  bool attendance = find("spet.txt").has_value();
+  std::optional<std::string> tool = find(kTool);
+  bool file = find(kCreditsFile).has_value();
   bool tool_inputs = lineups && attendance && tool;
-  if (!tool_inputs && !credits) return;
-  if (tool_inputs) StartTool(env, store, *tool);
+  if (!tool_inputs && !file) return credits;
+  if (tool_inputs) StartTool(env, league, *tool);
 
   std::string path;
-  std::optional<TextLines> lines = CreditFileLines(env, store, &path);
-  if (!lines) return;
-  store.credits_available = true;
-  TextTable& sheet = store.matchSheet;
-  for (int n = 1; n <= kCreditLines; ++n) {
-    for (int c = 1; c <= 5; ++c) sheet.at(n, c).clear();
-  }
+  std::optional<TextLines> lines = CreditFileLines(env, league, &path, &credits.encoding);
+  if (!lines) return credits;
+  credits.available = true;
   for (size_t i = 0; i < lines->size(); ++i) {
     int n = static_cast<int>(i) + 1;
     if (n > kCreditLines) {
@@ -118,11 +128,9 @@ void ReadCredits(Env& env, SeasonStore& store) {
       Warn(env, "Riga " + std::to_string(n) + " del file " + path +
                     " senza le due coppie di parentesi: \"" + MessageExcerpt(text) + "\"");
     }
-    sheet.at(n, 1) = line.home;
-    sheet.at(n, 3) = line.credits;
-    sheet.at(n, 4) = line.spectators;
-    sheet.at(n, 5) = line.away;
+    credits.lines.push_back(std::move(line));
   }
+  return credits;
 }
 
 }  // namespace corvalis

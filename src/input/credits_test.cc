@@ -1,8 +1,6 @@
-#include "matchday/credits.h"
+#include "input/credits.h"
 
 #include <gtest/gtest.h>
-
-#include <memory>
 
 #include "platform/fake_env.h"
 
@@ -35,10 +33,10 @@ TEST(ParseCreditLineTest, TheThreeLayouts) {
 
 class ReadCreditsTest : public ::testing::Test {
  protected:
-  SeasonStore& s() { return *store_; }
   void Run() {
-    s().source_dir = "C:\\lega";
-    ReadCredits(env_, s());
+    League league;
+    league.source_dir = "C:\\lega";
+    credits_ = ReadCredits(env_, league);
   }
   void AddToolInputs() {
     env_.AddFile("C:\\lega\\Lega Formazioni3.tab", "x");
@@ -47,24 +45,20 @@ class ReadCreditsTest : public ::testing::Test {
   }
 
   FakeEnv env_;
-  std::unique_ptr<SeasonStore> store_ = std::make_unique<SeasonStore>();
+  Credits credits_;
 };
 
 TEST_F(ReadCreditsTest, CreditFileAloneIsReadWithoutTheTool) {
   env_.AddLines("C:\\lega\\cred.txt",
                 {"  Alfa  (  12  ) Beta (90,5)  51011", "Gamma(1)Delta(2) 3"});
   Run();
-  EXPECT_TRUE(s().credits_available);
+  EXPECT_TRUE(credits_.available);
   EXPECT_TRUE(env_.starts().empty());
   EXPECT_TRUE(env_.messages().empty());
-  const TextTable& sheet = s().matchSheet;
-  EXPECT_EQ(sheet.at(1, 1), "Alfa");
-  EXPECT_EQ(sheet.at(1, 2), "");
-  EXPECT_EQ(sheet.at(1, 3), "  12  /90,5");
-  EXPECT_EQ(sheet.at(1, 4), "51011");
-  EXPECT_EQ(sheet.at(1, 5), "Beta");
-  EXPECT_EQ(sheet.at(2, 5), "Delta");
-  EXPECT_EQ(sheet.at(3, 1), "");
+  ASSERT_EQ(credits_.lines.size(), 2u);
+  EXPECT_EQ(credits_.TextFor("Alfa", "Beta"), "    Spet:51011 Cred:   12  /90,5");
+  EXPECT_EQ(credits_.TextFor("Gamma", "Delta"), "    Spet:3 Cred: 1/2");
+  EXPECT_EQ(credits_.TextFor("Beta", "Alfa"), "    Spet:");
 }
 
 TEST_F(ReadCreditsTest, ToolStartsWhenItsInputsAreThere) {
@@ -72,7 +66,8 @@ TEST_F(ReadCreditsTest, ToolStartsWhenItsInputsAreThere) {
   env_.AddFile("C:\\lega\\spet.txt", "x");
   env_.AddFile("C:\\lega\\affluenza.exe", "x");
   Run();
-  EXPECT_FALSE(s().credits_available);
+  EXPECT_FALSE(credits_.available);
+  EXPECT_EQ(credits_.TextFor("Alfa", "Beta"), "");
   EXPECT_TRUE(env_.starts().empty());
   EXPECT_TRUE(env_.messages().empty());
 
@@ -80,15 +75,15 @@ TEST_F(ReadCreditsTest, ToolStartsWhenItsInputsAreThere) {
   env_.AddLines("C:\\lega\\cred.txt", {"Alfa (1) Beta (2) 3"});
   Run();
   EXPECT_EQ(env_.starts(), std::vector<std::string>{"C:/lega/affluenza.exe"});
-  EXPECT_TRUE(s().credits_available);
-  EXPECT_EQ(s().matchSheet.at(1, 4), "3");
+  EXPECT_TRUE(credits_.available);
+  EXPECT_EQ(credits_.lines[0].spectators, "3");
 }
 
 TEST_F(ReadCreditsTest, ToolThatDidNotWriteTheFileYetLeavesNoCredits) {
   AddToolInputs();
   Run();
   EXPECT_EQ(env_.starts().size(), 1u);
-  EXPECT_FALSE(s().credits_available);
+  EXPECT_FALSE(credits_.available);
   ASSERT_EQ(env_.MessageTexts().size(), 1u);
   EXPECT_NE(env_.MessageTexts()[0].find("C:\\lega\\cred.txt"), std::string::npos);
   EXPECT_EQ(env_.messages()[0].kind, MessageKind::kWarning);
@@ -101,7 +96,7 @@ TEST_F(ReadCreditsTest, ToolThatCannotStartIsAWarning) {
   Run();
   ASSERT_EQ(env_.MessageTexts().size(), 1u);
   EXPECT_EQ(env_.MessageTexts()[0].rfind("Impossibile avviare C:\\lega\\affluenza.exe", 0), 0u);
-  EXPECT_TRUE(s().credits_available);
+  EXPECT_TRUE(credits_.available);
 }
 
 TEST_F(ReadCreditsTest, LinesBeyondFiftyAreIgnoredWithAWarning) {
@@ -111,7 +106,8 @@ TEST_F(ReadCreditsTest, LinesBeyondFiftyAreIgnoredWithAWarning) {
   }
   env_.AddLines("C:\\lega\\cred.txt", lines);
   Run();
-  EXPECT_EQ(s().matchSheet.at(50, 4), "50");
+  ASSERT_EQ(credits_.lines.size(), 50u);
+  EXPECT_EQ(credits_.lines[49].spectators, "50");
   ASSERT_EQ(env_.MessageTexts().size(), 1u);
   EXPECT_NE(env_.MessageTexts()[0].find("piu' di 50 righe"), std::string::npos);
 }
@@ -121,9 +117,9 @@ TEST_F(ReadCreditsTest, LineWithoutParenthesesIsNamedAndKeptAsFarAsItGoes) {
   Run();
   ASSERT_EQ(env_.MessageTexts().size(), 1u);
   EXPECT_NE(env_.MessageTexts()[0].find("Riga 1 del file C:\\lega\\cred.txt"), std::string::npos);
-  EXPECT_EQ(s().matchSheet.at(1, 1), "Alfa 12 Beta 8 900");
-  EXPECT_EQ(s().matchSheet.at(1, 3), "");
-  EXPECT_EQ(s().matchSheet.at(3, 1), "Gamma");
+  EXPECT_EQ(credits_.lines[0].home, "Alfa 12 Beta 8 900");
+  EXPECT_EQ(credits_.lines[0].credits, "");
+  EXPECT_EQ(credits_.lines[2].home, "Gamma");
 }
 
 }  // namespace
