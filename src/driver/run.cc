@@ -1,6 +1,5 @@
 #include "driver/run.h"
 
-#include <charconv>
 #include <exception>
 #include <memory>
 
@@ -12,6 +11,7 @@
 #include "publish/preview.h"
 #include "publish/publishing.h"
 #include "rankings/player_rankings.h"
+#include "rankings/tally_pages.h"
 #include "rating/rating_pages.h"
 #include "rating/rate_season.h"
 #include "site/charts_page.h"
@@ -107,52 +107,23 @@ void CopyRatingIntoStore(const League& league, const SeasonRating& rating,
   store.encoding = Narrowed(store.encoding, exports.encoding());
 }
 
-// A number's text that reads back as the same value.
-std::string ExactText(double value) {
-  char buffer[64];
-  char* end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-  return std::string(buffer, end);
-}
-
-// The calendar's results in the store, for the stages not yet converted.
-void CopyCalendarIntoStore(const SeasonRating& rating, const CalendarResult& calendar,
-                           SeasonStore& store) {
-  for (size_t i = 0; i < calendar.last_matchday.size(); ++i) {
-    const MatchdayPlayer& p = calendar.last_matchday[i];
+// The rankings' results in the store, for the stages not yet converted.
+void CopyRankingsIntoStore(const Rankings& rankings, SeasonStore& store) {
+  for (size_t i = 0; i < rankings.scorers.size(); ++i) {
     int r = int(i) + 1;
-    store.matchdayPlayers.at(r, 1) = p.role;
-    store.matchdayPlayers.at(r, 2) = p.name;
-    store.matchdayPlayers.at(r, 3) = p.team;
-    store.matchdayPlayers.at(r, 4) = p.fantavoto;
+    store.scorerTally.at(r, 1) = rankings.scorers[i].name;
+    store.scorerTally.at(r, 2) = GoalsText(rankings.scorers[i].count);
+    store.scorerTally.at(r, 3) = rankings.scorers[i].team;
   }
-  const std::vector<SeasonPlayer>& players = calendar.season_players.players();
-  for (size_t i = 0; i < players.size(); ++i) {
+  const Eleven& eleven = rankings.season_eleven.top;
+  for (size_t i = 0; i < eleven.size(); ++i) {
     int r = int(i) + 1;
-    store.seasonPlayerTotals.at(r, 1) = players[i].role;
-    store.seasonPlayerTotals.at(r, 2) = players[i].name;
-    store.seasonPlayerTotals.at(r, 3) = players[i].team;
-    store.seasonPlayerTotals.at(r, 4) = ExactText(players[i].fantavoto_sum);
-    store.seasonPlayerTotals.at(r, 5) = NumberText(players[i].lines);
+    store.seasonTop11.at(r, 1) = eleven[i].role;
+    store.seasonTop11.at(r, 2) = eleven[i].name;
+    store.seasonTop11.at(r, 3) = eleven[i].team;
+    store.seasonTop11.at(r, 4) = eleven[i].figure;
   }
-  const std::vector<TallyRow>& scorers = calendar.scorers.rows();
-  for (size_t i = 0; i < scorers.size(); ++i) {
-    int r = int(i) + 1;
-    store.scorerTally.at(r, 1) = scorers[i].name;
-    store.scorerTally.at(r, 2) = NumberText(scorers[i].count);
-    store.scorerTally.at(r, 3) = scorers[i].team;
-  }
-  const std::vector<TallyRow>& awards = calendar.awards.rows();
-  for (size_t i = 0; i < awards.size(); ++i) {
-    int r = int(i) + 1;
-    store.momTally.at(r, 1) = awards[i].name;
-    store.momTally.at(r, 2) = awards[i].team;
-    store.momTally.at(r, 3) = awards[i].count == 1 ? "1" : NumberText(awards[i].count);
-  }
-  for (size_t row = 0; row < rating.weighted_order.size(); ++row) {
-    const Luck& luck = calendar.luck[rating.weighted_order[row]];
-    store.luck[int(row) + 1][kLuckSum] = luck.sum;
-    store.luck[int(row) + 1][kLuckCount] = luck.count;
-  }
+  store.min_presences = rankings.season_eleven.min_presences;
 }
 
 }  // namespace
@@ -169,8 +140,8 @@ void RunSeason(Env& env, SeasonStore& store, const RunOptions& options) {
   Credits credits = ReadCredits(env, league);
   store.encoding = Narrowed(store.encoding, credits.encoding);
   CalendarResult calendar = RunCalendar(env, league, exports, rating, credits, store.encoding);
-  CopyCalendarIntoStore(rating, calendar, store);
-  WritePlayerRankings(env, store);
+  Rankings rankings = WritePlayerRankings(env, league, rating, calendar, store.encoding);
+  CopyRankingsIntoStore(rankings, store);
   WriteTeamPages(env, store);
   WriteSiteIndex(env, store);
   WriteChartsPage(env, store);

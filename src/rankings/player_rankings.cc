@@ -1,20 +1,23 @@
 #include "rankings/player_rankings.h"
 
-#include "rankings/bench_averages.h"
-#include "rankings/eleven_pages.h"
 #include "rankings/fantasfiga_page.h"
 #include "rankings/tally_pages.h"
 #include "rankings/underrated_pages.h"
-#include "store/source_files.h"
 
 namespace corvalis {
 
-void WritePlayerRankings(Env& env, SeasonStore& store) {
-  ComputeBenchAverages(store);
-  WriteUnderratedPages(env, store);
-  WriteTallyPages(env, store);
-  WriteElevenPages(env, store);
-  WriteSourceFile(env, store, "fantasfiga.htm", FantasfigaPage(store));
+Rankings WritePlayerRankings(Env& env, const League& league, const SeasonRating& rating,
+                             const CalendarResult& calendar, TextEncoding encoding) {
+  Rankings rankings;
+  Page page;
+  WriteUnderratedPages(env, league, rating.bench_votes, encoding, page);
+  rankings.scorers =
+      WriteTallyPages(env, league, calendar.scorers, calendar.awards, encoding, page);
+  rankings.season_eleven = WriteElevenPages(env, league, calendar, encoding, page);
+  page.Clear();
+  AddFantasfigaPage(league, calendar.luck, rating.weighted_order, page);
+  WriteFileOrStop(env, league.SourcePath("fantasfiga.htm"), page.text());
+  return rankings;
 }
 
 }  // namespace corvalis
