@@ -9,14 +9,12 @@
 #include <random>
 #include <sstream>
 
-#include "driver/config.h"
 #include "driver/run.h"
+#include "input/results_export.h"
 #include "platform/fake_env.h"
 #include "platform/file_names.h"
-#include "input/results_export.h"
 #include "rating/rating_reading.h"
 #include "util/run_stop.h"
-#include "store/source_files.h"
 
 namespace corvalis {
 namespace {

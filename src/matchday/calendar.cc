@@ -5,6 +5,7 @@
 #include "util/once_warnings.h"
 #include "util/page.h"
 #include "util/text.h"
+#include "site/site_pages.h"
 
 namespace corvalis {
 
@@ -28,10 +29,10 @@ CalendarResult RunCalendar(Env& env, const League& league, const SeasonExports& 
     AddMatchdayBlock(report, calendar);
     last_players.swap(players);
   }
-  WriteFileOrStop(env, league.SourcePath("calenbomber.htm"), calendar.text());
+  WriteFileOrStop(env, league.SourcePath(kCalendarPage), calendar.text());
   // The last block of the calendar is the last-matchday page.
   if (calendar.size() > last_start) {
-    WriteFileOrStop(env, league.SourcePath("ultima.htm"), calendar.text().substr(last_start));
+    WriteFileOrStop(env, league.SourcePath(kLastMatchdayPage), calendar.text().substr(last_start));
   }
   for (const DayPlayer& p : last_players) {
     result.last_matchday.push_back({std::string(p.role), std::string(p.name),

@@ -6,6 +6,7 @@
 #include "rankings/ranking_page.h"
 #include "util/escaping.h"
 #include "util/text.h"
+#include "site/site_pages.h"
 
 namespace corvalis {
 namespace {
@@ -47,11 +48,11 @@ SeasonEleven WriteElevenPages(Env& env, const League& league, const CalendarResu
   std::vector<ElevenCandidate> ranked = RankMatchday(calendar.last_matchday);
   std::vector<ElevenCandidate> worst_first(ranked.rbegin(), ranked.rend());
   Eleven top = ChooseEleven(ranked, kElevenCaps, std::nullopt);
-  Write(env, league, "top11.htm", page,
+  Write(env, league, kTop11Page, page,
         [&] { AddElevenPage(top, "TOP 11 di giornata", encoding, page); });
-  Write(env, league, "crvTop11.js", page, [&] { AddTop11Script(top, encoding, page); });
+  Write(env, league, kTop11Script, page, [&] { AddTop11Script(top, encoding, page); });
   Eleven flop = ChooseEleven(worst_first, kElevenCaps, std::nullopt);
-  Write(env, league, "flop11.htm", page,
+  Write(env, league, kFlop11Page, page,
         [&] { AddElevenPage(flop, "FLOP 11 di giornata", encoding, page); });
 
   SeasonEleven season;
@@ -60,11 +61,11 @@ SeasonEleven WriteElevenPages(Env& env, const League& league, const CalendarResu
   worst_first.assign(ranked.rbegin(), ranked.rend());
   std::string presences = NumberText(season.min_presences);
   season.top = ChooseEleven(ranked, kElevenCaps, season.min_presences);
-  Write(env, league, "top11s.htm", page, [&] {
+  Write(env, league, kSeasonTop11Page, page, [&] {
     AddElevenPage(season.top, "TOP 11 Stagione (min pres:" + presences + ")", encoding, page);
   });
   Eleven season_flop = ChooseEleven(worst_first, kSeasonFlopCaps, season.min_presences);
-  Write(env, league, "flop11s.htm", page, [&] {
+  Write(env, league, kSeasonFlop11Page, page, [&] {
     AddElevenPage(season_flop, "FLOP11 Stagione (min pres:" + presences + ")", encoding, page);
   });
   return season;

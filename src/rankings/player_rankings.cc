@@ -3,6 +3,7 @@
 #include "rankings/fantasfiga_page.h"
 #include "rankings/tally_pages.h"
 #include "rankings/underrated_pages.h"
+#include "site/site_pages.h"
 
 namespace corvalis {
 
@@ -16,7 +17,7 @@ Rankings WritePlayerRankings(Env& env, const League& league, const SeasonRating&
   rankings.season_eleven = WriteElevenPages(env, league, calendar, encoding, page);
   page.Clear();
   AddFantasfigaPage(league, calendar.luck, rating.weighted_order, page);
-  WriteFileOrStop(env, league.SourcePath("fantasfiga.htm"), page.text());
+  WriteFileOrStop(env, league.SourcePath(kFantasfigaPage), page.text());
   return rankings;
 }
 

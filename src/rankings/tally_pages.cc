@@ -5,6 +5,7 @@
 #include "rankings/ranking_page.h"
 #include "rankings/short_display_name.h"
 #include "util/text.h"
+#include "site/site_pages.h"
 
 namespace corvalis {
 namespace {
@@ -38,11 +39,11 @@ std::vector<TallyRow> WriteTallyPages(Env& env, const League& league, const Tall
   page.Clear();
   AddRankingPage({"cannonieri", "can", "GOL", "CLASSIFICA CANNONIERI"},
                  Rows(ranked_scorers, GoalsText, encoding), page);
-  WriteFileOrStop(env, league.SourcePath("cannonieri.htm"), page.text());
+  WriteFileOrStop(env, league.SourcePath(kTopScorersPage), page.text());
   page.Clear();
   AddRankingPage({"mom", "mom", "NUM", "CLASSIFICA MIGLIORE IN CAMPO"},
                  Rows(RankedTally(awards), AwardsText, encoding), page);
-  WriteFileOrStop(env, league.SourcePath("uomopartita.htm"), page.text());
+  WriteFileOrStop(env, league.SourcePath(kManOfTheMatchPage), page.text());
   return ranked_scorers;
 }
 

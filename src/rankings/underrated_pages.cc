@@ -6,6 +6,7 @@
 #include "rankings/ranking_page.h"
 #include "rankings/short_display_name.h"
 #include "util/text.h"
+#include "site/site_pages.h"
 
 namespace corvalis {
 namespace {
@@ -64,13 +65,13 @@ void WriteUnderratedPages(Env& env, const League& league, const BenchVotes& benc
   page.Clear();
   AddRankingPage({"ico", "ico", "NUM", "Gli INCOMPRESI con Media >= 6.00 e maggiori assenze"},
                  Rows(rows, encoding, false, average_presences), page);
-  WriteFileOrStop(env, league.SourcePath("incomedia.htm"), page.text());
+  WriteFileOrStop(env, league.SourcePath(kUnderratedByAveragePage), page.text());
 
   Rank(rows, [](const Underrated& row) { return row.player->vote_sum; });
   page.Clear();
   AddRankingPage({"ico", "ico", "NUM", "Gli INCOMPRESI per Totale con Media >=6.00"},
                  Rows(rows, encoding, true, average_presences), page);
-  WriteFileOrStop(env, league.SourcePath("incomtot.htm"), page.text());
+  WriteFileOrStop(env, league.SourcePath(kUnderratedByTotalPage), page.text());
 }
 
 }  // namespace corvalis
