@@ -15,8 +15,8 @@ bool IsScoreTitle(std::string_view field) {
 
 class ExportParser {
  public:
-  ExportParser(MatchdayExport& out, const League& league)
-      : out_(out), lines_(out.lines), league_(league) {}
+  ExportParser(MatchdayExport& out, const TextLines& lines, const League& league)
+      : out_(out), lines_(lines), league_(league) {}
 
   void Parse();
 
@@ -26,7 +26,12 @@ class ExportParser {
     line = lines_[next_++];
     return true;
   }
-  uint32_t LineNumber() const { return static_cast<uint32_t>(next_ - 1); }
+  // The line just taken, as a line of a block.
+  BlockLine Taken(BlockLine::Kind kind) const {
+    std::string_view line = lines_[next_ - 1];
+    return {kind, static_cast<uint32_t>(line.data() - lines_.bytes()->data()),
+            static_cast<uint32_t>(line.size())};
+  }
 
   bool ParseBlock(ExportMatch& match);
   bool ParseScoreLine(std::string_view rest, ExportMatch& match);
@@ -80,7 +85,7 @@ bool ExportParser::ParseBlock(ExportMatch& match) {
     std::string_view rest = line;
     std::string_view first = NextField(rest);
     if (IsScoreTitle(first)) {
-      match.lines.push_back({BlockLine::kScore, LineNumber()});
+      match.lines.push_back(Taken(BlockLine::kScore));
       if (!ParseScoreLine(rest, match)) {
         out_.end = ExportEnd::kNoBenchTitle;
         match.ended_by_file = true;
@@ -89,7 +94,7 @@ bool ExportParser::ParseBlock(ExportMatch& match) {
       continue;
     }
     if (first.empty()) return true;
-    match.lines.push_back({BlockLine::kPlayer, LineNumber()});
+    match.lines.push_back(Taken(BlockLine::kPlayer));
   }
   out_.end = ExportEnd::kInsideMatch;
   match.ended_by_file = true;
@@ -178,14 +183,14 @@ PlayerColumns SplitPlayerLine(std::string_view line) {
 }
 
 PlayerColumns MatchdayExport::Columns(const BlockLine& line) const {
-  return SplitPlayerLine(lines[line.line]);
+  return SplitPlayerLine(std::string_view(bytes->data() + line.offset, line.length));
 }
 
 MatchdayExport ParseExport(TextLines lines, const League& league, int matchday) {
   MatchdayExport out;
   out.matchday = matchday;
-  out.lines = std::move(lines);
-  ExportParser(out, league).Parse();
+  out.bytes = lines.bytes();
+  ExportParser(out, lines, league).Parse();
   return out;
 }
 

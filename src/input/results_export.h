@@ -12,6 +12,7 @@
 #define CORVALIS_INPUT_RESULTS_EXPORT_H_
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -46,7 +47,8 @@ struct PlayerColumns {
 struct BlockLine {
   enum Kind : uint8_t { kPlayer, kScore };
   Kind kind;
-  uint32_t line;  // number of the line in the file, from 0
+  uint32_t offset;  // where the line is in the file's bytes
+  uint32_t length;
 };
 
 // A line between a score line and the bench title that the calendar reads.
@@ -93,7 +95,9 @@ enum class ExportEnd {
 struct MatchdayExport {
   int matchday = 0;
   std::string path;  // as messages name it
-  TextLines lines;
+  // The file's bytes, which every text of the export is a view of: the
+  // parse keeps them and lets the line views go.
+  std::shared_ptr<const std::string> bytes;
   std::vector<ExportMatch> matches;
   ExportEnd end = ExportEnd::kEofLine;
   std::string_view end_text;

@@ -17,22 +17,22 @@ CalendarResult RunCalendar(Env& env, const League& league, const SeasonExports& 
   CalendarContext context{env, league, encoding, warned, result.scorers, result.awards};
   CalendarSeason season;
   season.luck.resize(league.num_teams());
-  Page calendar;
-  size_t last_start = 0;
   std::vector<DayPlayer> players, last_players;
-  for (int g = 1; g <= kMatchdays; ++g) {
-    const MatchdayExport* day = exports.Get(g);
-    if (day == nullptr) continue;
-    players.clear();
-    MatchdayReport report = ReadForCalendar(context, rating, credits, *day, season, &players);
-    last_start = calendar.size();
-    AddMatchdayBlock(report, calendar);
-    last_players.swap(players);
-  }
-  WriteFileOrStop(env, league.SourcePath(kCalendarPage), calendar.text());
-  // The last block of the calendar is the last-matchday page.
-  if (calendar.size() > last_start) {
-    WriteFileOrStop(env, league.SourcePath(kLastMatchdayPage), calendar.text().substr(last_start));
+  Page block;  // the block of one matchday; the last one is the last-matchday page
+  WritePage(env, league.SourcePath(kCalendarPage), [&](Page& calendar) {
+    for (int g = 1; g <= kMatchdays; ++g) {
+      const MatchdayExport* day = exports.Get(g);
+      if (day == nullptr) continue;
+      players.clear();
+      MatchdayReport report = ReadForCalendar(context, rating, credits, *day, season, &players);
+      block.Clear();
+      AddMatchdayBlock(report, block);
+      calendar.PutLines(block.text());
+      last_players.swap(players);
+    }
+  });
+  if (block.size() > 0) {
+    WriteFileOrStop(env, league.SourcePath(kLastMatchdayPage), block.text());
   }
   for (const DayPlayer& p : last_players) {
     result.last_matchday.push_back({std::string(p.role), std::string(p.name),

@@ -55,7 +55,7 @@ class FakeEnv : public Env {
   std::string ProgramFolder() override { return program_folder_; }
   std::vector<std::string> ListFiles(const std::string& folder) override;
   Status ReadLines(const std::string& path, TextLines* lines) override;
-  Status WriteBytes(const std::string& path, std::string_view bytes) override;
+  std::unique_ptr<FileWriter> StartFile(const std::string& path, Status* status) override;
   Status StartProgram(const std::string& path) override;
   Status CreateFolder(const std::string& path) override;
   Status CopyFileOver(const std::string& from, const std::string& to) override;

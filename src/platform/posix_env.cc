@@ -62,9 +62,8 @@ class PosixEnv : public Env {
     return status;
   }
 
-  Status WriteBytes(const std::string& path, std::string_view bytes) override {
-    return posix::ReplaceFile(ToPosix(path),
-                              [&](const posix::WriteAll& write) { return write(bytes); });
+  std::unique_ptr<FileWriter> StartFile(const std::string& path, Status* status) override {
+    return posix::StartReplacing(ToPosix(path), status);
   }
 
   Status StartProgram(const std::string& path) override {
@@ -116,17 +115,17 @@ class PosixEnv : public Env {
     struct stat st;
     Status status = posix::OpenPlainFile(from, &source, &st);
     if (!status.ok()) return status;
-    return posix::ReplaceFile(ToPosix(to), [&](const posix::WriteAll& write) {
-      char buffer[65536];
-      for (;;) {
-        ssize_t n = ::read(source.get(), buffer, sizeof(buffer));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return Status::Error(posix::ErrnoText());
-        if (n == 0) return Status::Ok();
-        Status written = write(std::string_view(buffer, static_cast<size_t>(n)));
-        if (!written.ok()) return written;
-      }
-    });
+    std::unique_ptr<FileWriter> copy = posix::StartReplacing(ToPosix(to), &status);
+    if (copy == nullptr) return status;
+    char buffer[16384];
+    for (;;) {
+      ssize_t n = ::read(source.get(), buffer, sizeof(buffer));
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) return Status::Error(posix::ErrnoText());
+      if (n == 0) return copy->Commit();
+      status = copy->Write(std::string_view(buffer, static_cast<size_t>(n)));
+      if (!status.ok()) return status;
+    }
   }
 
   // The lock is the folder's own (flock on the folder itself): no lock file

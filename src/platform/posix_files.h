@@ -6,7 +6,7 @@
 
 #include <sys/stat.h>
 
-#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,13 +53,8 @@ Status OpenPlainFile(const std::string& path, Fd* fd, struct stat* st);
 // The whole contents of the plain file of a run path.
 Status ReadWhole(const std::string& path, std::string* bytes);
 
-// Writes all of `bytes`, or says why it could not.
-using WriteAll = std::function<Status(std::string_view bytes)>;
-
-// Replaces the file `target` (a POSIX path) with what `fill` writes through
-// the WriteAll it is given: see Env::WriteBytes. `fill` returns the first
-// error, of the writes or of its own, to give up.
-Status ReplaceFile(const std::string& target, const std::function<Status(const WriteAll&)>& fill);
+// Starts replacing the file `target` (a POSIX path): see Env::StartFile.
+std::unique_ptr<FileWriter> StartReplacing(const std::string& target, Status* status);
 
 // Env::RemoveStaleTemporaryFiles for a POSIX folder ("" = current).
 void RemoveStaleTemporaryFiles(const std::string& folder);

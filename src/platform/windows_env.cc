@@ -171,27 +171,54 @@ Status WriteAllTo(HANDLE h, std::string_view bytes) {
   return Status::Ok();
 }
 
-// Replaces `target` with what `fill` writes through the function it is
-// given: a new temporary file, flushed to disk and moved over the target, so
-// that the target is always the old file or the whole new one. On failure
-// the temporary file goes and the target stays as it was.
-template <typename Fill>
-Status ReplaceFile(const std::string& target, Fill fill) {
+// The bytes go to a new temporary file, flushed to disk and moved over the
+// target, so that the target is always the old file or the whole new one.
+// On failure the temporary file goes and the target stays as it was.
+class ReplacingFile : public FileWriter {
+ public:
+  ReplacingFile(Handle h, std::string temp, std::string target)
+      : h_(std::move(h)), temp_(std::move(temp)), target_(std::move(target)) {}
+  ~ReplacingFile() override {
+    if (committed_) return;
+    h_.Close();
+    DeleteFileA(temp_.c_str());
+  }
+
+  Status Write(std::string_view bytes) override {
+    if (!error_.ok()) return error_;
+    return error_ = WriteAllTo(h_.get(), bytes);
+  }
+
+  Status Commit() override {
+    if (!error_.ok()) return error_;
+    if (!FlushFileBuffers(h_.get())) return error_ = Status::Error(LastErrorText());
+    const DWORD move = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+    if (!MoveFileExA(temp_.c_str(), target_.c_str(), move)) {
+      // A file system that will not rename an open file: once more, closed.
+      h_.Close();
+      if (!MoveFileExA(temp_.c_str(), target_.c_str(), move)) {
+        return error_ = Status::Error(LastErrorText());
+      }
+    }
+    h_.Close();
+    committed_ = true;
+    return Status::Ok();
+  }
+
+ private:
+  Handle h_;
+  std::string temp_;
+  std::string target_;
+  Status error_;
+  bool committed_ = false;
+};
+
+std::unique_ptr<FileWriter> StartReplacing(const std::string& target, Status* status) {
   Handle h;
   std::string temp;
-  Status status = CreateTemporaryBeside(target, &h, &temp);
-  if (!status.ok()) return status;
-  status = fill([&](std::string_view bytes) { return WriteAllTo(h.get(), bytes); });
-  if (status.ok() && !FlushFileBuffers(h.get())) status = Status::Error(LastErrorText());
-  const DWORD move = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
-  if (status.ok() && !MoveFileExA(temp.c_str(), target.c_str(), move)) {
-    // A file system that will not rename an open file: once more, closed.
-    h.Close();
-    if (!MoveFileExA(temp.c_str(), target.c_str(), move)) status = Status::Error(LastErrorText());
-  }
-  h.Close();
-  if (!status.ok()) DeleteFileA(temp.c_str());
-  return status;
+  *status = CreateTemporaryBeside(target, &h, &temp);
+  if (!status->ok()) return nullptr;
+  return std::make_unique<ReplacingFile>(std::move(h), std::move(temp), target);
 }
 
 std::vector<std::string> PlainFilesIn(const std::string& folder) {
@@ -240,8 +267,8 @@ class WindowsEnv : public Env {
     return status;
   }
 
-  Status WriteBytes(const std::string& path, std::string_view bytes) override {
-    return ReplaceFile(ToWindows(path), [&](const auto& write) { return write(bytes); });
+  std::unique_ptr<FileWriter> StartFile(const std::string& path, Status* status) override {
+    return StartReplacing(ToWindows(path), status);
   }
 
   Status StartProgram(const std::string& path) override {
@@ -301,9 +328,10 @@ class WindowsEnv : public Env {
     Handle source;
     Status status = OpenPlainFile(ToWindows(from), &source);
     if (!status.ok()) return status;
-    return ReplaceFile(ToWindows(to), [&](const auto& write) {
-      return ReadAll(source.get(), [&](std::string_view piece) { return write(piece); });
-    });
+    std::unique_ptr<FileWriter> copy = StartReplacing(ToWindows(to), &status);
+    if (copy == nullptr) return status;
+    status = ReadAll(source.get(), [&](std::string_view piece) { return copy->Write(piece); });
+    return status.ok() ? copy->Commit() : status;
   }
 
   // LockFileEx needs a file: a hidden, empty lock file in the folder, left

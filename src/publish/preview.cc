@@ -22,18 +22,18 @@ void WritePreview(Env& env, const ChartsData& site, const std::string& folder) {
   base += "\\";
 
   // Each fragment as read back, line by line, like any page of the run.
-  Page index;
-  AddPreviewIndex(league, site.encoding, [&](const std::string& fragment) {
-    std::string path = league.SourcePath(fragment);
-    TextLines lines;
-    Status read = env.ReadLines(path, &lines);
-    if (!read.ok()) {
-      throw RunStop("Impossibile leggere il file " + env.NativePath(path) + ": " + read.error,
-                    kExitPlatform);
-    }
-    for (std::string_view line : lines) index.Line(line);
-  }, index);
-  WriteFileOrStop(env, base + kPreviewIndexName, index.text());
+  WritePage(env, base + kPreviewIndexName, [&](Page& index) {
+    AddPreviewIndex(league, site.encoding, [&](const std::string& fragment) {
+      std::string path = league.SourcePath(fragment);
+      TextLines lines;
+      Status read = env.ReadLines(path, &lines);
+      if (!read.ok()) {
+        throw RunStop("Impossibile leggere il file " + env.NativePath(path) + ": " + read.error,
+                      kExitPlatform);
+      }
+      for (std::string_view line : lines) index.Line(line);
+    }, index);
+  });
   WriteFileOrStop(env, base + kStyleSheetName, AssetFile(CorvalisCssText()));
   WriteFileOrStop(env, base + kScriptLibraryName, AssetFile(CrvUtilsJsText()));
 
@@ -41,9 +41,8 @@ void WritePreview(Env& env, const ChartsData& site, const std::string& folder) {
   for (const std::string& name : {details, std::string(kTotalsScript), std::string(kTop11Script)}) {
     CopyOrStop(env, league.SourcePath(name), base + name);
   }
-  Page charts;
-  AddChartsPage(site, {"", kPreviewIndexName}, charts);
-  WriteFileOrStop(env, base + kChartsPageName, charts.text());
+  WritePage(env, base + kChartsPageName,
+            [&](Page& charts) { AddChartsPage(site, {"", kPreviewIndexName}, charts); });
 }
 
 }  // namespace corvalis

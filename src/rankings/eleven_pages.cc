@@ -34,26 +34,24 @@ void AddTop11Script(const Eleven& eleven, TextEncoding encoding, Page& page) {
   }
 }
 
-template <typename Add>
-void Write(Env& env, const League& league, const char* name, Page& page, Add add) {
-  page.Clear();
-  add();
-  WriteFileOrStop(env, league.SourcePath(name), page.text());
+void Write(Env& env, const League& league, const char* name,
+           const std::function<void(Page&)>& add) {
+  WritePage(env, league.SourcePath(name), add);
 }
 
 }  // namespace
 
 SeasonEleven WriteElevenPages(Env& env, const League& league, const CalendarResult& calendar,
-                              TextEncoding encoding, Page& page) {
+                              TextEncoding encoding) {
   std::vector<ElevenCandidate> ranked = RankMatchday(calendar.last_matchday);
   std::vector<ElevenCandidate> worst_first(ranked.rbegin(), ranked.rend());
   Eleven top = ChooseEleven(ranked, kElevenCaps, std::nullopt);
-  Write(env, league, kTop11Page, page,
-        [&] { AddElevenPage(top, "TOP 11 di giornata", encoding, page); });
-  Write(env, league, kTop11Script, page, [&] { AddTop11Script(top, encoding, page); });
+  Write(env, league, kTop11Page,
+        [&](Page& page) { AddElevenPage(top, "TOP 11 di giornata", encoding, page); });
+  Write(env, league, kTop11Script, [&](Page& page) { AddTop11Script(top, encoding, page); });
   Eleven flop = ChooseEleven(worst_first, kElevenCaps, std::nullopt);
-  Write(env, league, kFlop11Page, page,
-        [&] { AddElevenPage(flop, "FLOP 11 di giornata", encoding, page); });
+  Write(env, league, kFlop11Page,
+        [&](Page& page) { AddElevenPage(flop, "FLOP 11 di giornata", encoding, page); });
 
   SeasonEleven season;
   ranked = RankSeason(calendar.season_players.players(), league.season_top_threshold,
@@ -61,11 +59,11 @@ SeasonEleven WriteElevenPages(Env& env, const League& league, const CalendarResu
   worst_first.assign(ranked.rbegin(), ranked.rend());
   std::string presences = NumberText(season.min_presences);
   season.top = ChooseEleven(ranked, kElevenCaps, season.min_presences);
-  Write(env, league, kSeasonTop11Page, page, [&] {
+  Write(env, league, kSeasonTop11Page, [&](Page& page) {
     AddElevenPage(season.top, "TOP 11 Stagione (min pres:" + presences + ")", encoding, page);
   });
   Eleven season_flop = ChooseEleven(worst_first, kSeasonFlopCaps, season.min_presences);
-  Write(env, league, kSeasonFlop11Page, page, [&] {
+  Write(env, league, kSeasonFlop11Page, [&](Page& page) {
     AddElevenPage(season_flop, "FLOP11 Stagione (min pres:" + presences + ")", encoding, page);
   });
   return season;

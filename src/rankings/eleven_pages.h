@@ -22,7 +22,7 @@ struct SeasonEleven {
 // Chooses and writes the four elevens in their order: matchday Top 11 (with
 // crvTop11.js), matchday Flop 11, season Top 11, season Flop 11.
 SeasonEleven WriteElevenPages(Env& env, const League& league, const CalendarResult& calendar,
-                              TextEncoding encoding, Page& page);
+                              TextEncoding encoding);
 
 }  // namespace corvalis
 

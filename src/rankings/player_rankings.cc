@@ -10,14 +10,12 @@ namespace corvalis {
 Rankings WritePlayerRankings(Env& env, const League& league, const SeasonRating& rating,
                              const CalendarResult& calendar, TextEncoding encoding) {
   Rankings rankings;
-  Page page;
-  WriteUnderratedPages(env, league, rating.bench_votes, encoding, page);
-  rankings.scorers =
-      WriteTallyPages(env, league, calendar.scorers, calendar.awards, encoding, page);
-  rankings.season_eleven = WriteElevenPages(env, league, calendar, encoding, page);
-  page.Clear();
-  AddFantasfigaPage(league, calendar.luck, rating.weighted_order, page);
-  WriteFileOrStop(env, league.SourcePath(kFantasfigaPage), page.text());
+  WriteUnderratedPages(env, league, rating.bench_votes, encoding);
+  rankings.scorers = WriteTallyPages(env, league, calendar.scorers, calendar.awards, encoding);
+  rankings.season_eleven = WriteElevenPages(env, league, calendar, encoding);
+  WritePage(env, league.SourcePath(kFantasfigaPage), [&](Page& page) {
+    AddFantasfigaPage(league, calendar.luck, rating.weighted_order, page);
+  });
   return rankings;
 }
 

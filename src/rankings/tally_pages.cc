@@ -34,16 +34,16 @@ std::string GoalsText(int goals) { return NumberText(goals); }
 std::string AwardsText(int awards) { return awards == 1 ? "1" : NumberText(awards); }
 
 std::vector<TallyRow> WriteTallyPages(Env& env, const League& league, const Tally& scorers,
-                                      const Tally& awards, TextEncoding encoding, Page& page) {
+                                      const Tally& awards, TextEncoding encoding) {
   std::vector<TallyRow> ranked_scorers = RankedTally(scorers);
-  page.Clear();
-  AddRankingPage({"cannonieri", "can", "GOL", "CLASSIFICA CANNONIERI"},
-                 Rows(ranked_scorers, GoalsText, encoding), page);
-  WriteFileOrStop(env, league.SourcePath(kTopScorersPage), page.text());
-  page.Clear();
-  AddRankingPage({"mom", "mom", "NUM", "CLASSIFICA MIGLIORE IN CAMPO"},
-                 Rows(RankedTally(awards), AwardsText, encoding), page);
-  WriteFileOrStop(env, league.SourcePath(kManOfTheMatchPage), page.text());
+  WritePage(env, league.SourcePath(kTopScorersPage), [&](Page& page) {
+    AddRankingPage({"cannonieri", "can", "GOL", "CLASSIFICA CANNONIERI"},
+                   Rows(ranked_scorers, GoalsText, encoding), page);
+  });
+  WritePage(env, league.SourcePath(kManOfTheMatchPage), [&](Page& page) {
+    AddRankingPage({"mom", "mom", "NUM", "CLASSIFICA MIGLIORE IN CAMPO"},
+                   Rows(RankedTally(awards), AwardsText, encoding), page);
+  });
   return ranked_scorers;
 }
 

@@ -26,7 +26,7 @@ std::string AwardsText(int awards);
 
 // Writes both pages; returns the ranked scorers, which the team pages list.
 std::vector<TallyRow> WriteTallyPages(Env& env, const League& league, const Tally& scorers,
-                                      const Tally& awards, TextEncoding encoding, Page& page);
+                                      const Tally& awards, TextEncoding encoding);
 
 }  // namespace corvalis
 

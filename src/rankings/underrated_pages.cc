@@ -51,7 +51,7 @@ std::string AtLeastTwoDecimals(std::string_view text) {
 }
 
 void WriteUnderratedPages(Env& env, const League& league, const BenchVotes& bench_votes,
-                          TextEncoding encoding, Page& page) {
+                          TextEncoding encoding) {
   std::vector<Underrated> rows;
   double presences = 0;
   for (const BenchVotePlayer& player : bench_votes.players()) {
@@ -62,16 +62,16 @@ void WriteUnderratedPages(Env& env, const League& league, const BenchVotes& benc
   double average_presences = rows.empty() ? 0 : presences / rows.size();
 
   Rank(rows, [](const Underrated& row) { return row.average_value; });
-  page.Clear();
-  AddRankingPage({"ico", "ico", "NUM", "Gli INCOMPRESI con Media >= 6.00 e maggiori assenze"},
-                 Rows(rows, encoding, false, average_presences), page);
-  WriteFileOrStop(env, league.SourcePath(kUnderratedByAveragePage), page.text());
+  WritePage(env, league.SourcePath(kUnderratedByAveragePage), [&](Page& page) {
+    AddRankingPage({"ico", "ico", "NUM", "Gli INCOMPRESI con Media >= 6.00 e maggiori assenze"},
+                   Rows(rows, encoding, false, average_presences), page);
+  });
 
   Rank(rows, [](const Underrated& row) { return row.player->vote_sum; });
-  page.Clear();
-  AddRankingPage({"ico", "ico", "NUM", "Gli INCOMPRESI per Totale con Media >=6.00"},
-                 Rows(rows, encoding, true, average_presences), page);
-  WriteFileOrStop(env, league.SourcePath(kUnderratedByTotalPage), page.text());
+  WritePage(env, league.SourcePath(kUnderratedByTotalPage), [&](Page& page) {
+    AddRankingPage({"ico", "ico", "NUM", "Gli INCOMPRESI per Totale con Media >=6.00"},
+                   Rows(rows, encoding, true, average_presences), page);
+  });
 }
 
 }  // namespace corvalis

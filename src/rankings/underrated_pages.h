@@ -21,9 +21,9 @@ std::string AtLeastTwoDecimals(std::string_view text);
 
 // By average: players with an average of 6 or more and more bench votes
 // than the league's players have on average; by total: every player with
-// an average of 6 or more. `page` is the buffer the pages are built in.
+// an average of 6 or more.
 void WriteUnderratedPages(Env& env, const League& league, const BenchVotes& bench_votes,
-                          TextEncoding encoding, Page& page);
+                          TextEncoding encoding);
 
 }  // namespace corvalis
 

@@ -13,7 +13,7 @@
 namespace corvalis {
 
 struct CoachRatingFiles {
-  Page page;             // corvalis.htm
+  Page& page;            // corvalis.htm
   Page totals_script;    // crvCorvalisTot.js
   Page matchday_script;  // crvCorvalisDati<g>.js of the latest matchday
 };

@@ -8,15 +8,20 @@ namespace corvalis {
 
 void WriteRatingPages(Env& env, const League& league, const SeasonRating& rating,
                       TextEncoding encoding) {
-  Page best_squads;
-  AddBestSquadsPage(league, rating, best_squads);
-  WriteFileOrStop(env, league.SourcePath(kBestSquadsPage), best_squads.text());
-  CoachRatingFiles files;
-  BuildCoachRating(league, rating, encoding, files);
-  WriteFileOrStop(env, league.SourcePath(kCoachRatingPage), files.page.text());
-  WriteFileOrStop(env, league.SourcePath(kTotalsScript), files.totals_script.text());
+  WritePage(env, league.SourcePath(kBestSquadsPage),
+            [&](Page& page) { AddBestSquadsPage(league, rating, page); });
+  // The scripts are made with the page and written after it.
+  Page totals_script;
+  Page matchday_script;
+  WritePage(env, league.SourcePath(kCoachRatingPage), [&](Page& page) {
+    CoachRatingFiles files{page, {}, {}};
+    BuildCoachRating(league, rating, encoding, files);
+    totals_script = std::move(files.totals_script);
+    matchday_script = std::move(files.matchday_script);
+  });
+  WriteFileOrStop(env, league.SourcePath(kTotalsScript), totals_script.text());
   WriteFileOrStop(env, league.SourcePath(MatchdayScriptName(rating.last_matchday)),
-                  files.matchday_script.text());
+                  matchday_script.text());
 }
 
 }  // namespace corvalis

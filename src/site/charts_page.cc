@@ -183,9 +183,8 @@ void AddChartsPage(const ChartsData& data, const ChartsPageLinks& links, Page& p
 }
 
 void WriteChartsPage(Env& env, const ChartsData& data) {
-  Page page;
-  AddChartsPage(data, {"../js/", kSiteIndexName}, page);
-  WriteFileOrStop(env, data.league.SourcePath(kChartsPageName), page.text());
+  WritePage(env, data.league.SourcePath(kChartsPageName),
+            [&](Page& page) { AddChartsPage(data, {"../js/", kSiteIndexName}, page); });
 }
 
 }  // namespace corvalis

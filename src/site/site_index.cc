@@ -91,9 +91,8 @@ void AddPreviewIndex(const League& league, TextEncoding encoding,
 }
 
 void WriteSiteIndex(Env& env, const League& league, TextEncoding encoding) {
-  Page page;
-  AddSiteIndex(league, encoding, page);
-  WriteFileOrStop(env, league.SourcePath(kSiteIndexName), page.text());
+  WritePage(env, league.SourcePath(kSiteIndexName),
+            [&](Page& page) { AddSiteIndex(league, encoding, page); });
 }
 
 }  // namespace corvalis

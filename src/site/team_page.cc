@@ -165,11 +165,10 @@ void AddTeamPage(const League& league, const SeasonRating& rating,
 void WriteTeamPages(Env& env, const League& league, const SeasonRating& rating,
                     const std::vector<TallyRow>& scorers, const BenchSettings& bench,
                     TextEncoding encoding) {
-  Page page;
   for (int t = 0; t < league.num_teams(); ++t) {
-    page.Clear();
-    AddTeamPage(league, rating, scorers, bench, encoding, t, page);
-    WriteFileOrStop(env, league.SourcePath(TeamPageName(t + 1)), page.text());
+    WritePage(env, league.SourcePath(TeamPageName(t + 1)), [&](Page& page) {
+      AddTeamPage(league, rating, scorers, bench, encoding, t, page);
+    });
   }
 }
 
