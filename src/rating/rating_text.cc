@@ -25,6 +25,10 @@ void Increment(std::string& digits) {
 // The value rounded to 2 decimals, half away from zero, deciding on the
 // digits of its written form so that 1.005 rounds up as it reads.
 double RoundHundredths(double value) {
+  double hundredths_of_value = value * 100;
+  if (hundredths_of_value == std::trunc(hundredths_of_value) && std::fabs(value) < 1e12) {
+    return value;  // written with two decimals at most: nothing to round
+  }
   std::string text = PlainNumber(value);
   bool negative = text[0] == '-';
   if (negative) text.erase(0, 1);
