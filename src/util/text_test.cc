@@ -157,6 +157,24 @@ TEST(NumberTextTest, ShortestFormWithSignPlace) {
   EXPECT_EQ(NumberText(6.5 + 0.01 + 0.01), " 6.52");
 }
 
+// The value a sum reads as once written is what later figures and ties
+// see: a sum of votes loses the binary noise of its additions, and two
+// sums that print alike count as equal.
+TEST(ReadBack15Test, IsTheValueOfTheWrittenNumber) {
+  std::mt19937_64 rng(7);
+  std::uniform_int_distribution<int> hundredths(-100000, 100000);
+  for (int i = 0; i < 20000; ++i) {
+    double sum = 0;
+    for (int k = 0; k < 5; ++k) sum += hundredths(rng) / 100.0 + 1.0 / (k + 3);
+    ASSERT_EQ(ReadBack15(sum), LeadingNumber(NumberText(sum))) << sum;
+  }
+  EXPECT_NE(0.1 + 0.2, 0.3);
+  EXPECT_EQ(ReadBack15(0.1 + 0.2), 0.3);
+  EXPECT_EQ(ReadBack15(6.1 + 5.3 + 7.2 - 3), ReadBack15(15.6));
+  EXPECT_EQ(ReadBack15(0), 0);
+  EXPECT_EQ(ReadBack15(-7.25), -7.25);
+}
+
 TEST(NumberTextTest, RoundTripsThroughLeadingNumber) {
   for (double v : {0.1, 2.5, 66.6, 1234.567, -0.01, 7.3 - 0.01}) {
     EXPECT_DOUBLE_EQ(LeadingNumber(NumberText(v)), v) << v;
