@@ -40,6 +40,25 @@ TEST(WorkedLeaguesE2eTest, CupCalendarWithMissingMatchdayAndCredits) {
                 {"calenbomber.htm", "ultima.htm"});
 }
 
+// Two teams: Beta scores 3 and then 5 (average 4), Alfa 6 twice. A score of
+// exactly 3 books no fantasfiga deviation, so Alfa's luck is +1 (5 - 4) over
+// one match; Beta's is 0 over two, printed with a plus.
+TEST(WorkedLeaguesE2eTest, FantasfigaLeavesOutAScoreOfThree) {
+  ScratchFolder home;
+  WriteFile(home.File("conf.txt"), "Alfa\r\nBeta\r\n*\r\n3 4 3 0\r\n");
+  for (int g : {1, 2}) {
+    ExportBlock match = AlfaBeta();
+    match.away_total = g == 1 ? "3" : "5";
+    WriteFile(home.File("Lega Risultati" + std::to_string(g) + ".tab"),
+              ResultsExport(g, {match}));
+  }
+  RunResult run = RunProgram(home.path(), {"--home", home.path()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::string page = ReadFile(home.File("fantasfiga.htm"));
+  EXPECT_NE(page.find(">+1.00</td><td class=\"fsNOMEd\">Alfa<"), std::string::npos) << page;
+  EXPECT_NE(page.find(">+0.00</td><td class=\"fsNOMEp\">Beta<"), std::string::npos) << page;
+}
+
 // The attendance tool's inputs are there but the tool cannot be started (no
 // run bit): a warning, and the run goes on with the cred.txt it has.
 TEST(WorkedLeaguesE2eTest, AttendanceToolThatCannotStart) {
