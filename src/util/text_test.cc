@@ -184,6 +184,18 @@ TEST(NumberTextTest, RoundTripsThroughLeadingNumber) {
   EXPECT_EQ(PlainNumber(72), "72");
 }
 
+// A sum once kept as text is the value its 15-digit text reads back as,
+// after every addition: the man of the match and the season sums compare
+// and add these values.
+TEST(ReadBack15Test, TheValueItsTextReadsBackAs) {
+  EXPECT_EQ(ReadBack15(0.1 + 0.2), 0.3);
+  EXPECT_EQ(ReadBack15(6.5 + 0.01 + 0.01), 6.52);
+  EXPECT_EQ(ReadBack15(-7), -7);
+  EXPECT_EQ(ReadBack15(1.0 / 3), LeadingNumber(".333333333333333"));
+  EXPECT_EQ(ReadBack15(8.1234567890123456), LeadingNumber("8.12345678901235"));
+  EXPECT_EQ(ReadBack15(1e300 * 1e300), 0);
+}
+
 TEST(TextHelpersTest, TrimAndCuts) {
   EXPECT_EQ(TrimSpaces("  Inter Nos  "), "Inter Nos");
   EXPECT_EQ(TrimSpaces("\tA\t"), "\tA\t");  // tabs stay

@@ -20,6 +20,21 @@ TEST_P(AccentsE2eTest, EveryFileAsExpected) {
 INSTANTIATE_TEST_SUITE_P(Leagues, AccentsE2eTest,
                          ::testing::Values("accents_utf8", "accents_cp1252"));
 
+// Every league text read counts, cred.txt too: one Windows-1252 line in it
+// makes the pages after it announce that charset, though conf.txt and the
+// exports are plain ASCII.
+TEST(AccentsE2eTest, CreditsInWindows1252SetTheCharset) {
+  ScratchFolder league;
+  CopyFolder(RepoPath("examples/fantabar"), league.path());
+  WriteFile(league.File("cred.txt"),
+            "Citt\xE0 (1) Roma (2) 3\r\n" + ReadFile(league.File("cred.txt")));
+  RunResult run = RunProgram(league.path(), {"--home", league.path()});
+  ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(ReadFile(league.File("fanta.php"))
+                .rfind("<?php header('Content-Type: text/html; charset=windows-1252'); ?>", 0),
+            0u);
+}
+
 bool Contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }

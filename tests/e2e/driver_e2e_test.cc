@@ -21,18 +21,12 @@ TEST(DriverE2eTest, NoResultsFileEndsTheRunAndWritesNothing) {
   EXPECT_EQ(FileNamesIn(home.path()), std::vector<std::string>{"conf.txt"});
 }
 
+// The folder given in the "--home=DIR" form.
 TEST(DriverE2eTest, ResultsFileReachesTheCompletionMessage) {
   ScratchFolder home;
   WriteFile(home.File("conf.txt"), kConf);
-  WriteFile(home.File("Lega Risultati1.tab"),
-            "Giornata 1\r\n\tAlfa\t\t\t\t\tBeta\r\n"
-            "\tR\tCalciatore\tVoto\tBonus\tFantaVoto\tR\tCalciatore\tVoto\tBonus\tFantaVoto\r\n"
-            "\tP\tUNO A.\t6\t0\t6\tP\tDUE B.\t6\t0\t6\r\n"
-            "\tTotale squadra\t\t\t\t\t6\tTotale squadra\t\t\t\t\t6\r\n"
-            "\tGol\t\t\t\t\t0\tGol\t\t\t\t\t0\r\n"
-            "\tSostituiti, panchina e tribuna\t\t\t\t\tSostituiti, panchina e tribuna\r\n"
-            "\r\nEOF\r\n");
-  RunResult run = RunProgram(home.path(), {"--home", home.path()});
+  WriteFile(home.File("Lega Risultati1.tab"), ResultsExport(1, {AlfaBeta()}));
+  RunResult run = RunProgram(home.path(), {"--home=" + home.path()});
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.out, "Corvalis 17.1   - Eseguito\n");
   EXPECT_EQ(run.status, 0);
@@ -44,13 +38,24 @@ TEST(DriverE2eTest, MessagesAreUtf8WhateverTheLeaguesEncoding) {
   for (const char* name : {"Citt\xE0", "Citt\xC3\xA0"}) {
     ScratchFolder home;
     WriteFile(home.File("conf.txt"), kConf);
-    WriteFile(home.File("Lega Risultati1.tab"),
-              std::string("Giornata 1\r\n\t") + name + "\t\t\t\t\tBeta\r\n"
-              "\tR\tCalciatore\tVoto\tBonus\tFantaVoto\tR\tCalciatore\tVoto\tBonus\tFantaVoto\r\n");
+    WriteFile(home.File("Lega Risultati1.tab"), "Giornata 1\r\n" + MatchHeader(name, "Beta"));
     RunResult run = RunProgram(home.path(), {"--home", home.path()});
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err, "Probabile errore nel conf.txt su --> Citt\xC3\xA0\n");
   }
+}
+
+// An away team that conf.txt does not list: said once for its block, and
+// the run goes on.
+TEST(DriverE2eTest, AwayTeamNotInConfIsOneWarning) {
+  ScratchFolder home;
+  WriteFile(home.File("conf.txt"), kConf);
+  ExportBlock match = AlfaBeta(true);
+  match.away = "Gamma";
+  WriteFile(home.File("Lega Risultati1.tab"), ResultsExport(1, {match}));
+  RunResult run = RunProgram(home.path(), {"--home", home.path()});
+  EXPECT_EQ(run.err, "Problema con Gamma\n");
+  EXPECT_EQ(run.status, 0);
 }
 
 TEST(DriverE2eTest, MissingConfIsAPlatformFailureNamingTheFile) {
@@ -83,8 +88,11 @@ TEST(DriverE2eTest, Options) {
   EXPECT_NE(bad.err.find("--frobnicate"), std::string::npos);
   EXPECT_NE(bad.err.find("Uso:"), std::string::npos);
 
-  RunResult no_folder = RunProgram(home.path(), {"--home"});
-  EXPECT_EQ(no_folder.status, 2);
+  for (const char* no_folder : {"--home", "--home="}) {
+    RunResult run = RunProgram(home.path(), {no_folder});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_EQ(run.err.rfind("L'opzione --home richiede una cartella\nUso:", 0), 0u) << run.err;
+  }
 }
 
 }  // namespace

@@ -118,28 +118,83 @@ void RunAndCompare(const std::string& league, const std::string& expected,
   CopyFolder(RepoPath(league), home.path());
   RunResult run = RunProgram(home.path(), {"--home", home.path()});
   ASSERT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.err, "");
   for (const std::string& file : files) {
-    EXPECT_EQ(ReadFile(home.File(file)), ReadFile(RepoPath(expected + "/" + file))) << file;
+    std::string kept = RepoPath(expected + "/" + file);
+    bool written = FileExists(home.File(file));
+    if (!written || !FileExists(kept)) {
+      ADD_FAILURE() << file << (written ? " is not among the expected files" : " not written");
+      continue;
+    }
+    EXPECT_EQ(ReadFile(home.File(file)), ReadFile(kept)) << file;
   }
 }
 
-void RunAndCompareEveryFile(const std::string& league, const std::string& expected) {
+void RunAndCompareEveryFile(const std::string& league, const std::string& expected,
+                            int runs) {
   ScratchFolder home;
   CopyFolder(RepoPath(league), home.path());
-  std::vector<std::string> inputs = FileNamesIn(home.path());
-
-  RunResult run = RunProgram(home.path(), {"--home", home.path()});
-  ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(run.err, "");
-
   std::vector<std::string> outputs = FileNamesIn(RepoPath(expected));
-  std::vector<std::string> all = inputs;
+  std::vector<std::string> all = FileNamesIn(home.path());
   all.insert(all.end(), outputs.begin(), outputs.end());
   std::sort(all.begin(), all.end());
-  EXPECT_EQ(FileNamesIn(home.path()), all);
-  for (const std::string& name : outputs) {
-    EXPECT_EQ(ReadFile(home.File(name)), ReadFile(RepoPath(expected + "/" + name))) << name;
+
+  for (int run_number = 1; run_number <= runs; ++run_number) {
+    SCOPED_TRACE("run " + std::to_string(run_number));
+    RunResult run = RunProgram(home.path(), {"--home", home.path()});
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(run.out, "Corvalis 17.1   - Eseguito\n");
+    EXPECT_EQ(FileNamesIn(home.path()), all);  // nothing else is written
+    for (const std::string& name : outputs) {
+      EXPECT_EQ(ReadFile(home.File(name)), ReadFile(RepoPath(expected + "/" + name))) << name;
+    }
   }
+}
+
+namespace {
+
+std::string Column(const ExportPlayer& p) {
+  return p.code + "\t" + p.name + "\t" + p.vote + "\t" + p.bonus + "\t" + p.fantavoto;
+}
+
+// A line of the two sides' figures under one title ("Gol", ...).
+std::string SidesLine(const std::string& title, const std::string& home,
+                      const std::string& away) {
+  return "\t" + title + "\t\t\t\t\t" + home + "\t" + title + "\t\t\t\t\t" + away + "\r\n";
+}
+
+}  // namespace
+
+std::string MatchHeader(const std::string& home, const std::string& away) {
+  return "\t" + home + "\t\t\t\t\t" + away + "\r\n" +
+         "\tR\tCalciatore\tVoto\tBonus\tFantaVoto\tR\tCalciatore\tVoto\tBonus\tFantaVoto\r\n";
+}
+
+std::string ResultsExport(int matchday, const std::vector<ExportBlock>& matches) {
+  std::string text = "Giornata " + std::to_string(matchday) + "\r\n";
+  for (const ExportBlock& m : matches) {
+    text += MatchHeader(m.home, m.away);
+    for (const auto& [home, away] : m.players) {
+      text += "\t" + Column(home) + "\t" + Column(away) + "\r\n";
+    }
+    text += SidesLine("Totale squadra", m.home_total, m.away_total);
+    text += SidesLine("Gol", m.home_goals, m.away_goals);
+    std::string bench = "Sostituiti, panchina e tribuna";
+    text += "\t" + bench + "\t\t\t\t\t" + bench + "\r\n\r\n";
+  }
+  return text + "EOF\r\n";
+}
+
+ExportBlock AlfaBeta(bool forwards) {
+  ExportBlock m{"Alfa", "Beta", {{{"P", "UNO A.", "6", "0", "6"}, {"P", "DUE B.", "6", "0", "6"}}},
+                "6", "6", "0", "0"};
+  if (!forwards) return m;
+  m.players.push_back({{"A", "TRE C.", "7", "3", "10"}, {"A", "QUATTRO D.", "6", "0", "6"}});
+  m.home_total = "16";
+  m.away_total = "12";
+  m.home_goals = "1";
+  return m;
 }
 
 std::string ReadFile(const std::string& path) {

@@ -5,6 +5,7 @@
 #include <sys/types.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace corvalis::e2e {
@@ -59,15 +60,35 @@ Child StartProgram(const std::string& cwd, const std::vector<std::string>& args,
 RunResult WaitProgram(const Child& child, int timeout_ms = 30000);
 
 // Runs the program on a scratch copy of the repository folder `league`
-// (program folder and working folder alike) and compares each of `files`
-// with its copy in the repository folder `expected`.
+// (program folder and working folder alike), requires exit status 0 and no
+// message on standard error, and compares each of `files` with its copy in
+// the repository folder `expected`; a file missing on either side, or on
+// both, is a failure.
 void RunAndCompare(const std::string& league, const std::string& expected,
                    const std::vector<std::string>& files);
 
-// Runs the program on a scratch copy of the repository folder `league` and
-// requires exit status 0, no message on standard error, exactly the files
-// of `expected` beside the inputs, and each of them byte for byte.
-void RunAndCompareEveryFile(const std::string& league, const std::string& expected);
+// Runs the program `runs` times on one scratch copy of the repository folder
+// `league` and requires after each run exit status 0, the completion message
+// alone, exactly the files of `expected` beside the inputs, and each of them
+// byte for byte.
+void RunAndCompareEveryFile(const std::string& league, const std::string& expected,
+                            int runs = 1);
+
+// A results export as the league software writes it, lines ending in CR LF:
+// "Giornata N", one block per match, and the closing "EOF" line.
+struct ExportPlayer {
+  std::string code, name, vote, bonus, fantavoto;
+};
+struct ExportBlock {
+  std::string home, away;
+  std::vector<std::pair<ExportPlayer, ExportPlayer>> players;  // home, away
+  std::string home_total, away_total, home_goals, away_goals;
+};
+std::string ResultsExport(int matchday, const std::vector<ExportBlock>& matches);
+// The first two lines of a block: the teams and the column titles.
+std::string MatchHeader(const std::string& home, const std::string& away);
+// Alfa against Beta with a goalkeeper each; a forward each when `forwards`.
+ExportBlock AlfaBeta(bool forwards = false);
 
 std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& bytes);

@@ -1,16 +1,22 @@
-// Generated seasons kept with their complete outputs: every file of the run
-// against the kept ones, so that any change of a figure shows.
+// Leagues kept with their complete outputs: every file of the run against
+// the kept ones, so that any change of a figure shows.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
-#include <vector>
 
 #include "e2e_support.h"
 
 namespace corvalis::e2e {
 namespace {
 
+// The bundled demo league, used as program folder, source folder and
+// working folder at once, run twice: the second run over the first one's
+// pages writes the same files.
+TEST(FantabarE2eTest, EveryFileAsExpectedTwiceInARow) {
+  RunAndCompareEveryFile("examples/fantabar", "tests/data/fantabar_expected", 2);
+}
+
+// Generated seasons.
 class GoldenSeasonTest : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(GoldenSeasonTest, EveryFileAsKept) {

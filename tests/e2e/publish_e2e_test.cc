@@ -24,18 +24,6 @@ const std::vector<std::string> kWebPages = {
     "uomopartita.htm", "fanta.php", "sq1.htm", "sq2.htm", "grafici.htm",
 };
 
-std::string Results(int g) {
-  std::string day = std::to_string(g);
-  return "Giornata " + day + "\r\n\tAlfa\t\t\t\t\tBeta\r\n"
-         "\tR\tCalciatore\tVoto\tBonus\tFantaVoto\tR\tCalciatore\tVoto\tBonus\tFantaVoto\r\n"
-         "\tP\tUNO A.\t6\t0\t6\tP\tDUE B.\t6\t0\t6\r\n"
-         "\tA\tTRE C.\t7\t3\t10\tA\tQUATTRO D.\t6\t0\t6\r\n"
-         "\tTotale squadra\t\t\t\t\t16\tTotale squadra\t\t\t\t\t12\r\n"
-         "\tGol\t\t\t\t\t1\tGol\t\t\t\t\t0\r\n"
-         "\tSostituiti, panchina e tribuna\t\t\t\t\tSostituiti, panchina e tribuna\r\n"
-         "\r\nEOF\r\n";
-}
-
 // A shell script that leaves `marker` in the folder it runs in.
 void WriteTool(const std::string& path, const std::string& marker) {
   WriteFile(path, "#!/bin/sh\necho avviato > '" + marker + "'\n");
@@ -56,17 +44,22 @@ bool MarkerAppears(const std::string& path) {
 
 class PublishE2eTest : public ::testing::Test {
  protected:
-  // home: program folder and source folder; work: the working folder.
-  void WriteLeague(const std::string& folders) {
+  // home: program folder and source folder; work: the working folder. The
+  // league has matchdays 1 to `matchdays`.
+  void WriteLeague(const std::string& folders, int matchdays = 2) {
     WriteFile(home_.File("conf.txt"), "Alfa\r\nBeta\r\n*\r\n" + folders + "3 4 3 0\r\n");
-    WriteFile(home_.File("Lega Risultati1.tab"), Results(1));
-    WriteFile(home_.File("Lega Risultati2.tab"), Results(2));
+    for (int g = 1; g <= matchdays; ++g) {
+      WriteFile(home_.File("Lega Risultati" + std::to_string(g) + ".tab"),
+                ResultsExport(g, {AlfaBeta(true)}));
+    }
     // The pages and scripts of an earlier run, which this run replaces.
     for (const std::string& page : kWebPages) WriteFile(home_.File(page), "vecchia\r\n");
-    for (const char* script : {"crvCorvalisDati2.js", "crvCorvalisTot.js", "crvTop11.js"}) {
+    for (std::string script : {MatchdayScript(matchdays), std::string("crvCorvalisTot.js"),
+                               std::string("crvTop11.js")}) {
       WriteFile(home_.File(script), "vecchio\r\n");
     }
   }
+  static std::string MatchdayScript(int g) { return "crvCorvalisDati" + std::to_string(g) + ".js"; }
   RunResult Run() { return RunProgram(work_.path(), {"--home", home_.path()}); }
 
   ScratchFolder home_;
@@ -164,6 +157,22 @@ TEST_F(PublishE2eTest, ShippedAssetsOnlyWhereTheSiteHasNone) {
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(ReadFile(js + "/crvUtils.js"), "// ours now");
   EXPECT_EQ(ReadFile(web + "/corvalis.css"), "body { color: red }");
+}
+
+// A league's first run: the coach-rating script of matchday 1 is published.
+TEST_F(PublishE2eTest, FirstMatchdayAloneIsPublished) {
+  std::string js = home_.File("js");
+  fs::create_directories(js);
+  WriteLeague("DJS " + js + "\r\n", 1);
+  RunResult run = Run();
+  EXPECT_EQ(run.err, "");
+  ASSERT_EQ(run.status, 0);
+  EXPECT_EQ(FileNamesIn(js),
+            (std::vector<std::string>{"crvCorvalisDati1.js", "crvCorvalisTot.js", "crvTop11.js",
+                                      "crvUtils.js"}));
+  EXPECT_NE(ReadFile(home_.File("crvCorvalisDati1.js")), "vecchio\r\n");
+  EXPECT_EQ(ReadFile(js + "/crvCorvalisDati1.js"), ReadFile(home_.File("crvCorvalisDati1.js")));
+  EXPECT_EQ(ReadFile(work_.File("ultima 1.htm")), ReadFile(home_.File("ultima.htm")));
 }
 
 TEST_F(PublishE2eTest, WithoutFoldersOnlyToolsAndArchiveCopy) {

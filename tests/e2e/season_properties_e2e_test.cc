@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "e2e_support.h"
+#include "platform/file_names.h"
 #include "season_generator.h"
 
 namespace corvalis::e2e {
@@ -32,19 +33,9 @@ LeagueShape ShapeFor(unsigned seed) {
   return shape;
 }
 
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::istringstream in(text);
-  for (std::string line; std::getline(in, line);) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
-
 std::vector<std::string> ConfTeams(const std::string& folder) {
   std::vector<std::string> teams;
-  for (const std::string& line : Lines(ReadFile(folder + "/conf.txt"))) {
+  for (const std::string& line : SplitLines(ReadFile(folder + "/conf.txt"))) {
     if (line.rfind('*', 0) == 0) break;
     teams.push_back(line);
   }
@@ -132,7 +123,7 @@ TEST_P(SeasonPropertiesTest, EveryPageHoldsTogether) {
   std::map<std::string, int> matches;
   for (const std::string& name : inputs) {
     if (name.find("Risultati") == std::string::npos) continue;
-    for (const std::string& line : Lines(ReadFile(league.File(name)))) {
+    for (const std::string& line : SplitLines(ReadFile(league.File(name)))) {
       std::vector<std::string> fields;
       std::istringstream cells(line);
       for (std::string cell; std::getline(cells, cell, '\t');) {
@@ -165,7 +156,7 @@ TEST_P(SeasonPropertiesTest, EveryPageHoldsTogether) {
               std::string::npos);
   }
   // The header line, the league document, the team document.
-  EXPECT_EQ(Lines(pages["fanta.php"]).size(), 1 + 31 + 4 + 2 * teams.size() + 2);
+  EXPECT_EQ(SplitLines(pages["fanta.php"]).size(), 1 + 31 + 4 + 2 * teams.size() + 2);
 
   // Ranking rows alternate their classes, first "d".
   ExpectAlternating(pages["bestrose.htm"], "bsNOME", "bestrose.htm");
@@ -190,7 +181,7 @@ TEST_P(SeasonPropertiesTest, EveryPageHoldsTogether) {
                      "</td>\n";
   }
   std::string titles;
-  for (const std::string& line : Lines(pages["calenbomber.htm"])) {
+  for (const std::string& line : SplitLines(pages["calenbomber.htm"])) {
     if (line.find("risTITOLO") != std::string::npos) titles += line + "\n";
   }
   EXPECT_EQ(titles, calendar_days);

@@ -9,24 +9,13 @@
 #include <vector>
 
 #include "e2e_support.h"
+#include "platform/file_names.h"
 #include "site/site_assets.h"
 
 namespace corvalis::e2e {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  for (size_t end = text.find("\r\n"); end != std::string::npos;
-       end = text.find("\r\n", start)) {
-    lines.push_back(text.substr(start, end - start));
-    start = end + 2;
-  }
-  if (start < text.size()) lines.push_back(text.substr(start));
-  return lines;
-}
 
 bool EndsWith(const std::string& text, const std::string& end) {
   return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
@@ -94,14 +83,14 @@ TEST(SiteE2eTest, ChartsPageCarriesTheSeasonTop11OfItsPage) {
     RunLeague(league, folder);
     std::vector<std::string> page_names;
     std::regex page_row("class=\"kxNOME[dp]\">(.*) \\(.*\\) \\[(.*)\\]</td>");
-    for (const std::string& line : Lines(ReadFile(folder.File("top11s.htm")))) {
+    for (const std::string& line : SplitLines(ReadFile(folder.File("top11s.htm")))) {
       std::smatch m;
       if (std::regex_search(line, m, page_row)) page_names.push_back(m[1].str() + " " + m[2].str());
     }
     std::vector<std::string> chart_names;
     std::regex chart_row("nome: \"(.*)\", squadra: .*, voto: (.*)\\}");
     bool in_eleven = false;
-    for (const std::string& line : Lines(ReadFile(folder.File("grafici.htm")))) {
+    for (const std::string& line : SplitLines(ReadFile(folder.File("grafici.htm")))) {
       if (line == "top11Stagione: [") in_eleven = true;
       std::smatch m;
       if (in_eleven && std::regex_search(line, m, chart_row)) {
@@ -132,7 +121,7 @@ TEST(SiteE2eTest, PreviewIsTheSiteInOneFolder) {
   std::regex include("<div id='([^']*)' style='display: none;' align='center'><\\?php include "
                      "\\('([^']*)'\\) \\?></div>");
   int layers = 0;
-  for (const std::string& line : Lines(ReadFile(folder.File("fanta.php")))) {
+  for (const std::string& line : SplitLines(ReadFile(folder.File("fanta.php")))) {
     std::smatch m;
     if (std::regex_search(line, m, include)) {
       ++layers;
