@@ -177,19 +177,58 @@ size_t FindTab(const char* data, size_t i, size_t size) {
   return i;
 }
 
-}  // namespace
+// Bit k set when byte k of the `size` (at most 64) bytes at `data` is a
+// tab; eight bytes at a time where the machine allows.
+uint64_t TabBits(const char* data, size_t size) {
+  uint64_t bits = 0;
+  size_t k = 0;
+  if constexpr (std::endian::native == std::endian::little) {
+    constexpr uint64_t kTabs = 0x0909090909090909ULL, kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+    for (; k + 8 <= size; k += 8) {
+      uint64_t word;
+      std::memcpy(&word, data + k, 8);
+      uint64_t x = word ^ kTabs;
+      uint64_t high = ~(((x & kLow7) + kLow7) | x) & ~kLow7;  // 0x80 in each tab byte
+      // The eight high bits gathered into one byte, byte 0's lowest.
+      bits |= (((high >> 7) * 0x0102040810204080ULL) >> 56) << k;
+    }
+  }
+  for (; k < size; ++k) {
+    if (data[k] == '\t') bits |= uint64_t{1} << k;
+  }
+  return bits;
+}
 
-PlayerColumns SplitPlayerLine(std::string_view line) {
-  // One pass over the line for the ten fields two columns can hold, as
-  // NextField takes them: runs of tabs are one separator.
-  std::string_view fields[10];
+// The first (at most) ten fields of `line` as NextField takes them one by
+// one (runs of tabs are one separator); `leading` is the number of tabs
+// before the first field, `first_ended_by_tab` whether a tab follows it.
+int SplitFields(std::string_view line, std::string_view (&fields)[10], size_t& leading,
+                bool& first_ended_by_tab) {
   const char* data = line.data();
   size_t size = line.size();
+  int count = 0;
+  leading = size;
+  first_ended_by_tab = false;
+  if (size <= 64) {
+    // Most lines: every field found from one mask of the line's tabs.
+    uint64_t tabs = TabBits(data, size);
+    uint64_t text = ~tabs & (size == 64 ? ~uint64_t{0} : (uint64_t{1} << size) - 1);
+    while (text != 0 && count < 10) {
+      size_t start = static_cast<size_t>(std::countr_zero(text));
+      uint64_t tabs_after = tabs & (~uint64_t{0} << start);
+      size_t end = tabs_after != 0 ? static_cast<size_t>(std::countr_zero(tabs_after)) : size;
+      if (count == 0) {
+        leading = start;
+        first_ended_by_tab = tabs_after != 0;
+      }
+      fields[count++] = std::string_view(data + start, end - start);
+      text = end >= 64 ? 0 : text & (~uint64_t{0} << end);
+    }
+    return count;
+  }
   size_t i = 0;
   while (i < size && data[i] == '\t') ++i;
-  size_t leading = i;
-  int count = 0;
-  bool first_ended_by_tab = false;
+  leading = i;
   while (count < 10 && i < size) {
     size_t start = i;
     i = FindTab(data, i, size);
@@ -197,6 +236,16 @@ PlayerColumns SplitPlayerLine(std::string_view line) {
     if (count == 1) first_ended_by_tab = i < size;
     while (i < size && data[i] == '\t') ++i;
   }
+  return count;
+}
+
+}  // namespace
+
+PlayerColumns SplitPlayerLine(std::string_view line) {
+  std::string_view fields[10];
+  size_t leading;
+  bool first_ended_by_tab;
+  SplitFields(line, fields, leading, first_ended_by_tab);
   PlayerColumns columns;
   // The home column is there when the first field follows exactly one tab.
   int tabs = static_cast<int>(leading) + (first_ended_by_tab ? 1 : 0);

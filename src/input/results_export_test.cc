@@ -54,7 +54,7 @@ TEST(SplitPlayerLineTest, TakesTheFieldsAsTheFieldExtractorDoes) {
   std::mt19937 random(7);
   const char alphabet[] = "\t\tAB,9 ";
   for (int n = 0; n < 5000; ++n) {
-    std::string line(random() % 80, ' ');
+    std::string line(random() % 150, ' ');
     for (char& c : line) c = alphabet[random() % (sizeof alphabet - 1)];
     lines.push_back(line);
   }

@@ -20,7 +20,7 @@ bool BenchVotes::Record(std::string_view name, std::string_view role_code, std::
   });
   if (found >= 0) {
     BenchVotePlayer& player = players_[found];
-    player.vote_sum = ReadBack15(player.vote_sum + LeadingNumber(vote));
+    player.vote_sum = ReadBack15(player.vote_sum + DecimalNumber(vote));
     ++player.votes;
     return true;
   }
@@ -29,8 +29,8 @@ bool BenchVotes::Record(std::string_view name, std::string_view role_code, std::
   player.role_code = std::string(role_code);
   player.name = std::string(name);
   player.team = std::string(team);
-  player.first_vote = std::string(vote);
-  player.vote_sum = LeadingNumber(vote);
+  player.first_vote = CommaToPoint(vote);
+  player.vote_sum = DecimalNumber(vote);
   player.votes = 1;
   index_.Add(hash, static_cast<int>(players_.size()) - 1);
   return true;

@@ -32,8 +32,9 @@ class BenchVotes {
  public:
   explicit BenchVotes(bool by_team = false) : by_team_(by_team) {}
 
-  // Adds `vote` (a text with a point) to the player's row, or gives him a new
-  // one. False when the register is full and the player has none. A player
+  // Adds `vote` (as read: a decimal comma reads as the point) to the
+  // player's row, or gives him a new one, which keeps the vote's text with
+  // a point. False when the register is full and the player has none. A player
   // without a name gets no row.
   bool Record(std::string_view name, std::string_view role_code, std::string_view vote,
               std::string_view team);

@@ -32,7 +32,8 @@ class RatedLineup {
   double ModuleScore(const Module& module) const;
 
  private:
-  std::array<std::vector<double>, 5> votes_;  // by Role
+  std::array<double, kLineupSlots> votes_;  // role by role, highest first
+  std::array<int, 6> start_{};                // where each Role's votes begin
 };
 
 }  // namespace corvalis

@@ -156,7 +156,10 @@ void RatingReader::ReadColumn(Side side, int t, const PlayerColumn& column) {
   Role role = code.role;
   std::vector<LineupEntry>& lineup = plays_[t].lineup;
   if (slot_ <= kLineupSlots) {
-    if (lineup.size() < static_cast<size_t>(slot_)) lineup.resize(slot_);
+    if (lineup.size() < static_cast<size_t>(slot_)) {
+      if (lineup.capacity() == 0) lineup.reserve(32);  // a block's usual lines, at once
+      lineup.resize(slot_);
+    }
     LineupEntry& entry = lineup[slot_ - 1];
     // The extra row may hold an earlier block's line in this slot.
     if (code.role != Role::kNone) entry.role = code.role;
@@ -181,8 +184,8 @@ void RatingReader::ReadColumn(Side side, int t, const PlayerColumn& column) {
   UpdateRoster(side, t, column, no_vote);
   bool recorded = !no_vote && column.fantavoto != "999";
   if (bench_ && recorded && !(side == kAway && column.fantavoto.empty()) && t != extra_row_) {
-    std::string vote = CommaToPoint(column.fantavoto);
-    if (!state_.rating.bench_votes.Record(column.name, column.code, vote, league_.teams[t])) {
+    if (!state_.rating.bench_votes.Record(column.name, column.code, column.fantavoto,
+                                          league_.teams[t])) {
       state_.warned.Warn(env_,
                          "Registro dei voti dalla panchina pieno (" +
                              std::to_string(kBenchVotePlayers) + " giocatori): " +

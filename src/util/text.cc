@@ -62,29 +62,28 @@ namespace {
 // The number at the front of `text`; with `comma_is_point` a "," reads as
 // the point, as if the decimal comma converter had run first.
 double ReadNumber(std::string_view text, bool comma_is_point) {
-  auto is_point = [&](char c) { return c == '.' || (comma_is_point && c == ','); };
-  size_t i = 0;
-  while (i < text.size() && text[i] == ' ') ++i;
+  const char* p = text.data();
+  const char* end = p + text.size();
+  auto is_digit = [](char c) { return static_cast<unsigned char>(c - '0') < 10; };
+  while (p != end && *p == ' ') ++p;
   bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    negative = text[i] == '-';
-    ++i;
+  if (p != end && (*p == '+' || *p == '-')) {
+    negative = *p == '-';
+    ++p;
   }
-  size_t start = i;
+  const char* start = p;
   size_t digits = 0;
   unsigned long long mantissa = 0;  // the digits read as a whole number
-  while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-    mantissa = mantissa * 10 + static_cast<unsigned>(text[i++] - '0');
-    ++digits;
+  for (; p != end && is_digit(*p); ++p, ++digits) {
+    mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
   }
   size_t fraction = 0;
-  if (i < text.size() && is_point(text[i])) {
-    size_t point = i++;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-      if (digits < 19) mantissa = mantissa * 10 + static_cast<unsigned>(text[i] - '0');
-      ++i, ++fraction, ++digits;
+  if (p != end && (*p == '.' || (comma_is_point && *p == ','))) {
+    const char* point = p++;
+    for (; p != end && is_digit(*p); ++p, ++fraction, ++digits) {
+      if (digits < 19) mantissa = mantissa * 10 + static_cast<unsigned>(*p - '0');
     }
-    if (fraction == 0) i = point;  // "5." reads as 5; the point adds nothing
+    if (fraction == 0) p = point;  // "5." reads as 5; the point adds nothing
   }
   if (digits == 0) return 0;
   double value = 0;
@@ -96,7 +95,7 @@ double ReadNumber(std::string_view text, bool comma_is_point) {
                                               1e12, 1e13, 1e14, 1e15};
     value = static_cast<double>(mantissa) / kPowersOfTen[fraction];
   } else {
-    std::string number(text.substr(start, i - start));
+    std::string number(start, p);
     for (char& c : number) {
       if (c == ',') c = '.';
     }
