@@ -1,5 +1,6 @@
 #include "input/results_export.h"
 
+#include <string>
 #include <utility>
 
 #include "util/text.h"
@@ -36,6 +37,8 @@ class ExportParser {
   bool ParseBlock(ExportMatch& match);
   bool ParseScoreLine(std::string_view rest, ExportMatch& match);
   void NoteCountLine(std::string_view line, ScoreLine& score);
+  void NoteIfHeader(std::string_view first, std::string_view rest, int match);
+  void NoteHeadersAfterEof();
 
   MatchdayExport& out_;
   const TextLines& lines_;
@@ -53,6 +56,8 @@ void ExportParser::Parse() {
     last_examined = first;
     if (first == "EOF") {
       out_.end = ExportEnd::kEofLine;
+      out_.eof_line = static_cast<uint32_t>(next_);
+      NoteHeadersAfterEof();
       return;
     }
     // An empty first field heads no match, even beside a team that conf.txt
@@ -94,6 +99,7 @@ bool ExportParser::ParseBlock(ExportMatch& match) {
       continue;
     }
     if (first.empty()) return true;
+    NoteIfHeader(first, rest, static_cast<int>(out_.matches.size()) - 1);
     match.lines.push_back(Taken(BlockLine::kPlayer));
   }
   out_.end = ExportEnd::kInsideMatch;
@@ -137,6 +143,8 @@ bool ExportParser::ParseScoreLine(std::string_view rest, ExportMatch& match) {
 void ExportParser::NoteCountLine(std::string_view line, ScoreLine& score) {
   std::string_view rest = line;
   std::string_view first = NextField(rest);
+  // The search for the bench title can run into the next match.
+  NoteIfHeader(first, rest, static_cast<int>(out_.matches.size()) - 1);
   CountLine::Kind kind;
   if (first == "Gol") {
     kind = CountLine::kGoals;
@@ -154,6 +162,23 @@ void ExportParser::NoteCountLine(std::string_view line, ScoreLine& score) {
   count.home = NextField(rest);
   NextField(rest);
   count.away = NextField(rest);
+}
+
+// `first` and `rest` split the line just taken.
+void ExportParser::NoteIfHeader(std::string_view first, std::string_view rest, int match) {
+  first = Trimmed(first);
+  if (first.empty() || league_.FirstTeamNamed(first) < 0) return;
+  out_.stray_headers.push_back(
+      {static_cast<uint32_t>(next_), first, Trimmed(NextField(rest)), match});
+}
+
+void ExportParser::NoteHeadersAfterEof() {
+  std::string_view line;
+  while (NextLine(line)) {
+    std::string_view rest = line;
+    std::string_view first = NextField(rest);
+    NoteIfHeader(first, rest, -1);
+  }
 }
 
 PlayerColumn ColumnAfter(std::string_view code, std::string_view& rest) {
@@ -180,6 +205,25 @@ PlayerColumns SplitPlayerLine(std::string_view line) {
   }
   columns.away = ColumnAfter(away_code, line);
   return columns;
+}
+
+std::vector<std::string> StrayHeaderWarnings(const MatchdayExport& day) {
+  std::vector<std::string> out;
+  for (const StrayHeader& stray : day.stray_headers) {
+    std::string where = "Il file " + day.path + ", riga " + std::to_string(stray.line) + ": ";
+    std::string pair = MessageExcerpt(stray.home_name) + " - " + MessageExcerpt(stray.away_name);
+    if (stray.match < 0) {
+      out.push_back(where + "la partita " + pair + " viene dopo la riga EOF (riga " +
+                    std::to_string(day.eof_line) +
+                    "): ne' lei ne' le righe che seguono sono lette");
+      break;  // the first one says it for all
+    }
+    const ExportMatch& match = day.matches[static_cast<size_t>(stray.match)];
+    out.push_back(where + pair + " e' dentro la partita " + MessageExcerpt(match.home_name) +
+                  " - " + MessageExcerpt(match.away_name) +
+                  ", prima della riga vuota che la chiude: non e' letta come partita");
+  }
+  return out;
 }
 
 PlayerColumns MatchdayExport::Columns(const BlockLine& line) const {

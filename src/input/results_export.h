@@ -73,6 +73,16 @@ struct ScoreLine {
   std::vector<CountLine> counts;   // in file order, up to the bench title
 };
 
+// A line whose first field names a team of conf.txt where no match can
+// begin: inside a block, before the empty line that closes it (read as a
+// line of that block), or after the "EOF" line (not read).
+struct StrayHeader {
+  uint32_t line;               // its number in the file, from 1
+  std::string_view home_name;  // its first field, trimmed
+  std::string_view away_name;  // its second field, trimmed
+  int match;                   // the block it is in (index of `matches`); -1 after "EOF"
+};
+
 struct ExportMatch {
   std::string_view home_name;  // the header's first field, trimmed: a team of conf.txt
   std::string_view away_name;  // its second field, trimmed: may name no team, or be empty
@@ -101,6 +111,8 @@ struct MatchdayExport {
   std::vector<ExportMatch> matches;
   ExportEnd end = ExportEnd::kEofLine;
   std::string_view end_text;
+  uint32_t eof_line = 0;  // the number of the "EOF" line that ended the file
+  std::vector<StrayHeader> stray_headers;  // in file order
 
   // The columns of a player line.
   PlayerColumns Columns(const BlockLine& line) const;
@@ -109,6 +121,10 @@ struct MatchdayExport {
 // Parses `lines` of the export of matchday `matchday`; match headers are
 // recognised by the team names of `league`.
 MatchdayExport ParseExport(TextLines lines, const League& league, int matchday = 0);
+
+// One warning per stray header inside a block, and one for those after the
+// "EOF" line: none of them is read as a match.
+std::vector<std::string> StrayHeaderWarnings(const MatchdayExport& day);
 
 // The columns of a player line's text.
 PlayerColumns SplitPlayerLine(std::string_view line);
