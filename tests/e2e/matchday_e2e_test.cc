@@ -1,6 +1,8 @@
 // The calendar pages of whole leagues, compared byte for byte.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "e2e_support.h"
 
 namespace corvalis::e2e {
@@ -54,6 +56,38 @@ TEST(MatchdayE2eTest, AttendanceToolThatCannotStart) {
   EXPECT_EQ(run.err.find('\n'), run.err.size() - 1) << run.err;
   EXPECT_EQ(run.status, 0);
   ExpectSameFile(home, "tests/data/matchday_cup/expected", "calenbomber.htm");
+}
+
+// Lines of the exports that name two teams where no match can begin: one
+// where the empty line closing the match before it is missing, and matches
+// after an "EOF" line that comes too early. Neither is read, and each is
+// said with its file and line.
+TEST(MatchdayE2eTest, MatchesThatCannotBeReadAreNamedWithTheirLine) {
+  ScratchFolder home;
+  CopyFolder(RepoPath("tests/data/matchday_cup/league"), home.path());
+  std::string first = ReadFile(home.File("Coppa Risultati1.tab"));
+  size_t gap = first.find("\r\n\r\n\tGamma\t");
+  ASSERT_NE(gap, std::string::npos);
+  first.erase(gap, 2);  // the empty line before Gamma - Delta, line 18
+  WriteFile(home.File("Coppa Risultati1.tab"), first);
+  std::string third = ReadFile(home.File("Coppa Risultati3.tab"));
+  size_t header = third.find("Giornata 3\r\n");
+  ASSERT_NE(header, std::string::npos);
+  third.insert(header + 12, "EOF\r\n");  // line 3
+  WriteFile(home.File("Coppa Risultati3.tab"), third);
+
+  RunResult run = RunProgram(home.path(), {"--home", home.path()});
+  EXPECT_EQ(run.err,
+            "Il file " + home.File("Coppa Risultati1.tab") +
+                ", riga 18: Gamma - Delta e' dentro la partita Alfa Club - Beta United, prima "
+                "della riga vuota che la chiude: non e' letta come partita\n"
+                "Il file " + home.File("Coppa Risultati3.tab") +
+                ", riga 4: la partita Beta United - Gamma viene dopo la riga EOF (riga 3): ne' "
+                "lei ne' le righe che seguono sono lette\n");
+  EXPECT_EQ(run.status, 0);
+  std::string calendar = ReadFile(home.File("calenbomber.htm"));
+  EXPECT_NE(calendar.find(">Alfa Club</div>"), std::string::npos);
+  EXPECT_EQ(calendar.find(">Gamma</div>"), std::string::npos);
 }
 
 }  // namespace
