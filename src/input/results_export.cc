@@ -1,5 +1,7 @@
 #include "input/results_export.h"
 
+#include <algorithm>
+#include <array>
 #include <string>
 #include <utility>
 
@@ -17,7 +19,11 @@ bool IsScoreTitle(std::string_view field) {
 class ExportParser {
  public:
   ExportParser(MatchdayExport& out, const TextLines& lines, const League& league)
-      : out_(out), lines_(lines), league_(league) {}
+      : out_(out), lines_(lines), league_(league) {
+    for (const std::string& team : league.teams) {
+      team_length_[std::min(team.size(), team_length_.size() - 1)] = true;
+    }
+  }
 
   void Parse();
 
@@ -44,6 +50,9 @@ class ExportParser {
   const TextLines& lines_;
   const League& league_;
   size_t next_ = 0;
+  // Whether a team has a name of this many bytes (the last entry: this many
+  // or more): most lines of a block differ from every team name in length.
+  std::array<bool, 64> team_length_{};
 };
 
 void ExportParser::Parse() {
@@ -167,7 +176,8 @@ void ExportParser::NoteCountLine(std::string_view line, ScoreLine& score) {
 // `first` and `rest` split the line just taken.
 void ExportParser::NoteIfHeader(std::string_view first, std::string_view rest, int match) {
   first = Trimmed(first);
-  if (first.empty() || league_.FirstTeamNamed(first) < 0) return;
+  if (first.empty() || !team_length_[std::min(first.size(), team_length_.size() - 1)]) return;
+  if (league_.FirstTeamNamed(first) < 0) return;
   out_.stray_headers.push_back(
       {static_cast<uint32_t>(next_), first, Trimmed(NextField(rest)), match});
 }
