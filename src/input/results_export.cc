@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -191,29 +193,65 @@ void ExportParser::NoteHeadersAfterEof() {
   }
 }
 
-PlayerColumn ColumnAfter(std::string_view code, std::string_view& rest) {
-  PlayerColumn column;
-  column.code = code;
-  column.name = NextField(rest);
-  column.vote = NextField(rest);
-  column.bonus = NextField(rest);
-  column.fantavoto = NextField(rest);
-  return column;
+// Where the first tab at or after `i` is (`size` for none). Eight bytes at a
+// time: a byte of `word` is a tab exactly when its high bit ends up set in
+// the mask (no carry crosses bytes).
+size_t FindTab(const char* data, size_t i, size_t size) {
+  if constexpr (std::endian::native == std::endian::little) {
+    constexpr uint64_t kTabs = 0x0909090909090909ULL, kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+    for (; i + 8 <= size; i += 8) {
+      uint64_t word;
+      std::memcpy(&word, data + i, 8);
+      uint64_t x = word ^ kTabs;
+      uint64_t tabs = ~(((x & kLow7) + kLow7) | x) & ~kLow7;
+      if (tabs != 0) return i + static_cast<size_t>(std::countr_zero(tabs)) / 8;
+    }
+  }
+  while (i < size && data[i] != '\t') ++i;
+  return i;
 }
 
 }  // namespace
 
 PlayerColumns SplitPlayerLine(std::string_view line) {
+  // One pass over the line for the ten fields two columns can hold, as
+  // NextField takes them: runs of tabs are one separator.
+  std::string_view fields[10];
+  const char* data = line.data();
+  size_t size = line.size();
+  size_t i = 0;
+  while (i < size && data[i] == '\t') ++i;
+  size_t leading = i;
+  int count = 0;
+  bool first_ended_by_tab = false;
+  while (count < 10 && i < size) {
+    size_t start = i;
+    i = FindTab(data, i, size);
+    fields[count++] = std::string_view(data + start, i - start);
+    if (count == 1) first_ended_by_tab = i < size;
+    while (i < size && data[i] == '\t') ++i;
+  }
   PlayerColumns columns;
-  int tabs = 0;
-  std::string_view first = NextField(line, tabs);
-  std::string_view away_code = first;
+  // The home column is there when the first field follows exactly one tab.
+  int tabs = static_cast<int>(leading) + (first_ended_by_tab ? 1 : 0);
+  int next = 1;
+  auto column = [&](std::string_view code) {
+    PlayerColumn c;
+    c.code = code;
+    c.name = fields[next];
+    c.vote = fields[next + 1];
+    c.bonus = fields[next + 2];
+    c.fantavoto = fields[next + 3];
+    next += 4;
+    return c;
+  };
+  std::string_view away_code = fields[0];
   if (tabs == 2) {
     columns.has_home = true;
-    columns.home = ColumnAfter(first, line);
-    away_code = NextField(line);
+    columns.home = column(fields[0]);
+    away_code = fields[next++];
   }
-  columns.away = ColumnAfter(away_code, line);
+  columns.away = column(away_code);
   return columns;
 }
 

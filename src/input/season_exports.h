@@ -7,6 +7,7 @@
 #include <array>
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "input/league.h"
 #include "input/results_export.h"
@@ -16,6 +17,9 @@ namespace corvalis {
 
 // The pattern of matchday g's export: "*Risultati" + g + ".tab".
 std::string ResultsPattern(int g);
+
+// The matchday g (1..42) whose pattern `name` matches, 0 for none.
+int ExportMatchday(std::string_view name);
 
 class SeasonExports {
  public:

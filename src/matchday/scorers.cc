@@ -25,23 +25,32 @@ using Column = double SidePlayer::*;
 // player above -9999, so an empty place (value 0) comes along only when a
 // player shares its value; the places after the last one kept are emptied.
 void RankPlaces(SidePlayer* places, int n, Column column) {
-  std::vector<double> player_values;
+  // At most a side's places: fixed arrays, and an insertion sort, which
+  // keeps equal values in their order.
+  double player_values[kScorerPlaces];
+  int values = 0;
   for (int i = 0; i < n; ++i) {
     double value = places[i].*column;
-    if (!places[i].code.empty() && value > -9999) player_values.push_back(value);
+    if (!places[i].code.empty() && value > -9999) player_values[values++] = value;
   }
-  std::vector<int> kept;
+  int kept[kScorerPlaces];
+  int count = 0;
   for (int i = 0; i < n; ++i) {
     double value = places[i].*column;
-    if (std::find(player_values.begin(), player_values.end(), value) != player_values.end()) {
-      kept.push_back(i);
+    if (std::find(player_values, player_values + values, value) != player_values + values) {
+      kept[count++] = i;
     }
   }
-  std::stable_sort(kept.begin(), kept.end(),
-                   [&](int a, int b) { return places[a].*column > places[b].*column; });
-  SideTable sorted{};
-  for (size_t k = 0; k < kept.size(); ++k) sorted[k] = places[kept[k]];
-  std::copy(sorted.begin(), sorted.begin() + n, places);
+  for (int k = 1; k < count; ++k) {
+    int place = kept[k];
+    double value = places[place].*column;
+    int j = k;
+    for (; j > 0 && places[kept[j - 1]].*column < value; --j) kept[j] = kept[j - 1];
+    kept[j] = place;
+  }
+  SidePlayer sorted[kScorerPlaces];
+  for (int k = 0; k < count; ++k) sorted[k] = places[kept[k]];
+  std::copy(sorted, sorted + n, places);
 }
 
 void Lower(SidePlayer& player) { player.working = ReadBack15(player.working - kRuleStep); }

@@ -12,7 +12,7 @@
 #include <sstream>
 
 #include "platform/env.h"
-#include "platform/test_folder.h"
+#include "support/test_folder.h"
 
 namespace corvalis {
 namespace {

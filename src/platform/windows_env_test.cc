@@ -8,7 +8,7 @@
 #include <sstream>
 
 #include "platform/env.h"
-#include "platform/test_folder.h"
+#include "support/test_folder.h"
 #include "platform/windows_console.h"
 
 namespace corvalis {

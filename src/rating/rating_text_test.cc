@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+
 namespace corvalis {
 namespace {
 
@@ -23,6 +26,23 @@ TEST(RatingTextTest, GapTexts) {
   EXPECT_EQ(GapPerVoteText(0), "0.00");
   EXPECT_EQ(GapPerVoteText(1.75), "1.75");
   EXPECT_EQ(GapPerVoteText(9999), "n/a");
+}
+
+// Two decimals as printf's "%.2f" writes them, whichever way they are made.
+TEST(RatingTextTest, TwoDecimalsAsPrintfWritesThem) {
+  auto printf_text = [](double value) {
+    char buffer[400];
+    std::snprintf(buffer, sizeof(buffer), "%.2f", value == 0 ? 0.0 : value);
+    return std::string(buffer);
+  };
+  for (int k = -100000; k <= 100000; k += 7) {
+    for (double value : {k / 100.0, k / 3.0, k * 0.005, k * 1.5, k / 100.0 + 1e-9}) {
+      ASSERT_EQ(TwoDecimals(value), printf_text(value)) << value;
+    }
+  }
+  for (double value : {-0.0, 0.004, -0.004, 0.005, 1.005, 2.675, 1e11 + 0.25, -1e11, 5e14}) {
+    EXPECT_EQ(TwoDecimals(value), printf_text(value)) << value;
+  }
 }
 
 TEST(RatingTextTest, WeightedTexts) {

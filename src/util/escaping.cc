@@ -63,18 +63,17 @@ std::string HtmlText(std::string_view text) {
 }
 
 void AppendHtml(std::string& out, std::string_view text) {
+  // Runs of plain characters go in one append each.
+  size_t plain = 0;
   for (size_t i = 0; i < text.size(); ++i) {
     char c = text[i];
-    if (c == '<') {
-      out += "&lt;";
-    } else if (c == '>') {
-      out += "&gt;";
-    } else if (c == '&' && CharacterReferenceLength(text.substr(i)) == 0) {
-      out += "&amp;";
-    } else {
-      out += c;
-    }
+    if (c != '<' && c != '>' && c != '&') continue;
+    if (c == '&' && CharacterReferenceLength(text.substr(i)) != 0) continue;
+    out.append(text.data() + plain, i - plain);
+    out += c == '<' ? "&lt;" : c == '>' ? "&gt;" : "&amp;";
+    plain = i + 1;
   }
+  out.append(text.data() + plain, text.size() - plain);
 }
 
 std::string JsString(std::string_view text, TextEncoding encoding) {

@@ -1,14 +1,29 @@
 #include "util/key_index.h"
 
+#include <cstring>
+
 namespace corvalis {
 namespace {
 
-constexpr uint64_t kBasis = 14695981039346656037ull;  // FNV-1a
-constexpr uint64_t kPrime = 1099511628211ull;
+constexpr uint64_t kBasis = 14695981039346656037ull;
+constexpr uint64_t kMultiplier = 0x9E3779B97F4A7C15ull;
 
+// Eight bytes at a time, each step a multiply and a shift that brings the
+// high bits down to the low ones the table looks at. Hashes only live in
+// memory, so the byte order of the machine does not matter.
 uint64_t Mix(uint64_t hash, std::string_view text) {
-  for (unsigned char c : text) hash = (hash ^ c) * kPrime;
-  return hash;
+  const char* p = text.data();
+  size_t n = text.size();
+  for (; n >= 8; p += 8, n -= 8) {
+    uint64_t word;
+    std::memcpy(&word, p, 8);
+    hash = (hash ^ word) * kMultiplier;
+    hash ^= hash >> 29;
+  }
+  uint64_t tail = uint64_t{n} << 56;  // the length too: "ab" is not "ab\0"
+  for (size_t i = 0; i < n; ++i) tail |= uint64_t{static_cast<unsigned char>(p[i])} << (8 * i);
+  hash = (hash ^ tail) * kMultiplier;
+  return hash ^ (hash >> 32);
 }
 
 }  // namespace

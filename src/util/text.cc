@@ -8,23 +8,20 @@
 namespace corvalis {
 
 std::string_view NextField(std::string_view& line, int& tabs) {
-  tabs = 0;
-  size_t start = std::string_view::npos;
-  for (size_t i = 0; i < line.size(); ++i) {
-    if (line[i] == '\t') {
-      ++tabs;
-      if (start != std::string_view::npos) {
-        std::string_view field = line.substr(start, i - start);
-        line.remove_prefix(i + 1);
-        return field;
-      }
-    } else if (start == std::string_view::npos) {
-      start = i;
-    }
+  const char* data = line.data();
+  size_t size = line.size();
+  size_t start = 0;
+  while (start < size && data[start] == '\t') ++start;
+  size_t end = start;
+  while (end < size && data[end] != '\t') ++end;
+  std::string_view field(data + start, end - start);
+  if (end < size) {
+    tabs = static_cast<int>(start) + 1;  // the tab that ends the field counts
+    line.remove_prefix(end + 1);
+  } else {
+    tabs = static_cast<int>(start);
+    line = std::string_view();
   }
-  std::string_view field =
-      start == std::string_view::npos ? std::string_view() : line.substr(start);
-  line = std::string_view();
   return field;
 }
 

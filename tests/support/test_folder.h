@@ -1,7 +1,7 @@
 // A fresh folder under the system's temporary folder for tests of the real
 // platform, removed with everything in it when the object goes.
-#ifndef CORVALIS_PLATFORM_TEST_FOLDER_H_
-#define CORVALIS_PLATFORM_TEST_FOLDER_H_
+#ifndef CORVALIS_TESTS_SUPPORT_TEST_FOLDER_H_
+#define CORVALIS_TESTS_SUPPORT_TEST_FOLDER_H_
 
 #include <filesystem>
 #include <random>
@@ -38,4 +38,4 @@ class TestFolder {
 
 }  // namespace corvalis
 
-#endif  // CORVALIS_PLATFORM_TEST_FOLDER_H_
+#endif  // CORVALIS_TESTS_SUPPORT_TEST_FOLDER_H_
