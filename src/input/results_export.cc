@@ -44,7 +44,7 @@ class ExportParser {
 
   bool ParseBlock(ExportMatch& match);
   bool ParseScoreLine(std::string_view rest, ExportMatch& match);
-  void NoteCountLine(std::string_view line, ScoreLine& score);
+  void NoteSearchedLine(std::string_view line);
   void NoteIfHeader(std::string_view first, std::string_view rest, int match);
   void NoteHeadersAfterEof();
 
@@ -130,11 +130,11 @@ bool ExportParser::ParseScoreLine(std::string_view rest, ExportMatch& match) {
   std::string_view line;
   for (;;) {
     if (!NextLine(line)) return false;
-    NoteCountLine(line, score);
+    NoteSearchedLine(line);
     rest = line;
     if (NextField(rest) == "Gol") {
       if (!NextLine(line)) return false;
-      NoteCountLine(line, score);
+      NoteSearchedLine(line);
       rest = line;
       break;
     }
@@ -146,33 +146,16 @@ bool ExportParser::ParseScoreLine(std::string_view rest, ExportMatch& match) {
       return true;
     }
     if (!NextLine(line)) return false;
-    NoteCountLine(line, score);
+    NoteSearchedLine(line);
     rest = line;
   }
 }
 
-void ExportParser::NoteCountLine(std::string_view line, ScoreLine& score) {
+// The search for the bench title can run into the next match.
+void ExportParser::NoteSearchedLine(std::string_view line) {
   std::string_view rest = line;
   std::string_view first = NextField(rest);
-  // The search for the bench title can run into the next match.
   NoteIfHeader(first, rest, static_cast<int>(out_.matches.size()) - 1);
-  CountLine::Kind kind;
-  if (first == "Gol") {
-    kind = CountLine::kGoals;
-  } else if (first == " (Gol T.S.) ") {
-    kind = CountLine::kExtraTime;
-  } else if (first == "Gol Rig.") {
-    kind = CountLine::kShootOut;
-  } else if (first.substr(0, 4) == "Sost") {
-    kind = CountLine::kSost;
-  } else {
-    return;
-  }
-  CountLine& count = score.counts.emplace_back();
-  count.kind = kind;
-  count.home = NextField(rest);
-  NextField(rest);
-  count.away = NextField(rest);
 }
 
 // `first` and `rest` split the line just taken.
@@ -263,13 +246,14 @@ std::vector<std::string> StrayHeaderWarnings(const MatchdayExport& day) {
     if (stray.match < 0) {
       out.push_back(where + "la partita " + pair + " viene dopo la riga EOF (riga " +
                     std::to_string(day.eof_line) +
-                    "): ne' lei ne' le righe che seguono sono lette");
+                    "): il voto allenatore non legge ne' lei ne' le righe che seguono");
       break;  // the first one says it for all
     }
     const ExportMatch& match = day.matches[static_cast<size_t>(stray.match)];
     out.push_back(where + pair + " e' dentro la partita " + MessageExcerpt(match.home_name) +
                   " - " + MessageExcerpt(match.away_name) +
-                  ", prima della riga vuota che la chiude: non e' letta come partita");
+                  ", prima della riga vuota che la chiude: il voto allenatore non la legge come "
+                  "partita");
   }
   return out;
 }
@@ -282,6 +266,11 @@ MatchdayExport ParseExport(TextLines lines, const League& league, int matchday) 
   MatchdayExport out;
   out.matchday = matchday;
   out.bytes = lines.bytes();
+  out.lines.reserve(lines.size());
+  for (std::string_view line : lines) {
+    out.lines.push_back({static_cast<uint32_t>(line.data() - out.bytes->data()),
+                         static_cast<uint32_t>(line.size())});
+  }
   ExportParser(out, lines, league).Parse();
   return out;
 }

@@ -82,9 +82,11 @@ TEST_F(StrayHeaderTest, HeadersInsideABlockAreNamedWithTheirLine) {
   EXPECT_EQ(StrayHeaderWarnings(day),
             (std::vector<std::string>{
                 "Il file L Risultati1.tab, riga 9: Gamma - Ignota e' dentro la partita "
-                "Alfa - Beta, prima della riga vuota che la chiude: non e' letta come partita",
+                "Alfa - Beta, prima della riga vuota che la chiude: il voto allenatore non la "
+                "legge come partita",
                 "Il file L Risultati1.tab, riga 11: Gamma - Delta e' dentro la partita "
-                "Alfa - Beta, prima della riga vuota che la chiude: non e' letta come partita"}));
+                "Alfa - Beta, prima della riga vuota che la chiude: il voto allenatore non la "
+                "legge come partita"}));
 }
 
 // Without its bench title a block's search for it runs into the next match,
@@ -112,7 +114,7 @@ TEST_F(StrayHeaderTest, MatchesAfterTheEofLineGetOneWarning) {
   EXPECT_EQ(StrayHeaderWarnings(day),
             std::vector<std::string>{
                 "Il file L Risultati1.tab, riga 12: la partita Gamma - Delta viene dopo la riga "
-                "EOF (riga 11): ne' lei ne' le righe che seguono sono lette"});
+                "EOF (riga 11): il voto allenatore non legge ne' lei ne' le righe che seguono"});
 }
 
 
