@@ -21,11 +21,7 @@ bool IsScoreTitle(std::string_view field) {
 class ExportParser {
  public:
   ExportParser(MatchdayExport& out, const TextLines& lines, const League& league)
-      : out_(out), lines_(lines), league_(league) {
-    for (const std::string& team : league.teams) {
-      team_length_[std::min(team.size(), team_length_.size() - 1)] = true;
-    }
-  }
+      : out_(out), lines_(lines), league_(league), team_lengths_(league) {}
 
   void Parse();
 
@@ -52,9 +48,7 @@ class ExportParser {
   const TextLines& lines_;
   const League& league_;
   size_t next_ = 0;
-  // Whether a team has a name of this many bytes (the last entry: this many
-  // or more): most lines of a block differ from every team name in length.
-  std::array<bool, 64> team_length_{};
+  TeamNameLengths team_lengths_;
 };
 
 void ExportParser::Parse() {
@@ -161,7 +155,7 @@ void ExportParser::NoteSearchedLine(std::string_view line) {
 // `first` and `rest` split the line just taken.
 void ExportParser::NoteIfHeader(std::string_view first, std::string_view rest, int match) {
   first = Trimmed(first);
-  if (first.empty() || !team_length_[std::min(first.size(), team_length_.size() - 1)]) return;
+  if (first.empty() || !team_lengths_.Possible(first)) return;
   if (league_.FirstTeamNamed(first) < 0) return;
   out_.stray_headers.push_back(
       {static_cast<uint32_t>(next_), first, Trimmed(NextField(rest)), match});

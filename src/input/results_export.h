@@ -11,6 +11,7 @@
 #ifndef CORVALIS_INPUT_RESULTS_EXPORT_H_
 #define CORVALIS_INPUT_RESULTS_EXPORT_H_
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -114,6 +115,21 @@ struct MatchdayExport {
   }
   // The columns of a player line.
   PlayerColumns Columns(const BlockLine& line) const;
+};
+
+// Whether a text has the length of some team's name: most lines of an export
+// have a first field of no team's length, and cost no name comparison.
+class TeamNameLengths {
+ public:
+  explicit TeamNameLengths(const League& league) {
+    for (const std::string& team : league.teams) known_[Index(team.size())] = true;
+  }
+  bool Possible(std::string_view text) const { return known_[Index(text.size())]; }
+
+ private:
+  // The last entry stands for this many bytes or more.
+  static size_t Index(size_t length) { return length < 63 ? length : 63; }
+  std::array<bool, 64> known_{};
 };
 
 // Parses `lines` of the export of matchday `matchday`; match headers are

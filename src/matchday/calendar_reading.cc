@@ -22,7 +22,8 @@ class CalendarReader {
         credits_(credits),
         day_(day),
         season_(season),
-        players_(players) {}
+        players_(players),
+        team_lengths_(context.league) {}
 
   MatchdayReport Read();
 
@@ -67,6 +68,7 @@ class CalendarReader {
   std::vector<DayPlayer>* players_;
   int player_lines_ = 0;
   size_t next_ = 0;  // the next line of the file to read
+  TeamNameLengths team_lengths_;
 
   // The match being read.
   int team_[2] = {kNone, kNone};
@@ -112,7 +114,10 @@ bool CalendarReader::FindMatch() {
   while (NextLine(line)) {
     std::string_view rest = line;
     std::string_view first = Trimmed(NextField(rest));
-    if (first.empty() || context_.league.FirstTeamNamed(first) < 0) continue;
+    if (first.empty() || !team_lengths_.Possible(first) ||
+        context_.league.FirstTeamNamed(first) < 0) {
+      continue;
+    }
     team_[kHome] = FirstTeamNamed(first);
     home_name_ = context_.league.teams[team_[kHome]];
     away_name_ = Trimmed(NextField(rest));
@@ -193,14 +198,17 @@ bool CalendarReader::ReadMatch(MatchdayReport& report) {
 CalendarReader::Part CalendarReader::ReadPlayers() {
   std::string_view line;
   while (NextLine(line)) {
-    std::string_view rest = line;
-    std::string_view first = NextField(rest);
+    // Split as a player line at once: most lines are one.
+    PlayerColumns columns = SplitPlayerLine(line);
+    std::string_view first = columns.has_home ? columns.home.code : columns.away.code;
     if (first == "Parziale squadra" || first == "Totale squadra") {
+      std::string_view rest = line;
+      NextField(rest);
       ReadScore(rest);
       return Part::kFound;
     }
     if (first.empty() || StartsWithSost(first)) return Part::kBroken;
-    ReadPlayerLine(SplitPlayerLine(line));
+    ReadPlayerLine(columns);
   }
   return Part::kFileEnded;
 }
