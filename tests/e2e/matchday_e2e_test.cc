@@ -90,5 +90,32 @@ TEST(MatchdayE2eTest, MatchesTheRatingCannotReadAreNamedWithTheirLine) {
   ExpectSameFile(home, "tests/data/matchday_cup/expected", "ultima.htm");
 }
 
+// A team line among the bench lines: a line of that block to the coach
+// rating, while the calendar, whose reading of a match ended at the bench
+// title, takes it for a match header. That match breaks off at the empty
+// line and is not printed; the real match after it is.
+TEST(MatchdayE2eTest, TeamLineAmongTheBenchLinesBeginsACalendarMatch) {
+  ScratchFolder home;
+  CopyFolder(RepoPath("tests/data/matchday_cup/league"), home.path());
+  std::string first = ReadFile(home.File("Coppa Risultati1.tab"));
+  size_t bench = first.find("\tP\tRISERVA Alfa\t");
+  ASSERT_NE(bench, std::string::npos);
+  first.insert(bench, "\tGamma\t\t\t\t\tIgnota\r\n");  // line 16
+  WriteFile(home.File("Coppa Risultati1.tab"), first);
+
+  RunResult run = RunProgram(home.path(), {"--home", home.path()});
+  std::string file = home.File("Coppa Risultati1.tab");
+  EXPECT_EQ(run.err,
+            "Il file " + file +
+                ", riga 16: Gamma - Ignota e' dentro la partita Alfa Club - Beta United, prima "
+                "della riga vuota che la chiude: il voto allenatore non la legge come partita\n"
+                "La partita Gamma - Ignota del file " + file +
+                " non ha la riga del punteggio prima delle sostituzioni: non e' nel "
+                "calendario\n");
+  EXPECT_EQ(run.status, 0);
+  ExpectSameFile(home, "tests/data/matchday_cup/expected", "calenbomber.htm");
+  ExpectSameFile(home, "tests/data/matchday_cup/expected", "ultima.htm");
+}
+
 }  // namespace
 }  // namespace corvalis::e2e
