@@ -114,11 +114,9 @@ bool CalendarReader::FindMatch() {
   while (NextLine(line)) {
     std::string_view rest = line;
     std::string_view first = Trimmed(NextField(rest));
-    if (first.empty() || !team_lengths_.Possible(first) ||
-        context_.league.FirstTeamNamed(first) < 0) {
-      continue;
-    }
+    if (first.empty() || !team_lengths_.Possible(first)) continue;
     team_[kHome] = FirstTeamNamed(first);
+    if (team_[kHome] == kNone) continue;
     home_name_ = context_.league.teams[team_[kHome]];
     away_name_ = Trimmed(NextField(rest));
     has_away_ = !away_name_.empty();
