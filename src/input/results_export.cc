@@ -98,7 +98,6 @@ bool ExportParser::ParseBlock(ExportMatch& match) {
       match.lines.push_back(Taken(BlockLine::kScore));
       if (!ParseScoreLine(rest, match)) {
         out_.end = ExportEnd::kNoBenchTitle;
-        match.ended_by_file = true;
         return false;
       }
       continue;
@@ -108,7 +107,6 @@ bool ExportParser::ParseBlock(ExportMatch& match) {
     match.lines.push_back(Taken(BlockLine::kPlayer));
   }
   out_.end = ExportEnd::kInsideMatch;
-  match.ended_by_file = true;
   return false;
 }
 

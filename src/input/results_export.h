@@ -81,7 +81,6 @@ struct ExportMatch {
   std::string_view away_name;  // its second field, trimmed: may name no team, or be empty
   std::vector<BlockLine> lines;
   std::vector<ScoreLine> scores;  // one per kScore line, in order
-  bool ended_by_file = false;     // the file ended inside the block
 };
 
 // How the file ends after its last match.
