@@ -1,8 +1,10 @@
 #include "input/results_export.h"
 
+#include <algorithm>
+#include <array>
 #include <bit>
 #include <cstring>
-
+#include <string>
 #include <utility>
 
 #include "util/text.h"
@@ -19,7 +21,7 @@ bool IsScoreTitle(std::string_view field) {
 class ExportParser {
  public:
   ExportParser(MatchdayExport& out, const TextLines& lines, const League& league)
-      : out_(out), lines_(lines), league_(league) {}
+      : out_(out), lines_(lines), league_(league), team_lengths_(league) {}
 
   void Parse();
 
@@ -38,12 +40,15 @@ class ExportParser {
 
   bool ParseBlock(ExportMatch& match);
   bool ParseScoreLine(std::string_view rest, ExportMatch& match);
-  void NoteCountLine(std::string_view line, ScoreLine& score);
+  void NoteSearchedLine(std::string_view line);
+  void NoteIfHeader(std::string_view first, std::string_view rest, int match);
+  void NoteHeadersAfterEof();
 
   MatchdayExport& out_;
   const TextLines& lines_;
   const League& league_;
   size_t next_ = 0;
+  TeamNameLengths team_lengths_;
 };
 
 void ExportParser::Parse() {
@@ -56,6 +61,8 @@ void ExportParser::Parse() {
     last_examined = first;
     if (first == "EOF") {
       out_.end = ExportEnd::kEofLine;
+      out_.eof_line = static_cast<uint32_t>(next_);
+      NoteHeadersAfterEof();
       return;
     }
     // An empty first field heads no match, even beside a team that conf.txt
@@ -91,16 +98,15 @@ bool ExportParser::ParseBlock(ExportMatch& match) {
       match.lines.push_back(Taken(BlockLine::kScore));
       if (!ParseScoreLine(rest, match)) {
         out_.end = ExportEnd::kNoBenchTitle;
-        match.ended_by_file = true;
         return false;
       }
       continue;
     }
     if (first.empty()) return true;
+    NoteIfHeader(first, rest, static_cast<int>(out_.matches.size()) - 1);
     match.lines.push_back(Taken(BlockLine::kPlayer));
   }
   out_.end = ExportEnd::kInsideMatch;
-  match.ended_by_file = true;
   return false;
 }
 
@@ -116,11 +122,11 @@ bool ExportParser::ParseScoreLine(std::string_view rest, ExportMatch& match) {
   std::string_view line;
   for (;;) {
     if (!NextLine(line)) return false;
-    NoteCountLine(line, score);
+    NoteSearchedLine(line);
     rest = line;
     if (NextField(rest) == "Gol") {
       if (!NextLine(line)) return false;
-      NoteCountLine(line, score);
+      NoteSearchedLine(line);
       rest = line;
       break;
     }
@@ -132,31 +138,34 @@ bool ExportParser::ParseScoreLine(std::string_view rest, ExportMatch& match) {
       return true;
     }
     if (!NextLine(line)) return false;
-    NoteCountLine(line, score);
+    NoteSearchedLine(line);
     rest = line;
   }
 }
 
-void ExportParser::NoteCountLine(std::string_view line, ScoreLine& score) {
+// The search for the bench title can run into the next match.
+void ExportParser::NoteSearchedLine(std::string_view line) {
   std::string_view rest = line;
   std::string_view first = NextField(rest);
-  CountLine::Kind kind;
-  if (first == "Gol") {
-    kind = CountLine::kGoals;
-  } else if (first == " (Gol T.S.) ") {
-    kind = CountLine::kExtraTime;
-  } else if (first == "Gol Rig.") {
-    kind = CountLine::kShootOut;
-  } else if (first.substr(0, 4) == "Sost") {
-    kind = CountLine::kSost;
-  } else {
-    return;
+  NoteIfHeader(first, rest, static_cast<int>(out_.matches.size()) - 1);
+}
+
+// `first` and `rest` split the line just taken.
+void ExportParser::NoteIfHeader(std::string_view first, std::string_view rest, int match) {
+  first = Trimmed(first);
+  if (first.empty() || !team_lengths_.Possible(first)) return;
+  if (league_.FirstTeamNamed(first) < 0) return;
+  out_.stray_headers.push_back(
+      {static_cast<uint32_t>(next_), first, Trimmed(NextField(rest)), match});
+}
+
+void ExportParser::NoteHeadersAfterEof() {
+  std::string_view line;
+  while (NextLine(line)) {
+    std::string_view rest = line;
+    std::string_view first = NextField(rest);
+    NoteIfHeader(first, rest, -1);
   }
-  CountLine& count = score.counts.emplace_back();
-  count.kind = kind;
-  count.home = NextField(rest);
-  NextField(rest);
-  count.away = NextField(rest);
 }
 
 // Where the first tab at or after `i` is (`size` for none). Eight bytes at a
@@ -270,6 +279,26 @@ PlayerColumns SplitPlayerLine(std::string_view line) {
   return columns;
 }
 
+std::vector<std::string> StrayHeaderWarnings(const MatchdayExport& day) {
+  std::vector<std::string> out;
+  for (const StrayHeader& stray : day.stray_headers) {
+    std::string where = "Il file " + day.path + ", riga " + std::to_string(stray.line) + ": ";
+    std::string pair = MessageExcerpt(stray.home_name) + " - " + MessageExcerpt(stray.away_name);
+    if (stray.match < 0) {
+      out.push_back(where + "la partita " + pair + " viene dopo la riga EOF (riga " +
+                    std::to_string(day.eof_line) +
+                    "): il voto allenatore non legge ne' lei ne' le righe che seguono");
+      break;  // the first one says it for all
+    }
+    const ExportMatch& match = day.matches[static_cast<size_t>(stray.match)];
+    out.push_back(where + pair + " e' dentro la partita " + MessageExcerpt(match.home_name) +
+                  " - " + MessageExcerpt(match.away_name) +
+                  ", prima della riga vuota che la chiude: il voto allenatore non la legge come "
+                  "partita");
+  }
+  return out;
+}
+
 PlayerColumns MatchdayExport::Columns(const BlockLine& line) const {
   return SplitPlayerLine(std::string_view(bytes->data() + line.offset, line.length));
 }
@@ -278,6 +307,11 @@ MatchdayExport ParseExport(TextLines lines, const League& league, int matchday) 
   MatchdayExport out;
   out.matchday = matchday;
   out.bytes = lines.bytes();
+  out.lines.reserve(lines.size());
+  for (std::string_view line : lines) {
+    out.lines.push_back({static_cast<uint32_t>(line.data() - out.bytes->data()),
+                         static_cast<uint32_t>(line.size())});
+  }
   ExportParser(out, lines, league).Parse();
   return out;
 }

@@ -1,6 +1,6 @@
-// A matchday's results export, parsed once into its matches. The rating and
-// the calendar read the same matches, each in its own way (rating/ and
-// matchday/); this is the one place that knows the layout of the file.
+// A matchday's results export, parsed once into the matches the rating reads
+// (rating/). The calendar (matchday/) finds its own matches in the same
+// lines: on a well-formed file they are the same ones.
 //
 // A match block: a header line (home team, away team), a line of column
 // titles, player lines, a score line ("Parziale squadra" or "Totale
@@ -11,6 +11,7 @@
 #ifndef CORVALIS_INPUT_RESULTS_EXPORT_H_
 #define CORVALIS_INPUT_RESULTS_EXPORT_H_
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -51,17 +52,10 @@ struct BlockLine {
   uint32_t length;
 };
 
-// A line between a score line and the bench title that the calendar reads.
-struct CountLine {
-  enum Kind : uint8_t {
-    kGoals,      // "Gol": the goals of both sides
-    kExtraTime,  // " (Gol T.S.) "
-    kShootOut,   // "Gol Rig."
-    kSost,       // any first field that begins with "Sost", the bench title too
-  };
-  Kind kind;
-  std::string_view home;  // the field after the title, and the second after that
-  std::string_view away;
+// Where a line of the file is in its bytes.
+struct LineSpan {
+  uint32_t offset;
+  uint32_t length;
 };
 
 // What a score line says, and how the search for the bench title after it
@@ -70,7 +64,16 @@ struct ScoreLine {
   std::string_view home;  // the field after the title
   std::string_view away;  // the second field after that
   bool bench_title_found = false;  // false: the file ended first
-  std::vector<CountLine> counts;   // in file order, up to the bench title
+};
+
+// A line whose first field names a team of conf.txt where the rating's
+// reading begins no match: inside a block, before the empty line that closes
+// it (read as a line of that block), or after the "EOF" line (not read).
+struct StrayHeader {
+  uint32_t line;               // its number in the file, from 1
+  std::string_view home_name;  // its first field, trimmed
+  std::string_view away_name;  // its second field, trimmed
+  int match;                   // the block it is in (index of `matches`); -1 after "EOF"
 };
 
 struct ExportMatch {
@@ -78,7 +81,6 @@ struct ExportMatch {
   std::string_view away_name;  // its second field, trimmed: may name no team, or be empty
   std::vector<BlockLine> lines;
   std::vector<ScoreLine> scores;  // one per kScore line, in order
-  bool ended_by_file = false;     // the file ended inside the block
 };
 
 // How the file ends after its last match.
@@ -101,14 +103,41 @@ struct MatchdayExport {
   std::vector<ExportMatch> matches;
   ExportEnd end = ExportEnd::kEofLine;
   std::string_view end_text;
+  uint32_t eof_line = 0;  // the number of the "EOF" line that ended the file
+  std::vector<StrayHeader> stray_headers;  // in file order
+  // Every line of the file, for a reading that finds the matches by its own
+  // rules (the calendar's).
+  std::vector<LineSpan> lines;
 
+  std::string_view Line(size_t i) const {
+    return std::string_view(bytes->data() + lines[i].offset, lines[i].length);
+  }
   // The columns of a player line.
   PlayerColumns Columns(const BlockLine& line) const;
+};
+
+// Whether a text has the length of some team's name: most lines of an export
+// have a first field of no team's length, and cost no name comparison.
+class TeamNameLengths {
+ public:
+  explicit TeamNameLengths(const League& league) {
+    for (const std::string& team : league.teams) known_[Index(team.size())] = true;
+  }
+  bool Possible(std::string_view text) const { return known_[Index(text.size())]; }
+
+ private:
+  // The last entry stands for this many bytes or more.
+  static size_t Index(size_t length) { return length < 63 ? length : 63; }
+  std::array<bool, 64> known_{};
 };
 
 // Parses `lines` of the export of matchday `matchday`; match headers are
 // recognised by the team names of `league`.
 MatchdayExport ParseExport(TextLines lines, const League& league, int matchday = 0);
+
+// One warning per stray header inside a block, and one for those after the
+// "EOF" line: the rating reads none of them as a match.
+std::vector<std::string> StrayHeaderWarnings(const MatchdayExport& day);
 
 // The columns of a player line's text.
 PlayerColumns SplitPlayerLine(std::string_view line);

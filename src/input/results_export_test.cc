@@ -1,14 +1,122 @@
+// Lines that name teams where no match can begin: the parse reads them as
+// the rating always has, and says so, so that no match goes unread in
+// silence.
 #include "input/results_export.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 #include <string>
+#include <vector>
 
 #include "util/text.h"
 
 namespace corvalis {
 namespace {
+
+const char kTitles[] = "\tR\tCalciatore\tVoto\tBonus\tFantaVoto\tR\tCalciatore\tVoto\tBonus\tFantaVoto";
+const char kBench[] = "\tSostituiti, panchina e tribuna\t\t\t\t\tSostituiti, panchina e tribuna";
+
+std::string Header(const std::string& home, const std::string& away) {
+  return "\t" + home + "\t\t\t\t\t" + away;
+}
+
+// A whole block: header, titles, one line of goalkeepers, scores, goals,
+// bench title and one bench line; `close` adds the empty line after it.
+std::vector<std::string> Block(const std::string& home, const std::string& away,
+                               bool close = true) {
+  std::vector<std::string> lines = {
+      Header(home, away), kTitles,
+      "\tP\tUNO A.\t6\t0\t6\tP\tDUE B.\t6\t0\t6",
+      "\tTotale squadra\t\t\t\t\t66\tTotale squadra\t\t\t\t\t60",
+      "\tGol\t\t\t\t\t1\tGol\t\t\t\t\t0",
+      kBench,
+      "\tD\tTRE C.\t6\t0\t6\tD\tQUATTRO D.\t6\t0\t6"};
+  if (close) lines.push_back("\t");
+  return lines;
+}
+
+std::vector<std::string> Join(std::vector<std::vector<std::string>> parts) {
+  std::vector<std::string> out = {"Lega - Risultati", "Giornata 1"};
+  for (const auto& part : parts) out.insert(out.end(), part.begin(), part.end());
+  return out;
+}
+
+class StrayHeaderTest : public ::testing::Test {
+ protected:
+  StrayHeaderTest() { league_.teams = {"Alfa", "Beta", "Gamma", "Delta"}; }
+
+  MatchdayExport Parse(const std::vector<std::string>& lines) {
+    MatchdayExport day = ParseExport(TextLines(lines), league_, 1);
+    day.path = "L Risultati1.tab";
+    return day;
+  }
+
+  static std::vector<std::string> Homes(const MatchdayExport& day) {
+    std::vector<std::string> out;
+    for (const ExportMatch& m : day.matches) out.emplace_back(m.home_name);
+    return out;
+  }
+
+  League league_;
+};
+
+TEST_F(StrayHeaderTest, WellFormedFileHasNone) {
+  MatchdayExport day = Parse(Join({Block("Alfa", "Beta"), Block("Gamma", "Delta"), {"EOF"}}));
+  EXPECT_EQ(Homes(day), (std::vector<std::string>{"Alfa", "Gamma"}));
+  EXPECT_TRUE(day.stray_headers.empty());
+  EXPECT_TRUE(StrayHeaderWarnings(day).empty());
+}
+
+// A team line among the bench lines, and a next match whose closing empty
+// line is missing before it: both stay lines of the block they are in.
+TEST_F(StrayHeaderTest, HeadersInsideABlockAreNamedWithTheirLine) {
+  std::vector<std::string> first = Block("Alfa", "Beta", false);
+  first.insert(first.end() - 1, Header("Gamma", "Ignota"));  // line 9
+  MatchdayExport day = Parse(Join({first, Block("Gamma", "Delta"), {"EOF"}}));
+  EXPECT_EQ(Homes(day), std::vector<std::string>{"Alfa"});
+  ASSERT_EQ(day.stray_headers.size(), 2u);
+  EXPECT_EQ(day.stray_headers[1].line, 11u);
+  EXPECT_EQ(day.stray_headers[1].away_name, "Delta");
+  EXPECT_EQ(day.stray_headers[1].match, 0);
+  EXPECT_EQ(StrayHeaderWarnings(day),
+            (std::vector<std::string>{
+                "Il file L Risultati1.tab, riga 9: Gamma - Ignota e' dentro la partita "
+                "Alfa - Beta, prima della riga vuota che la chiude: il voto allenatore non la "
+                "legge come partita",
+                "Il file L Risultati1.tab, riga 11: Gamma - Delta e' dentro la partita "
+                "Alfa - Beta, prima della riga vuota che la chiude: il voto allenatore non la "
+                "legge come partita"}));
+}
+
+// Without its bench title a block's search for it runs into the next match,
+// whose header is then one of the lines searched.
+TEST_F(StrayHeaderTest, SearchForTheBenchTitleRunsIntoTheNextMatch) {
+  std::vector<std::string> first = Block("Alfa", "Beta");
+  first.erase(first.begin() + 5);  // the bench title
+  MatchdayExport day = Parse(Join({first, Block("Gamma", "Delta"), {"EOF"}}));
+  EXPECT_EQ(Homes(day), std::vector<std::string>{"Alfa"});
+  ASSERT_EQ(day.stray_headers.size(), 1u);
+  EXPECT_EQ(day.stray_headers[0].line, 10u);
+  EXPECT_EQ(day.stray_headers[0].home_name, "Gamma");
+  EXPECT_EQ(day.stray_headers[0].match, 0);
+}
+
+// An "EOF" line before the last matches ends the file as always; one
+// warning names the first match after it.
+TEST_F(StrayHeaderTest, MatchesAfterTheEofLineGetOneWarning) {
+  MatchdayExport day =
+      Parse(Join({Block("Alfa", "Beta"), {"EOF"}, Block("Gamma", "Delta"), Block("Beta", "Alfa")}));
+  EXPECT_EQ(day.end, ExportEnd::kEofLine);
+  EXPECT_EQ(day.eof_line, 11u);
+  EXPECT_EQ(Homes(day), std::vector<std::string>{"Alfa"});
+  EXPECT_EQ(day.stray_headers.size(), 2u);
+  EXPECT_EQ(StrayHeaderWarnings(day),
+            std::vector<std::string>{
+                "Il file L Risultati1.tab, riga 12: la partita Gamma - Delta viene dopo la riga "
+                "EOF (riga 11): il voto allenatore non legge ne' lei ne' le righe che seguono"});
+}
+
 
 // The columns as the field extractor takes them one by one.
 PlayerColumns ColumnsByNextField(std::string_view line) {

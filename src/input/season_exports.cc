@@ -53,6 +53,9 @@ const MatchdayExport* SeasonExports::Read(Env& env, const League& league, int g)
   TextLines lines = ReadLeagueTextOrStop(env, path, &encoding_);
   auto day = std::make_unique<MatchdayExport>(ParseExport(std::move(lines), league, g));
   day->path = env.NativePath(path);
+  for (const std::string& text : StrayHeaderWarnings(*day)) {
+    env.ShowMessage(text, MessageKind::kWarning);
+  }
   days_[g] = std::move(day);
   return days_[g].get();
 }

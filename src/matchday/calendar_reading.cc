@@ -22,26 +22,36 @@ class CalendarReader {
         credits_(credits),
         day_(day),
         season_(season),
-        players_(players) {}
+        players_(players),
+        team_lengths_(context.league) {}
 
   MatchdayReport Read();
 
  private:
   enum Side { kHome = 0, kAway = 1 };
-  enum class Broken { kNo, kNoScoreLine, kNoGoalsLine };
+  enum class Part { kFound, kBroken, kFileEnded };
+
+  bool NextLine(std::string_view& line) {
+    if (next_ == day_.lines.size()) return false;
+    line = day_.Line(next_++);
+    return true;
+  }
 
   // The pages from the coach rating on list the teams by weighted gap: a
   // name that two teams share is looked up in that order.
   int FirstTeamNamed(std::string_view name) const;
   int LastTeamNamed(std::string_view name) const;
 
-  bool ReadMatch(const ExportMatch& match, MatchdayReport& report);
-  Broken ReadPlayers(const ExportMatch& match);
+  bool FindMatch();
+  bool ReadMatch(MatchdayReport& report);
+  Part ReadPlayers();
+  Part ReadGoals(double scorer_goals[2]);
+  bool ReadExtraTime(double scorer_goals[2]);
   void ReadPlayerLine(const PlayerColumns& columns);
   void ReadColumn(Side side, bool goalkeeper, const PlayerColumn& column);
   void RecordPlayer(Side side, bool goalkeeper, const PlayerColumn& column);
   void ConsiderCandidate(const MomCandidate& candidate);
-  void ReadScore(const ScoreLine& score);
+  void ReadScore(std::string_view rest);
   void BookDeviation(int from, double score, int to);
   std::string_view TeamOf(Side side) const { return side == kHome ? home_name_ : away_name_; }
   std::string MatchName() const {
@@ -57,6 +67,8 @@ class CalendarReader {
   CalendarSeason& season_;
   std::vector<DayPlayer>* players_;
   int player_lines_ = 0;
+  size_t next_ = 0;  // the next line of the file to read
+  TeamNameLengths team_lengths_;
 
   // The match being read.
   int team_[2] = {kNone, kNone};
@@ -89,20 +101,34 @@ int CalendarReader::LastTeamNamed(std::string_view name) const {
 MatchdayReport CalendarReader::Read() {
   MatchdayReport report;
   report.matchday = day_.matchday;
-  for (const ExportMatch& match : day_.matches) {
-    if (!ReadMatch(match, report)) break;
+  while (FindMatch() && ReadMatch(report)) {
   }
   return report;
 }
 
-// Adds the match to `report` unless it breaks off. False when the file ends
-// inside it.
-bool CalendarReader::ReadMatch(const ExportMatch& match, MatchdayReport& report) {
-  team_[kHome] = FirstTeamNamed(match.home_name);
-  home_name_ = context_.league.teams[team_[kHome]];
-  away_name_ = match.away_name;
-  has_away_ = !away_name_.empty();
-  team_[kAway] = has_away_ ? LastTeamNamed(away_name_) : kNone;
+// Skips to the next line whose first field names a team, wherever it is:
+// the calendar reads to the end of the file, "EOF" line or not. False at
+// the end of the file.
+bool CalendarReader::FindMatch() {
+  std::string_view line;
+  while (NextLine(line)) {
+    std::string_view rest = line;
+    std::string_view first = Trimmed(NextField(rest));
+    if (first.empty() || !team_lengths_.Possible(first)) continue;
+    team_[kHome] = FirstTeamNamed(first);
+    if (team_[kHome] == kNone) continue;
+    home_name_ = context_.league.teams[team_[kHome]];
+    away_name_ = Trimmed(NextField(rest));
+    has_away_ = !away_name_.empty();
+    team_[kAway] = has_away_ ? LastTeamNamed(away_name_) : kNone;
+    return true;
+  }
+  return false;
+}
+
+// Reads one match after its header and adds it to `report` unless it
+// breaks off. False when the file has ended.
+bool CalendarReader::ReadMatch(MatchdayReport& report) {
   for (int side : {kHome, kAway}) {
     sides_[side] = SideTable{};
     side_places_[side] = 0;
@@ -112,46 +138,22 @@ bool CalendarReader::ReadMatch(const ExportMatch& match, MatchdayReport& report)
   candidates_met_ = 0;
   highest_ = 0;
 
-  Broken broken = ReadPlayers(match);
-  const ScoreLine* score = match.scores.empty() ? nullptr : &match.scores[0];
-  if (broken == Broken::kNo && score == nullptr) {
-    if (match.ended_by_file) {
-      Warn("Il file " + day_.path + " finisce dentro la partita " + MessageExcerpt(home_name_) +
-           " - " + MessageExcerpt(away_name_) + ": la partita non e' nel calendario");
-      return false;
-    }
-    broken = Broken::kNoScoreLine;
-  }
-  // The goals line comes before the substitutions; the extra-time and
-  // shoot-out lines after it are shown in the result but get no scorer.
-  const CountLine* goals = nullptr;
+  std::string_view titles;
   double scorer_goals[2] = {0, 0};
-  if (broken == Broken::kNo) {
-    ReadScore(*score);
-    broken = Broken::kNoGoalsLine;
-    for (const CountLine& line : score->counts) {
-      if (goals == nullptr) {
-        if (line.kind == CountLine::kSost) break;
-        if (line.kind != CountLine::kGoals) continue;
-        goals = &line;
-        broken = Broken::kNo;
-        goals_[kHome] = scorer_goals[kHome] = LeadingNumber(line.home);
-        if (has_away_) goals_[kAway] = scorer_goals[kAway] = LeadingNumber(line.away);
-      } else if (line.kind == CountLine::kSost) {
-        break;
-      } else if (line.kind == CountLine::kExtraTime || line.kind == CountLine::kShootOut) {
-        scorer_goals[kHome] -= LeadingNumber(line.home);
-        if (has_away_) scorer_goals[kAway] -= LeadingNumber(line.away);
-      }
-    }
+  Part players = NextLine(titles) ? ReadPlayers() : Part::kFileEnded;
+  Part goals = players == Part::kFound ? ReadGoals(scorer_goals) : players;
+  if (goals == Part::kFileEnded) {
+    Warn("Il file " + day_.path + " finisce dentro la partita " + MessageExcerpt(home_name_) +
+         " - " + MessageExcerpt(away_name_) + ": la partita non e' nel calendario");
+    return false;
   }
-  if (broken != Broken::kNo) {
+  if (goals == Part::kBroken) {
     Warn("La partita " + MatchName() + " non ha la riga " +
-         (broken == Broken::kNoScoreLine ? "del punteggio" : "\"Gol\"") +
+         (players == Part::kBroken ? "del punteggio" : "\"Gol\"") +
          " prima delle sostituzioni: non e' nel calendario");
     return true;
   }
-
+  bool file_goes_on = ReadExtraTime(scorer_goals);
   bool home_won = goals_[kAway] < goals_[kHome];
   bool away_won = goals_[kAway] > goals_[kHome];
   for (MomCandidate& candidate : candidates_) {
@@ -186,20 +188,63 @@ bool CalendarReader::ReadMatch(const ExportMatch& match, MatchdayReport& report)
   m.away_scorers = std::move(scorers[kAway]);
   m.credits = credits_.TextFor(home_name_, away_name_);
   m.man_of_the_match = TrimSpaces(FirstAsIsRestLower(man_of_the_match, context_.encoding));
-  return true;
+  return file_goes_on;
 }
 
-// The player lines up to the first score line; a first field that begins
-// with "Sost" before it breaks the block.
-CalendarReader::Broken CalendarReader::ReadPlayers(const ExportMatch& match) {
-  for (const BlockLine& line : match.lines) {
-    if (line.kind == BlockLine::kScore) break;
-    PlayerColumns columns = day_.Columns(line);
+// Player lines up to the score line; an empty line or the substitutions
+// before it break the match.
+CalendarReader::Part CalendarReader::ReadPlayers() {
+  std::string_view line;
+  while (NextLine(line)) {
+    // Split as a player line at once: most lines are one.
+    PlayerColumns columns = SplitPlayerLine(line);
     std::string_view first = columns.has_home ? columns.home.code : columns.away.code;
-    if (StartsWithSost(first)) return Broken::kNoScoreLine;
+    if (first == "Parziale squadra" || first == "Totale squadra") {
+      std::string_view rest = line;
+      NextField(rest);
+      ReadScore(rest);
+      return Part::kFound;
+    }
+    if (first.empty() || StartsWithSost(first)) return Part::kBroken;
     ReadPlayerLine(columns);
   }
-  return Broken::kNo;
+  return Part::kFileEnded;
+}
+
+// Lines up to the goals line; the substitutions before it break the match.
+CalendarReader::Part CalendarReader::ReadGoals(double scorer_goals[2]) {
+  std::string_view line;
+  while (NextLine(line)) {
+    std::string_view rest = line;
+    std::string_view first = NextField(rest);
+    if (StartsWithSost(first)) return Part::kBroken;
+    if (first != "Gol") continue;
+    goals_[kHome] = scorer_goals[kHome] = LeadingNumber(NextField(rest));
+    if (has_away_) {
+      NextField(rest);
+      goals_[kAway] = scorer_goals[kAway] = LeadingNumber(NextField(rest));
+    }
+    return Part::kFound;
+  }
+  return Part::kFileEnded;
+}
+
+// Extra-time and shoot-out goals up to the substitutions: they are shown in
+// the result but get no scorer. False when the file ends first.
+bool CalendarReader::ReadExtraTime(double scorer_goals[2]) {
+  std::string_view line;
+  while (NextLine(line)) {
+    std::string_view rest = line;
+    std::string_view first = NextField(rest);
+    if (StartsWithSost(first)) return true;
+    if (first != " (Gol T.S.) " && first != "Gol Rig.") continue;
+    scorer_goals[kHome] -= LeadingNumber(NextField(rest));
+    if (has_away_) {
+      NextField(rest);
+      scorer_goals[kAway] -= LeadingNumber(NextField(rest));
+    }
+  }
+  return false;
 }
 
 // The goalkeepers share one line, told by its first code; a home
@@ -279,9 +324,13 @@ void CalendarReader::ConsiderCandidate(const MomCandidate& candidate) {
 
 // The fantasfiga deviations: each side's score of the match less its season
 // average goes to the other side.
-void CalendarReader::ReadScore(const ScoreLine& score) {
-  double home = FloorThousandths(DecimalNumber(score.home));
-  double away = has_away_ ? FloorThousandths(DecimalNumber(score.away)) : 0;
+void CalendarReader::ReadScore(std::string_view rest) {
+  double home = FloorThousandths(DecimalNumber(NextField(rest)));
+  double away = 0;
+  if (has_away_) {
+    NextField(rest);
+    away = FloorThousandths(DecimalNumber(NextField(rest)));
+  }
   // A team that meets itself keeps one score of the match: the away one.
   if (team_[kAway] == team_[kHome]) home = away;
   BookDeviation(team_[kAway], away, team_[kHome]);

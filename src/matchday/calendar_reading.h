@@ -37,8 +37,12 @@ struct CalendarSeason {
 };
 
 // Reads `day`: returns the matches to print and fills `players` with the
-// matchday's player lines. A block that breaks off (no score or goals line,
-// or the file ends inside it) is not printed, with a warning.
+// matchday's player lines. The matches are found in the file's lines by the
+// calendar's own rules, not the rating's blocks: any line naming a team,
+// outside the lines read for a match (the header, the column titles, the
+// player lines, and the lines up to the goals line and on to a "Sost" line),
+// begins one, also after an "EOF" line. A match that breaks off (no score
+// or goals line, or the file ends inside it) is not printed, with a warning.
 MatchdayReport ReadForCalendar(const CalendarContext& context, const SeasonRating& rating,
                                const Credits& credits, const MatchdayExport& day,
                                CalendarSeason& season, std::vector<DayPlayer>* players);
