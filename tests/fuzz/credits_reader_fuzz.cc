@@ -1,0 +1,13 @@
+// cred.txt of the fixed league: the fuzzer's bytes are the file.
+#include "fuzz_league.h"
+#include "matchday/credits.h"
+
+using namespace corvalis;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  auto env = fuzz::FixedLeagueEnv();
+  env->AddFile(fuzz::LeaguePath("cred.txt"), fuzz::Bytes(data, size));
+  SeasonStore& store = fuzz::FixedLeagueStore();
+  fuzz::StopsAreOutcomes([&] { ReadCredits(*env, store); });
+  return 0;
+}
