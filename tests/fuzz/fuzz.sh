@@ -12,7 +12,8 @@
 #
 # Targets: conf_reader results_reader credits_reader bench_setup_reader
 # whole_run. Seeds are made afresh from the demo league, the leagues of
-# tests/data and the golden seasons; the corpus grows in
+# tests/data and the golden seasons, with those of tests/fuzz/seeds; the
+# corpus grows in
 # BUILD_DIR/fuzz/corpus/TARGET, findings land in BUILD_DIR/fuzz/findings/TARGET.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -33,7 +34,12 @@ done
 make_seeds() {
   local target league
   rm -rf "$work/seeds"
-  for target in "${targets[@]}"; do mkdir -p "$work/seeds/$target"; done
+  for target in "${targets[@]}"; do
+    mkdir -p "$work/seeds/$target"
+    # The seeds kept in the repository: inputs at the limits of the data,
+    # and files that the leagues lack.
+    if [ -d "$here/seeds/$target" ]; then cp "$here/seeds/$target"/* "$work/seeds/$target/"; fi
+  done
   for league in "${leagues[@]}"; do
     local tag exports=() file
     tag=$(echo "${league#"$repo"/}" | tr '/ ' '__')

@@ -1,10 +1,9 @@
 // A results export of the fixed league: the fuzzer's bytes are matchday 1's
-// export, read the way a run reads it, twice: for the coach rating (and the
-// matchday rated), then, when the first reading let the run go on, for the
-// calendar. The season's sorting and pages are the whole run's.
+// export, read the way a run reads it, twice: into the season tables, then,
+// when the first reading let the run go on, for the calendar. Rating the
+// matchday and the pages are the whole run's.
 #include "fuzz_league.h"
 #include "matchday/calendar_reader.h"
-#include "rating/season_aggregation.h"
 #include "store/results_reader.h"
 
 using namespace corvalis;
@@ -16,7 +15,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   fuzz::StopsAreOutcomes([&] {
     store.giornata = 1;
     ReadMatchday(*env, store, 1);
-    RateMatchday(store, 1);
     const SeasonStore::ResultsFile* file = FindResultsFile(*env, store, 1);
     ReadCalendarMatchday(file->lines, file->name, 1, *env, store);
   });
