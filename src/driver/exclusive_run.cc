@@ -1,6 +1,6 @@
 #include "driver/exclusive_run.h"
 
-#include "store/run_stop.h"
+#include "util/run_stop.h"
 
 namespace corvalis {
 namespace {
@@ -20,13 +20,13 @@ std::string BusyLeagueMessage(const std::string& folder) {
          "l'altra sara' finita)";
 }
 
-void ClaimLeague(Env& env, const SeasonStore& store, const std::string& preview_folder) {
-  if (env.LockFolder(store.source_dir) == FolderLock::kBusy) {
-    throw RunStop(BusyLeagueMessage(ShownFolder(env, store.source_dir)), kExitPlatform);
+void ClaimLeague(Env& env, const League& league, const std::string& preview_folder) {
+  if (env.LockFolder(league.source_dir) == FolderLock::kBusy) {
+    throw RunStop(BusyLeagueMessage(ShownFolder(env, league.source_dir)), kExitPlatform);
   }
-  env.RemoveStaleTemporaryFiles(store.source_dir);
-  if (!store.output_dir.empty()) env.RemoveStaleTemporaryFiles(store.output_dir);
-  if (!store.js_dir.empty()) env.RemoveStaleTemporaryFiles(store.js_dir);
+  env.RemoveStaleTemporaryFiles(league.source_dir);
+  if (!league.output_dir.empty()) env.RemoveStaleTemporaryFiles(league.output_dir);
+  if (!league.js_dir.empty()) env.RemoveStaleTemporaryFiles(league.js_dir);
   env.RemoveStaleTemporaryFiles("");  // the working folder: the archive copy
   if (!preview_folder.empty()) env.RemoveStaleTemporaryFiles(preview_folder);
 }

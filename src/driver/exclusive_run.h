@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/env.h"
-#include "store/season_store.h"
+#include "input/league.h"
 
 namespace corvalis {
 
@@ -21,7 +21,7 @@ std::string BusyLeagueMessage(const std::string& folder);
 // (platform failure, nothing touched) when another run holds the league. A
 // folder that cannot be locked at all (missing, or no locks on its file
 // system) does not stop the run: it fails later, or runs as before.
-void ClaimLeague(Env& env, const SeasonStore& store, const std::string& preview_folder = "");
+void ClaimLeague(Env& env, const League& league, const std::string& preview_folder = "");
 
 }  // namespace corvalis
 

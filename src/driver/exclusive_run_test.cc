@@ -2,12 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "driver/config.h"
 #include "driver/run.h"
+#include "input/league.h"
 #include "platform/fake_env.h"
-#include "store/run_stop.h"
+#include "util/run_stop.h"
 
 namespace corvalis {
 namespace {
@@ -28,10 +26,7 @@ class ExclusiveRunTest : public ::testing::Test {
 };
 
 TEST_F(ExclusiveRunTest, ARunLocksTheSourceFolderAndCleansWhereItWrites) {
-  auto store = std::make_unique<SeasonStore>();
-  InitialiseStore(env_, *store);
-  ReadConfig(env_, *store);
-  ClaimLeague(env_, *store, "F:\\anteprima");
+  ClaimLeague(env_, ReadLeague(env_), "F:\\anteprima");
   EXPECT_EQ(env_.locked_folders(), std::vector<std::string>{"D:/dati"});
   EXPECT_EQ(env_.cleaned_folders(),
             (std::vector<std::string>{"D:/dati", "E:/sito", "E:/js", "", "F:/anteprima"}));

@@ -1,75 +1,56 @@
 #include "driver/run.h"
 
 #include <exception>
-#include <memory>
 
-#include "driver/config.h"
 #include "driver/exclusive_run.h"
+#include "input/bench_settings.h"
+#include "input/credits.h"
+#include "input/league.h"
+#include "input/season_exports.h"
 #include "matchday/calendar.h"
-#include "matchday/credits.h"
 #include "publish/preview.h"
 #include "publish/publishing.h"
 #include "rankings/player_rankings.h"
+#include "rating/rate_season.h"
 #include "rating/rating_pages.h"
-#include "rating/season_aggregation.h"
 #include "site/charts_page.h"
 #include "site/site_index.h"
 #include "site/team_page.h"
-#include "store/results_reader.h"
 
 namespace corvalis {
 
-void InitialiseStore(Env& env, SeasonStore& store) {
-  store.program_folder = env.ProgramFolder();
-  store.gap_exponent = 1;
-  store.sq_flag = 0;
-  store.output_dir.clear();
-  store.source_dir = store.program_folder;
-  for (int t = 1; t <= kMaxTeams; ++t) store.teamSeason[t][kSnSmallestGap] = 9999;
-}
+// Each stage takes what earlier ones made and returns what later ones need.
+// The pages show the league's texts in the encoding of every league text
+// read before them.
+void RunSeason(Env& env, const RunOptions& options) {
+  League league = ReadLeague(env);
+  ClaimLeague(env, league, options.preview_folder);  // before anything is written
 
-namespace {
+  SeasonExports exports = SeasonExports::Find(env, league);
+  SeasonRating rating = RateSeason(env, league, exports);
+  TextEncoding encoding = Narrowed(league.encoding, exports.encoding());
+  WriteRatingPages(env, league, rating, encoding);
 
-void ReadSeason(Env& env, SeasonStore& store) {
-  BenchVoteRegister bench_votes(store);
-  LookUpResultsFiles(env, store);
-  for (int g = 1; g <= kMatchdays; ++g) {
-    store.giornata = g;
-    store.teamParziale.Clear();
-    store.teamSeen.Clear();
-    store.lineupSlot.Clear();
-    if (ReadMatchday(env, store, g, &bench_votes)) {
-      store.last_matchday_read = g;
-      RateMatchday(store, g);
-    }
-  }
-  if (!store.file_found) throw RunStop("Files Risultati Assenti", kExitInputMessage);
-}
+  Credits credits = ReadCredits(env, league);
+  encoding = Narrowed(encoding, credits.encoding);
+  CalendarResult calendar = RunCalendar(env, league, exports, rating, credits, encoding);
+  Rankings rankings = WritePlayerRankings(env, league, rating, calendar, encoding);
 
-}  // namespace
+  BenchSettings bench = ReadBenchSettings(env, league);
+  encoding = Narrowed(encoding, bench.encoding);
+  WriteTeamPages(env, league, rating, rankings.scorers, bench, encoding);
+  WriteSiteIndex(env, league, encoding);
+  ChartsData charts{league, rating, rankings.season_eleven, encoding};
+  WriteChartsPage(env, charts);
 
-void RunSeason(Env& env, SeasonStore& store, const RunOptions& options) {
-  InitialiseStore(env, store);
-  ReadConfig(env, store);
-  ClaimLeague(env, store, options.preview_folder);  // before anything is written
-  ReadSeason(env, store);
-  CloseSeason(store);
-  WriteRatingPages(env, store);
-  ReadCredits(env, store);
-  WriteCalendar(env, store);
-  WritePlayerRankings(env, store);
-  WriteTeamPages(env, store);
-  WriteSiteIndex(env, store);
-  WriteChartsPage(env, store);
-  PublishSite(env, store);
-  if (!options.preview_folder.empty()) WritePreview(env, store, options.preview_folder);
+  PublishSite(env, league, rating.last_matchday);
+  if (!options.preview_folder.empty()) WritePreview(env, charts, options.preview_folder);
   env.ShowMessage(kCompletionMessage, MessageKind::kCompletion);
 }
 
 ExitStatus RunAndReport(Env& env, const RunOptions& options) {
   try {
-    auto store = std::make_unique<SeasonStore>();
-    RunSeason(env, *store, options);
+    RunSeason(env, options);
     return kExitDone;
   } catch (const RunStop& stop) {
     env.ShowMessage(stop.what(), MessageKind::kError);

@@ -9,13 +9,12 @@
 #include <random>
 #include <sstream>
 
-#include "driver/config.h"
 #include "driver/run.h"
+#include "input/results_export.h"
 #include "platform/fake_env.h"
 #include "platform/file_names.h"
-#include "store/results_reader.h"
-#include "store/run_stop.h"
-#include "store/source_files.h"
+#include "rating/rating_reading.h"
+#include "util/run_stop.h"
 
 namespace corvalis {
 namespace {
@@ -86,7 +85,8 @@ class Mutator {
 };
 
 TEST(ResultsReaderFuzzTest, MalformedExportsNeverCrash) {
-  std::vector<std::string> conf = SampleLines("conf.txt");
+  FakeEnv env;
+  League league = ParseLeague(SampleLines("conf.txt"), "conf.txt", "C:\\lega", env);
   std::vector<std::vector<std::string>> files;
   for (int g = 1; g <= 6; ++g) {
     files.push_back(SampleLines("fantabar_Risultati" + std::to_string(g) + ".tab"));
@@ -95,18 +95,13 @@ TEST(ResultsReaderFuzzTest, MalformedExportsNeverCrash) {
   int stopped = 0;
   for (unsigned seed = 1; seed <= 400; ++seed) {
     Mutator mutator(seed);
-    FakeEnv env;
-    auto store = std::make_unique<SeasonStore>();
-    InitialiseStore(env, *store);
-    ApplyConfig(conf, "conf.txt", env, *store);
+    RatingReadingState state;
+    state.rating.teams.resize(league.num_teams() + 1);
     try {
       for (int g = 1; g <= 3; ++g) {
-        store->giornata = g;
-        store->teamParziale.Clear();
-        store->teamSeen.Clear();
-        store->lineupSlot.Clear();
-        ReadResultsLines(mutator.Mutate(files[(seed + g) % files.size()]), "x.tab", env,
-                         *store);
+        MatchdayExport day =
+            ParseExport(mutator.Mutate(files[(seed + g) % files.size()]), league, g);
+        ReadForRating(env, league, day, state);
       }
     } catch (const RunStop& stop) {
       ++stopped;

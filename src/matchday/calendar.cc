@@ -1,40 +1,46 @@
 #include "matchday/calendar.h"
 
-#include <iterator>
-#include <optional>
-#include <string>
-#include <vector>
-
 #include "matchday/calendar_page.h"
-#include "matchday/calendar_reader.h"
-#include "store/results_reader.h"
-#include "store/source_files.h"
+#include "matchday/calendar_reading.h"
+#include "util/once_warnings.h"
+#include "util/page.h"
+#include "util/text.h"
+#include "site/site_pages.h"
 
 namespace corvalis {
 
-void WriteCalendar(Env& env, SeasonStore& store) {
-  Lines calendar;
-  size_t last_start = 0;
-  SeasonTotals totals(store);
-  for (int g = 1; g <= kMatchdays; ++g) {
-    // The second reading of the export takes the lines the first one kept.
-    const SeasonStore::ResultsFile* file = FindResultsFile(env, store, g);
-    if (file == nullptr) continue;
-    std::string path = env.NativePath(SourcePath(store, file->name));
-    MatchdayReport day = ReadCalendarMatchday(file->lines, path, g, env, store, &totals);
-    ForgetResultsFile(store, g);  // read for the last time: its memory goes
-    Lines block = MatchdayBlock(day);
-    last_start = calendar.size();
-    calendar.insert(calendar.end(), std::make_move_iterator(block.begin()),
-                    std::make_move_iterator(block.end()));
+CalendarResult RunCalendar(Env& env, const League& league, const SeasonExports& exports,
+                           const SeasonRating& rating, const Credits& credits,
+                           TextEncoding encoding) {
+  CalendarResult result(league.sq);
+  OnceWarnings warned;
+  CalendarContext context{env, league, encoding, warned, result.scorers, result.awards};
+  CalendarSeason season;
+  season.luck.resize(league.num_teams());
+  std::vector<DayPlayer> players, last_players;
+  Page block;  // the block of one matchday; the last one is the last-matchday page
+  WritePage(env, league.SourcePath(kCalendarPage), [&](Page& calendar) {
+    for (int g = 1; g <= kMatchdays; ++g) {
+      const MatchdayExport* day = exports.Get(g);
+      if (day == nullptr) continue;
+      players.clear();
+      MatchdayReport report = ReadForCalendar(context, rating, credits, *day, season, &players);
+      block.Clear();
+      AddMatchdayBlock(report, block);
+      calendar.PutLines(block.text());
+      last_players.swap(players);
+    }
+  });
+  if (block.size() > 0) {
+    WriteFileOrStop(env, league.SourcePath(kLastMatchdayPage), block.text());
   }
-  WriteSourceFile(env, store, "calenbomber.htm", calendar);
-  // The last block of the calendar is the last-matchday page: taken from
-  // it, not kept twice.
-  Lines last_matchday(std::make_move_iterator(calendar.begin() + last_start),
-                      std::make_move_iterator(calendar.end()));
-  calendar.clear();
-  if (!last_matchday.empty()) WriteSourceFile(env, store, "ultima.htm", last_matchday);
+  for (const DayPlayer& p : last_players) {
+    result.last_matchday.push_back({std::string(p.role), std::string(p.name),
+                                    std::string(p.team), CommaToPoint(p.fantavoto)});
+  }
+  result.season_players = std::move(season.players);
+  result.luck = std::move(season.luck);
+  return result;
 }
 
 }  // namespace corvalis

@@ -1,12 +1,12 @@
 // The calendar fragments: calenbomber.htm holds one block per matchday with
-// a results file, ultima.htm the block of the last one.
+// an export, ultima.htm the block of the last one.
 #ifndef CORVALIS_MATCHDAY_CALENDAR_PAGE_H_
 #define CORVALIS_MATCHDAY_CALENDAR_PAGE_H_
 
 #include <string>
 #include <vector>
 
-#include "store/source_files.h"
+#include "util/page.h"
 
 namespace corvalis {
 
@@ -28,8 +28,8 @@ struct MatchdayReport {
   std::vector<MatchReport> matches;  // in file order
 };
 
-// The block of one matchday: head, matches, closing lines.
-Lines MatchdayBlock(const MatchdayReport& day);
+// Appends the block of one matchday: head, matches, closing lines.
+void AddMatchdayBlock(const MatchdayReport& day, Page& page);
 
 }  // namespace corvalis
 

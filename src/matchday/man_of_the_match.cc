@@ -2,136 +2,87 @@
 
 #include <algorithm>
 
-#include "matchday/scorers.h"
-#include "store/rank_rows.h"
-#include "store/text.h"
-#include "store/warnings.h"
+#include "util/text.h"
 
 namespace corvalis {
 namespace {
 
-// Columns of momCandidates.
-enum CandidateColumn {
-  kName = 1,
-  kTeam = 2,
-  kVote = 3,
-  kScore = 4,
-  kRoleLetter = 5,
-  kSide = 6,  // "Casa", "Fuori", or "1" for the side that won
-};
-constexpr int kCandidateColumns = 6;
-
 constexpr double kWinnerBonus = 1;
 constexpr double kRuleStep = 0.01;
 
-bool Named(const TextTable& c, int r) { return !c.at(r, kName).empty(); }
-double Score(const TextTable& c, int r) { return LeadingNumber(c.at(r, kScore)); }
-
 // Raises a candidate's score and returns it as read back from its text.
-double Raise(TextTable& c, int r, double by) {
-  c.at(r, kScore) = NumberText(Score(c, r) + by);
-  return Score(c, r);
+double Raise(MomCandidate& candidate, double by) {
+  candidate.score = ReadBack15(candidate.score + by);
+  return candidate.score;
 }
 
-int CountAtBest(const TextTable& c, double best) {
-  int count = 0;
-  for (int r = 1; r <= kMomCandidates; ++r) {
-    if (Named(c, r) && Score(c, r) == best) ++count;
-  }
-  return count;
+void Rank(std::vector<MomCandidate>& candidates) {
+  std::stable_sort(candidates.begin(), candidates.end(),
+                   [](const MomCandidate& a, const MomCandidate& b) { return a.score > b.score; });
 }
 
 // "VA": the first of the leaders with the highest plain vote goes ahead.
-void PreferHigherVote(TextTable& c, double& best) {
+void PreferHigherVote(std::vector<MomCandidate>& candidates, double& best) {
   double highest = 0;
-  for (int r = 1; r <= kMomCandidates; ++r) {
-    if (Named(c, r) && Score(c, r) == best) {
-      highest = std::max(highest, LeadingNumber(c.at(r, kVote)));
-    }
+  for (const MomCandidate& c : candidates) {
+    if (c.score == best) highest = std::max(highest, c.vote);
   }
-  for (int r = 1; r <= kMomCandidates; ++r) {
-    if (Named(c, r) && Score(c, r) == best && LeadingNumber(c.at(r, kVote)) == highest) {
-      best = Raise(c, r, kRuleStep);
+  for (MomCandidate& c : candidates) {
+    if (c.score == best && c.vote == highest) {
+      best = Raise(c, kRuleStep);
       return;
     }
   }
 }
 
 // "DF", "CE", "AT": every leader of the role goes ahead.
-void PreferRole(TextTable& c, char letter, double& best) {
+void PreferRole(std::vector<MomCandidate>& candidates, char letter, double& best) {
   double raised = best;
-  for (int r = 1; r <= kMomCandidates; ++r) {
-    if (Named(c, r) && Score(c, r) == best && c.at(r, kRoleLetter) == std::string(1, letter)) {
-      raised = Raise(c, r, kRuleStep);
-    }
+  for (MomCandidate& c : candidates) {
+    if (c.score == best && c.role == std::string_view(&letter, 1)) raised = Raise(c, kRuleStep);
   }
   best = raised;
 }
 
-// Counts one award in momTally: by name and team with SQ, by name alone
-// otherwise (the row then keeps its first team).
-void CountAward(Env& env, SeasonStore& store, const std::string& name,
-                const std::string& team) {
-  TextTable& tally = store.momTally;
-  int rows = std::min(kPlayerRows, tally.last_written_row());
-  for (int r = 1; r <= rows; ++r) {
-    if (tally.at(r, 1) == name && (store.sq_flag != 1 || tally.at(r, 2) == team)) {
-      tally.at(r, 3) = NumberText(LeadingNumber(tally.at(r, 3)) + 1);
-      return;
-    }
-  }
-  for (int r = 1; r <= kPlayerRows; ++r) {
-    if (tally.at(r, 1).empty()) {
-      tally.at(r, 1) = name;
-      tally.at(r, 2) = team;
-      tally.at(r, 3) = std::string("1");
-      return;
-    }
-  }
-  WarnOnce(env, store,
-           "Classifica migliore in campo piena (" + std::to_string(kPlayerRows) +
-               " giocatori): " + MessageExcerpt(name) +
-               " e gli altri nuovi premiati non sono contati",
-           "migliori in campo pieni");
-}
-
 }  // namespace
 
-std::string ChooseManOfTheMatch(Env& env, SeasonStore& store, double& best) {
-  TextTable& c = store.momCandidates;
+std::string ChooseManOfTheMatch(const CalendarContext& context,
+                                std::vector<MomCandidate>& candidates, double best) {
   // Scores are compared as their texts read back; so is the best score.
-  best = LeadingNumber(NumberText(best));
-  RankRows(c, kMomCandidates, kScore, kCandidateColumns);
-  for (int r = 1; r <= kMomCandidates; ++r) {
-    if (Named(c, r) && c.at(r, kSide) == "1") best = Raise(c, r, kWinnerBonus);
+  best = ReadBack15(best);
+  Rank(candidates);
+  for (MomCandidate& c : candidates) {
+    if (c.won) best = Raise(c, kWinnerBonus);
   }
-  for (int k = 1; k <= kTieRules; ++k) {
-    RankRows(c, kMomCandidates, kScore, kCandidateColumns);
-    if (CountAtBest(c, best) <= 1) break;
-    const std::string& rule = store.tieRule[k];
+  for (const std::string& rule : context.league.tie_rules) {
+    Rank(candidates);
+    if (std::count_if(candidates.begin(), candidates.end(),
+                      [&](const MomCandidate& c) { return c.score == best; }) <= 1) {
+      break;
+    }
     if (rule == "VA") {
-      PreferHigherVote(c, best);
+      PreferHigherVote(candidates, best);
     } else if (rule == "DF" || rule == "CE" || rule == "AT") {
-      PreferRole(c, rule[0], best);
+      PreferRole(candidates, rule[0], best);
     } else if (rule == "MG" || rule == "PG") {
       // Season goals do not decide a man of the match.
     } else {
       break;
     }
   }
-
-  std::string surname;
-  for (int r = 1; r <= kMomCandidates; ++r) {
-    if (Named(c, r) && Score(c, r) == best) {
-      CountAward(env, store, c.at(r, kName), c.at(r, kTeam));
-      surname = SurnameOf(env, store, c.at(r, kName));
-      break;
+  for (const MomCandidate& c : candidates) {
+    if (c.score != best) continue;
+    if (!context.awards.Count(c.name, c.team)) {
+      context.warned.Warn(context.env,
+                          "Classifica migliore in campo piena (" +
+                              std::to_string(kTallyPlayers) + " giocatori): " +
+                              MessageExcerpt(c.name) +
+                              " e gli altri nuovi premiati non sono contati",
+                          "migliori in campo pieni");
     }
+    return SurnameOf(context, c.name);
   }
-  if (store.match_index >= 1 && store.match_index < store.matchSheet.rows()) {
-    store.matchSheet.at(store.match_index, 6) = surname;
-  }
-  return surname;
+  return "";
 }
 
 }  // namespace corvalis

@@ -4,21 +4,32 @@
 #define CORVALIS_MATCHDAY_MAN_OF_THE_MATCH_H_
 
 #include <string>
+#include <string_view>
+#include <vector>
 
-#include "platform/env.h"
-#include "store/season_store.h"
+#include "matchday/scorers.h"
 
 namespace corvalis {
 
-// Rows of momCandidates.
 constexpr int kMomCandidates = 22;
 
-// Chooses among store.momCandidates (side markers already set; `best` is
-// the match's highest fantavoto and is raised as the rules act), counts the
-// choice in momTally, and returns his surname, which also goes to column 6
-// of matchSheet at row store.match_index. No candidate: nobody is counted
-// and the surname is empty.
-std::string ChooseManOfTheMatch(Env& env, SeasonStore& store, double& best);
+struct MomCandidate {
+  std::string_view name;
+  std::string_view team;
+  std::string_view role;  // "P", "D", "C", "A" (the code's first character)
+  double vote = 0;        // the plain vote
+  // The fantavoto as read back from its number text, raised by the rules;
+  // compared read back every time.
+  double score = 0;
+  bool home = false;  // of the home side
+  bool won = false;   // of the side with more goals
+};
+
+// Chooses among `candidates` (in the order met; `best` is the match's
+// highest fantavoto), counts the award and returns his surname; "" when
+// there is no candidate.
+std::string ChooseManOfTheMatch(const CalendarContext& context,
+                                std::vector<MomCandidate>& candidates, double best);
 
 }  // namespace corvalis
 

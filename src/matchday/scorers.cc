@@ -1,18 +1,13 @@
 #include "matchday/scorers.h"
 
 #include <algorithm>
+#include <vector>
 
-#include "store/encoding.h"
-#include "store/rank_rows.h"
-#include "store/text.h"
-#include "store/warnings.h"
+#include "util/encoding.h"
+#include "util/text.h"
 
 namespace corvalis {
 namespace {
-
-// Columns of a side table.
-enum SideColumn { kRole = 1, kName = 2, kVote = 3, kFantavoto = 4, kWorking = 5 };
-constexpr int kSideColumns = 5;
 
 constexpr double kGoalPenalty = 3;  // a scorer's fantavoto drops by this per goal
 constexpr double kRuleStep = 0.01;  // what a tie-break rule takes off
@@ -23,140 +18,140 @@ const char kLowerCaseSurname[] =
     "WARNING: C'\xE8"
     " un giocatore con il cognome scritto in minuscolo?";
 
-double Number(const TextTable& table, int r, int c) { return LeadingNumber(table.at(r, c)); }
+using Column = double SidePlayer::*;
 
-void LowerWorking(TextTable& side, int r) {
-  side.at(r, kWorking) = NumberText(Number(side, r, kWorking) - kRuleStep);
-}
-
-// 1 plus the rows 2..tied whose `column` equals row 1's.
-int TiedWithFirst(const TextTable& side, int tied, int column) {
-  int count = 1;
-  for (int r = 2; r <= tied; ++r) {
-    if (Number(side, r, column) == Number(side, 1, column)) ++count;
+// The ranking sort over places 0..n-1 by `column`, highest first, equal
+// values in their order. A place counts only when its value is that of some
+// player above -9999, so an empty place (value 0) comes along only when a
+// player shares its value; the places after the last one kept are emptied.
+void RankPlaces(SidePlayer* places, int n, Column column) {
+  std::vector<double> player_values;
+  for (int i = 0; i < n; ++i) {
+    double value = places[i].*column;
+    if (!places[i].code.empty() && value > -9999) player_values.push_back(value);
   }
-  return count;
+  std::vector<int> kept;
+  for (int i = 0; i < n; ++i) {
+    double value = places[i].*column;
+    if (std::find(player_values.begin(), player_values.end(), value) != player_values.end()) {
+      kept.push_back(i);
+    }
+  }
+  std::stable_sort(kept.begin(), kept.end(),
+                   [&](int a, int b) { return places[a].*column > places[b].*column; });
+  SideTable sorted{};
+  for (size_t k = 0; k < kept.size(); ++k) sorted[k] = places[kept[k]];
+  std::copy(sorted.begin(), sorted.begin() + n, places);
 }
 
-// Rows of scorerTally that can hold a name (never-written rows are empty).
-int TallyRows(const TextTable& tally) { return std::min(kPlayerRows, tally.last_written_row()); }
+void Lower(SidePlayer& player) { player.working = ReadBack15(player.working - kRuleStep); }
 
 // "MG" (fewest) and "PG" (most season goals): every tally row of a tied
-// player that is farther from the extreme than the best of them lowers him
-// once. Tally rows are matched by name alone; players without one stay out.
-void PreferBySeasonGoals(const SeasonStore& store, TextTable& side, int tied, bool fewest) {
-  const TextTable& tally = store.scorerTally;
-  int rows = TallyRows(tally);
+// player, whatever its team, that is farther from the extreme than the best
+// of them lowers him once. Players without a row stay out.
+void PreferBySeasonGoals(const CalendarContext& context, SideTable& side, int tied,
+                         bool fewest) {
+  const std::vector<TallyRow>& rows = context.scorers.rows();
+  auto for_each_row = [&](const SidePlayer& player, auto visit) {
+    for (int i = context.scorers.FirstNamed(player.name); i >= 0; i = rows[i].next_same_name) {
+      visit(rows[i].count);
+    }
+  };
   double extreme = fewest ? 9999 : 0;
-  for (int r = 1; r <= tied; ++r) {
-    for (int i = 1; i <= rows; ++i) {
-      if (tally.at(i, 1) != side.at(r, kName)) continue;
-      double goals = Number(tally, i, 2);
+  for (int r = 0; r < tied; ++r) {
+    for_each_row(side[r], [&](double goals) {
       extreme = fewest ? std::min(extreme, goals) : std::max(extreme, goals);
-    }
+    });
   }
-  for (int r = 1; r <= tied; ++r) {
-    for (int i = 1; i <= rows; ++i) {
-      if (tally.at(i, 1) != side.at(r, kName)) continue;
-      double goals = Number(tally, i, 2);
-      if (fewest ? goals > extreme : goals < extreme) LowerWorking(side, r);
-    }
+  for (int r = 0; r < tied; ++r) {
+    for_each_row(side[r], [&](double goals) {
+      if (fewest ? goals > extreme : goals < extreme) Lower(side[r]);
+    });
   }
 }
 
-// Applies the tie-break rules in slot order to rows 1..tied until one
-// player is ahead; he is then in row 1.
-void BreakTie(const SeasonStore& store, TextTable& side, int tied) {
-  for (int k = 1; k <= kTieRules; ++k) {
-    const std::string& rule = store.tieRule[k];
-    int column = kWorking;
+// Applies the tie-break rules in slot order to places 0..tied-1 until one
+// player is ahead; he is then in place 0.
+void BreakTie(const CalendarContext& context, SideTable& side, int tied) {
+  for (const std::string& rule : context.league.tie_rules) {
+    Column column = &SidePlayer::working;
     if (rule == "VA") {
-      column = kVote;
+      column = &SidePlayer::vote;
     } else if (rule == "DF" || rule == "CE" || rule == "AT") {
-      for (int r = 1; r <= tied; ++r) {
-        if (side.at(r, kRole).compare(0, 1, rule, 0, 1) != 0) LowerWorking(side, r);
+      for (int r = 0; r < tied; ++r) {
+        if (side[r].code.substr(0, 1) != std::string_view(rule).substr(0, 1)) Lower(side[r]);
       }
     } else if (rule == "MG" || rule == "PG") {
-      PreferBySeasonGoals(store, side, tied, rule == "MG");
+      PreferBySeasonGoals(context, side, tied, rule == "MG");
     } else {
       return;
     }
-    RankRows(side, tied, column, kSideColumns);
-    tied = TiedWithFirst(side, tied, column);
+    RankPlaces(side.data(), tied, column);
+    int still_tied = 1;
+    for (int r = 1; r < tied; ++r) {
+      if (side[r].*column == side[0].*column) ++still_tied;
+    }
+    tied = still_tied;
     if (tied == 1) return;
+  }
+}
+
+void CountScorer(const CalendarContext& context, std::string_view name, std::string_view team) {
+  if (!context.scorers.Count(name, team)) {
+    context.warned.Warn(context.env,
+                        "Classifica cannonieri piena (" + std::to_string(kTallyPlayers) +
+                            " giocatori): i gol di " + MessageExcerpt(name) +
+                            " e degli altri nuovi marcatori non sono contati",
+                        "cannonieri pieni");
   }
 }
 
 }  // namespace
 
-std::string SurnameOf(Env& env, SeasonStore& store, std::string_view name) {
+std::string SurnameOf(const CalendarContext& context, std::string_view name) {
   std::string text(name);
   for (int pass = 2;; ++pass) {
     if (pass > 15) {
       // One warning per name: the same player scores and wins again and
       // again, and every box must be closed by hand.
-      if (store.shown_warnings.insert("cognome minuscolo " + text).second) {
-        env.ShowMessage(kLowerCaseSurname, MessageKind::kWarning);
-        env.ShowMessage(MessageExcerpt(text), MessageKind::kWarning);
+      if (context.warned.First("cognome minuscolo " + text)) {
+        context.env.ShowMessage(kLowerCaseSurname, MessageKind::kWarning);
+        context.env.ShowMessage(MessageExcerpt(text), MessageKind::kWarning);
       }
       return text;
     }
     size_t blank = text.rfind(' ');
     if (blank != std::string::npos) text = TrimSpaces(std::string_view(text).substr(0, blank));
-    if (text.empty() || !EndsInLowerCase(text, store.encoding)) return text;
+    if (text.empty() || !EndsInLowerCase(text, context.encoding)) return text;
   }
 }
 
-void CountScorer(Env& env, SeasonStore& store, const std::string& name,
-                 const std::string& team) {
-  TextTable& tally = store.scorerTally;
-  bool by_team = store.sq_flag == 1;
-  int named = 0;
-  int rows = TallyRows(tally);
-  for (int r = 1; r <= rows; ++r) {
-    if (tally.at(r, 1).empty()) continue;
-    ++named;
-    if (tally.at(r, 1) != name || (by_team && tally.at(r, 3) != team)) continue;
-    tally.at(r, 2) = NumberText(Number(tally, r, 2) + 1);
-    if (!by_team) tally.at(r, 3) = team;
-    return;
-  }
-  if (named == kPlayerRows) {
-    WarnOnce(env, store,
-             "Classifica cannonieri piena (" + std::to_string(kPlayerRows) +
-                 " giocatori): i gol di " + MessageExcerpt(name) +
-                 " e degli altri nuovi marcatori non sono contati",
-             "cannonieri pieni");
-    return;
-  }
-  tally.at(named + 1, 1) = name;
-  tally.at(named + 1, 2) = NumberText(1);
-  tally.at(named + 1, 3) = team;
-}
+void RankSide(SideTable& side) { RankPlaces(side.data(), kScorerPlaces, &SidePlayer::fantavoto); }
 
-void AssignScorers(Env& env, SeasonStore& store, TextTable& side, double goals) {
-  const std::string& team =
-      store.scoring_side == 0 ? store.home_team_name : store.away_team_name;
+std::string AssignScorers(const CalendarContext& context, SideTable& side, double goals,
+                          std::string_view team) {
+  std::string scorers;
   for (int goal = 1; goal <= goals; ++goal) {
-    if (side.at(1, kRole).empty()) return;  // no outfield player: no scorer
+    if (side[0].code.empty()) break;  // no outfield player: no scorer
 
-    // Leaders: the players sharing row 1's fantavoto (empty rows are none).
+    // Leaders: the players sharing the first place's fantavoto.
     int tied = 1;
-    while (tied < kScorerRows && !side.at(tied + 1, kRole).empty() &&
-           Number(side, tied + 1, kFantavoto) == Number(side, 1, kFantavoto)) {
+    while (tied < kScorerPlaces && !side[tied].code.empty() &&
+           side[tied].fantavoto == side[0].fantavoto) {
       ++tied;
     }
-    if (tied > 1) BreakTie(store, side, tied);
+    if (tied > 1) BreakTie(context, side, tied);
 
-    std::string name = side.at(1, kName);
-    std::string surname = FirstAsIsRestLower(SurnameOf(env, store, name), store.encoding);
-    store.scorer_list += store.scorer_list.empty() ? surname : ", " + surname;
-    CountScorer(env, store, name, team);
+    std::string_view name = side[0].name;
+    std::string surname = FirstAsIsRestLower(SurnameOf(context, name), context.encoding);
+    scorers += scorers.empty() ? surname : ", " + surname;
+    CountScorer(context, name, team);
 
-    side.at(1, kFantavoto) = NumberText(Number(side, 1, kFantavoto) - kGoalPenalty);
-    for (int r = 1; r <= kScorerRows; ++r) side.at(r, kWorking) = side.at(r, kFantavoto);
-    RankRows(side, kScorerRows, kFantavoto, kSideColumns);
+    side[0].fantavoto = ReadBack15(side[0].fantavoto - kGoalPenalty);
+    for (SidePlayer& player : side) player.working = player.fantavoto;
+    RankSide(side);
   }
+  return scorers;
 }
 
 }  // namespace corvalis

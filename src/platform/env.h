@@ -9,6 +9,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/text_lines.h"
@@ -36,6 +37,18 @@ enum class MessageKind {
   kError,       // the run ends after it
 };
 
+// A file being written: it appears whole at Commit, or not at all.
+class FileWriter {
+ public:
+  // Without a successful Commit the file stays as it was and no temporary
+  // file is left.
+  virtual ~FileWriter() = default;
+  // Adds `bytes`; after an error the file cannot be committed.
+  virtual Status Write(std::string_view bytes) = 0;
+  // Puts the file in place of the old one.
+  virtual Status Commit() = 0;
+};
+
 class Env {
  public:
   virtual ~Env() = default;
@@ -61,13 +74,18 @@ class Env {
   // device is an error at once, never a wait.
   virtual Status ReadLines(const std::string& path, TextLines* lines) = 0;
 
-  // Replaces `path` with `lines`, each followed by CR LF. The file appears
-  // whole or not at all: the lines go to a new temporary file beside it
-  // (TemporaryFileName), which is renamed over it once on disk; a failed
-  // write leaves any older version in place and no temporary file. A link
-  // at `path` is replaced, never followed.
-  virtual Status WriteLines(const std::string& path,
-                            const std::vector<std::string>& lines) = 0;
+  // Starts replacing `path`. The file appears whole or not at all: the bytes
+  // go to a new temporary file beside it (TemporaryFileName), which is
+  // renamed over it once on disk; a failed write leaves any older version in
+  // place and no temporary file. A link at `path` is replaced, never
+  // followed. Null, with `status` set, when the file cannot be started.
+  virtual std::unique_ptr<FileWriter> StartFile(const std::string& path, Status* status) = 0;
+
+  // Replaces `path` with `bytes`, as StartFile does.
+  Status WriteBytes(const std::string& path, std::string_view bytes);
+
+  // WriteBytes of `lines`, each followed by CR LF.
+  Status WriteLines(const std::string& path, const std::vector<std::string>& lines);
 
   // Starts `path` minimised, without waiting for it and without a shell.
   // An error means the program could not be started at all.
@@ -78,7 +96,7 @@ class Env {
   // the way or a folder cannot be made.
   virtual Status CreateFolder(const std::string& path) = 0;
 
-  // Copies the plain file `from` over `to`, the way WriteLines replaces a
+  // Copies the plain file `from` over `to`, the way StartFile replaces a
   // file.
   virtual Status CopyFileOver(const std::string& from, const std::string& to) = 0;
 

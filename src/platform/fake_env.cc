@@ -90,12 +90,38 @@ bool FakeEnv::Writable(const std::string& normalized) const {
   return unwritable_folders_.count(SplitFolder(normalized).folder) == 0;
 }
 
-Status FakeEnv::WriteLines(const std::string& path,
-                           const std::vector<std::string>& lines) {
+namespace {
+
+// Collects the bytes and puts them in the file map at Commit.
+class FakeFile : public FileWriter {
+ public:
+  FakeFile(std::map<std::string, std::string>* files, std::string key)
+      : files_(files), key_(std::move(key)) {}
+  Status Write(std::string_view bytes) override {
+    bytes_.append(bytes);
+    return Status::Ok();
+  }
+  Status Commit() override {
+    (*files_)[key_] = std::move(bytes_);
+    return Status::Ok();
+  }
+
+ private:
+  std::map<std::string, std::string>* files_;
+  std::string key_;
+  std::string bytes_;
+};
+
+}  // namespace
+
+std::unique_ptr<FileWriter> FakeEnv::StartFile(const std::string& path, Status* status) {
   std::string key = Normalize(path);
-  if (!Writable(key)) return Status::Error("cartella non scrivibile");
-  files_[key] = JoinLines(lines);
-  return Status::Ok();
+  if (!Writable(key)) {
+    *status = Status::Error("cartella non scrivibile");
+    return nullptr;
+  }
+  *status = Status::Ok();
+  return std::make_unique<FakeFile>(&files_, key);
 }
 
 Status FakeEnv::StartProgram(const std::string& path) {

@@ -55,8 +55,7 @@ class FakeEnv : public Env {
   std::string ProgramFolder() override { return program_folder_; }
   std::vector<std::string> ListFiles(const std::string& folder) override;
   Status ReadLines(const std::string& path, TextLines* lines) override;
-  Status WriteLines(const std::string& path,
-                    const std::vector<std::string>& lines) override;
+  std::unique_ptr<FileWriter> StartFile(const std::string& path, Status* status) override;
   Status StartProgram(const std::string& path) override;
   Status CreateFolder(const std::string& path) override;
   Status CopyFileOver(const std::string& from, const std::string& to) override;

@@ -9,14 +9,13 @@
 #include <cerrno>
 #include <csignal>
 #include <cstring>
-#include <iostream>
 #include <string_view>
 #include <utility>
 
 #include "platform/env.h"
 #include "platform/file_names.h"
 #include "platform/posix_files.h"
-#include "store/encoding.h"
+#include "util/encoding.h"
 
 extern char** environ;
 
@@ -63,15 +62,8 @@ class PosixEnv : public Env {
     return status;
   }
 
-  Status WriteLines(const std::string& path,
-                    const std::vector<std::string>& lines) override {
-    return posix::ReplaceFile(ToPosix(path), [&](BufferedWriter& out) {
-      for (const std::string& line : lines) {
-        out.Write(line);
-        out.Write("\r\n");
-      }
-      return Status::Ok();
-    });
+  std::unique_ptr<FileWriter> StartFile(const std::string& path, Status* status) override {
+    return posix::StartReplacing(ToPosix(path), status);
   }
 
   Status StartProgram(const std::string& path) override {
@@ -123,16 +115,17 @@ class PosixEnv : public Env {
     struct stat st;
     Status status = posix::OpenPlainFile(from, &source, &st);
     if (!status.ok()) return status;
-    return posix::ReplaceFile(ToPosix(to), [&](BufferedWriter& out) {
-      char buffer[65536];
-      for (;;) {
-        ssize_t n = ::read(source.get(), buffer, sizeof(buffer));
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) return Status::Error(posix::ErrnoText());
-        if (n == 0) return Status::Ok();
-        out.Write(std::string_view(buffer, static_cast<size_t>(n)));
-      }
-    });
+    std::unique_ptr<FileWriter> copy = posix::StartReplacing(ToPosix(to), &status);
+    if (copy == nullptr) return status;
+    char buffer[16384];
+    for (;;) {
+      ssize_t n = ::read(source.get(), buffer, sizeof(buffer));
+      if (n < 0 && errno == EINTR) continue;
+      if (n < 0) return Status::Error(posix::ErrnoText());
+      if (n == 0) return copy->Commit();
+      status = copy->Write(std::string_view(buffer, static_cast<size_t>(n)));
+      if (!status.ok()) return status;
+    }
   }
 
   // The lock is the folder's own (flock on the folder itself): no lock file
@@ -156,9 +149,17 @@ class PosixEnv : public Env {
   std::string NativePath(const std::string& path) override { return ToPosix(path); }
 
   // The console reads UTF-8; a league's Windows-1252 names are converted.
+  // Written at once, unbuffered, as the line it is.
   void ShowMessage(const std::string& text, MessageKind kind) override {
-    std::ostream& out = kind == MessageKind::kCompletion ? std::cout : std::cerr;
-    out << ToUtf8(text) << std::endl;
+    std::string line = ToUtf8(text) + "\n";
+    int fd = kind == MessageKind::kCompletion ? STDOUT_FILENO : STDERR_FILENO;
+    std::string_view rest = line;
+    while (!rest.empty()) {
+      ssize_t n = ::write(fd, rest.data(), rest.size());
+      if (n < 0 && errno == EINTR) continue;
+      if (n <= 0) return;  // nobody to tell: the exit status still says how the run ended
+      rest.remove_prefix(static_cast<size_t>(n));
+    }
   }
 
  private:

@@ -170,46 +170,76 @@ Status ReadWhole(const std::string& path, std::string* bytes) {
   struct stat st;
   Status status = OpenPlainFile(path, &fd, &st);
   if (!status.ok()) return status;
-  bytes->clear();
-  bytes->reserve(static_cast<size_t>(st.st_size));  // one allocation, no regrowth
-  char buffer[65536];
+  // Straight into one buffer of the file's size (and one byte more, to see
+  // the end), grown only when the file grew meanwhile.
+  size_t size = 0;
+  bytes->resize(static_cast<size_t>(st.st_size) + 1);
   for (;;) {
-    ssize_t n = ::read(fd.get(), buffer, sizeof(buffer));
+    if (size == bytes->size()) bytes->resize(bytes->size() * 2);
+    ssize_t n = ::read(fd.get(), bytes->data() + size, bytes->size() - size);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return Status::Error(ErrnoText());
-    if (n == 0) return Status::Ok();
-    bytes->append(buffer, static_cast<size_t>(n));
+    if (n == 0) {
+      bytes->resize(size);
+      return Status::Ok();
+    }
+    size += static_cast<size_t>(n);
   }
 }
 
-// The bytes go to a new temporary file, on disk (fsync) before it is renamed
-// over the target, so that the target is always either the old file or the
-// whole new one. On failure the temporary file goes and the target stays.
-Status ReplaceFile(const std::string& target,
-                   const std::function<Status(BufferedWriter&)>& fill) {
-  Fd fd;
-  std::string temp;
-  Status status = CreateTemporaryBeside(target, &fd, &temp);
-  if (!status.ok()) return status;
-  BufferedWriter out([&](std::string_view bytes) -> std::string {
+namespace {
+
+// The bytes go to a new temporary file, on disk (fsync) before it is
+// renamed over the target, so that the target is always either the old file
+// or the whole new one. On failure the temporary file goes and the target
+// stays.
+class ReplacingFile : public FileWriter {
+ public:
+  ReplacingFile(Fd fd, std::string temp, std::string target)
+      : fd_(std::move(fd)), temp_(std::move(temp)), target_(std::move(target)) {}
+  ~ReplacingFile() override {
+    if (!committed_) ::unlink(temp_.c_str());
+  }
+
+  Status Write(std::string_view bytes) override {
+    if (!error_.ok()) return error_;
     while (!bytes.empty()) {
-      ssize_t n = ::write(fd.get(), bytes.data(), bytes.size());
+      ssize_t n = ::write(fd_.get(), bytes.data(), bytes.size());
       if (n < 0 && errno == EINTR) continue;
-      if (n < 0) return ErrnoText();  // EFBIG under a size limit: SIGXFSZ is ignored
+      // EFBIG under a size limit: SIGXFSZ is ignored.
+      if (n < 0) return error_ = Status::Error(ErrnoText());
       bytes.remove_prefix(static_cast<size_t>(n));
     }
-    return "";
-  });
-  status = fill(out);
-  Status written = out.Finish();
-  if (status.ok()) status = written;
-  if (status.ok() && ::fsync(fd.get()) != 0) status = Status::Error(ErrnoText());
-  // Renamed while still open and locked: no cleaning run can take it away.
-  if (status.ok() && ::rename(temp.c_str(), target.c_str()) != 0) {
-    status = Status::Error(ErrnoText());
+    return Status::Ok();
   }
-  if (!status.ok()) ::unlink(temp.c_str());
-  return status;
+
+  Status Commit() override {
+    if (!error_.ok()) return error_;
+    if (::fsync(fd_.get()) != 0) return error_ = Status::Error(ErrnoText());
+    // Renamed while still open and locked: no cleaning run can take it away.
+    if (::rename(temp_.c_str(), target_.c_str()) != 0) {
+      return error_ = Status::Error(ErrnoText());
+    }
+    committed_ = true;
+    return Status::Ok();
+  }
+
+ private:
+  Fd fd_;
+  std::string temp_;
+  std::string target_;
+  Status error_;
+  bool committed_ = false;
+};
+
+}  // namespace
+
+std::unique_ptr<FileWriter> StartReplacing(const std::string& target, Status* status) {
+  Fd fd;
+  std::string temp;
+  *status = CreateTemporaryBeside(target, &fd, &temp);
+  if (!status->ok()) return nullptr;
+  return std::make_unique<ReplacingFile>(std::move(fd), std::move(temp), target);
 }
 
 void RemoveStaleTemporaryFiles(const std::string& folder) {

@@ -6,11 +6,11 @@
 
 #include <sys/stat.h>
 
-#include <functional>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "platform/buffered_writer.h"
 #include "platform/env.h"
 
 namespace corvalis::posix {
@@ -53,10 +53,8 @@ Status OpenPlainFile(const std::string& path, Fd* fd, struct stat* st);
 // The whole contents of the plain file of a run path.
 Status ReadWhole(const std::string& path, std::string* bytes);
 
-// Replaces the file `target` (a POSIX path) with what `fill` writes: see
-// Env::WriteLines. `fill` returns an error of its own to give up.
-Status ReplaceFile(const std::string& target,
-                   const std::function<Status(BufferedWriter&)>& fill);
+// Starts replacing the file `target` (a POSIX path): see Env::StartFile.
+std::unique_ptr<FileWriter> StartReplacing(const std::string& target, Status* status);
 
 // Env::RemoveStaleTemporaryFiles for a POSIX folder ("" = current).
 void RemoveStaleTemporaryFiles(const std::string& folder);

@@ -39,6 +39,9 @@ class TextLines {
   const_iterator begin() const { return lines_.begin(); }
   const_iterator end() const { return lines_.end(); }
 
+  // The bytes the lines are views of.
+  const std::shared_ptr<const std::string>& bytes() const { return bytes_; }
+
   // Numbers (from 1) of the lines that FromBytes cut.
   const std::vector<size_t>& cut_lines() const { return cut_lines_; }
 

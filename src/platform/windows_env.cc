@@ -10,11 +10,10 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/buffered_writer.h"
 #include "platform/env.h"
 #include "platform/file_names.h"
 #include "platform/windows_console.h"
-#include "store/encoding.h"
+#include "util/encoding.h"
 
 namespace corvalis {
 namespace {
@@ -117,7 +116,8 @@ Status ReadAll(HANDLE h, Sink sink) {
       return Status::Error(LastErrorText());
     }
     if (got == 0) return Status::Ok();
-    sink(std::string_view(buffer, got));
+    Status taken = sink(std::string_view(buffer, got));
+    if (!taken.ok()) return taken;
   }
 }
 
@@ -128,7 +128,10 @@ Status ReadWhole(const std::string& path, std::string* bytes) {
   bytes->clear();
   LARGE_INTEGER size;
   if (GetFileSizeEx(h.get(), &size)) bytes->reserve(static_cast<size_t>(size.QuadPart));
-  return ReadAll(h.get(), [&](std::string_view piece) { bytes->append(piece); });
+  return ReadAll(h.get(), [&](std::string_view piece) {
+    bytes->append(piece);
+    return Status::Ok();
+  });
 }
 
 // Creates a new temporary file beside `target` under a name nobody can
@@ -154,39 +157,68 @@ Status CreateTemporaryBeside(const std::string& target, Handle* file, std::strin
   return Status::Error("impossibile creare un file temporaneo");
 }
 
-// Replaces `target` with what `fill` writes into a BufferedWriter: a new
-// temporary file, flushed to disk and moved over the target, so that the
-// target is always the old file or the whole new one. On failure the
-// temporary file goes and the target stays as it was.
-template <typename Fill>
-Status ReplaceFile(const std::string& target, Fill fill) {
+// Writes all of `bytes` to `h`, or says why it could not.
+Status WriteAllTo(HANDLE h, std::string_view bytes) {
+  while (!bytes.empty()) {
+    DWORD written = 0;
+    DWORD chunk = bytes.size() > (1u << 30) ? (1u << 30) : static_cast<DWORD>(bytes.size());
+    if (!::WriteFile(h, bytes.data(), chunk, &written, nullptr)) {
+      return Status::Error(LastErrorText());
+    }
+    if (written == 0) return Status::Error("scrittura interrotta");
+    bytes.remove_prefix(written);
+  }
+  return Status::Ok();
+}
+
+// The bytes go to a new temporary file, flushed to disk and moved over the
+// target, so that the target is always the old file or the whole new one.
+// On failure the temporary file goes and the target stays as it was.
+class ReplacingFile : public FileWriter {
+ public:
+  ReplacingFile(Handle h, std::string temp, std::string target)
+      : h_(std::move(h)), temp_(std::move(temp)), target_(std::move(target)) {}
+  ~ReplacingFile() override {
+    if (committed_) return;
+    h_.Close();
+    DeleteFileA(temp_.c_str());
+  }
+
+  Status Write(std::string_view bytes) override {
+    if (!error_.ok()) return error_;
+    return error_ = WriteAllTo(h_.get(), bytes);
+  }
+
+  Status Commit() override {
+    if (!error_.ok()) return error_;
+    if (!FlushFileBuffers(h_.get())) return error_ = Status::Error(LastErrorText());
+    const DWORD move = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
+    if (!MoveFileExA(temp_.c_str(), target_.c_str(), move)) {
+      // A file system that will not rename an open file: once more, closed.
+      h_.Close();
+      if (!MoveFileExA(temp_.c_str(), target_.c_str(), move)) {
+        return error_ = Status::Error(LastErrorText());
+      }
+    }
+    h_.Close();
+    committed_ = true;
+    return Status::Ok();
+  }
+
+ private:
+  Handle h_;
+  std::string temp_;
+  std::string target_;
+  Status error_;
+  bool committed_ = false;
+};
+
+std::unique_ptr<FileWriter> StartReplacing(const std::string& target, Status* status) {
   Handle h;
   std::string temp;
-  Status status = CreateTemporaryBeside(target, &h, &temp);
-  if (!status.ok()) return status;
-  BufferedWriter out([&](std::string_view bytes) -> std::string {
-    while (!bytes.empty()) {
-      DWORD written = 0;
-      DWORD chunk = bytes.size() > (1u << 30) ? (1u << 30) : static_cast<DWORD>(bytes.size());
-      if (!WriteFile(h.get(), bytes.data(), chunk, &written, nullptr)) return LastErrorText();
-      if (written == 0) return "scrittura interrotta";
-      bytes.remove_prefix(written);
-    }
-    return "";
-  });
-  status = fill(out);
-  Status written = out.Finish();
-  if (status.ok()) status = written;
-  if (status.ok() && !FlushFileBuffers(h.get())) status = Status::Error(LastErrorText());
-  const DWORD move = MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH;
-  if (status.ok() && !MoveFileExA(temp.c_str(), target.c_str(), move)) {
-    // A file system that will not rename an open file: once more, closed.
-    h.Close();
-    if (!MoveFileExA(temp.c_str(), target.c_str(), move)) status = Status::Error(LastErrorText());
-  }
-  h.Close();
-  if (!status.ok()) DeleteFileA(temp.c_str());
-  return status;
+  *status = CreateTemporaryBeside(target, &h, &temp);
+  if (!status->ok()) return nullptr;
+  return std::make_unique<ReplacingFile>(std::move(h), std::move(temp), target);
 }
 
 std::vector<std::string> PlainFilesIn(const std::string& folder) {
@@ -235,15 +267,8 @@ class WindowsEnv : public Env {
     return status;
   }
 
-  Status WriteLines(const std::string& path,
-                    const std::vector<std::string>& lines) override {
-    return ReplaceFile(ToWindows(path), [&](BufferedWriter& out) {
-      for (const std::string& line : lines) {
-        out.Write(line);
-        out.Write("\r\n");
-      }
-      return Status::Ok();
-    });
+  std::unique_ptr<FileWriter> StartFile(const std::string& path, Status* status) override {
+    return StartReplacing(ToWindows(path), status);
   }
 
   Status StartProgram(const std::string& path) override {
@@ -303,9 +328,10 @@ class WindowsEnv : public Env {
     Handle source;
     Status status = OpenPlainFile(ToWindows(from), &source);
     if (!status.ok()) return status;
-    return ReplaceFile(ToWindows(to), [&](BufferedWriter& out) {
-      return ReadAll(source.get(), [&](std::string_view piece) { out.Write(piece); });
-    });
+    std::unique_ptr<FileWriter> copy = StartReplacing(ToWindows(to), &status);
+    if (copy == nullptr) return status;
+    status = ReadAll(source.get(), [&](std::string_view piece) { return copy->Write(piece); });
+    return status.ok() ? copy->Commit() : status;
   }
 
   // LockFileEx needs a file: a hidden, empty lock file in the folder, left

@@ -1,6 +1,6 @@
 #include "publish/companion_files.h"
 
-#include "store/run_stop.h"
+#include "util/run_stop.h"
 
 namespace corvalis {
 

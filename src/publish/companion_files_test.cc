@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/fake_env.h"
-#include "store/run_stop.h"
+#include "util/run_stop.h"
 
 namespace corvalis {
 namespace {

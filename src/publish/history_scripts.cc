@@ -3,8 +3,7 @@
 #include <string>
 
 #include "publish/companion_files.h"
-#include "store/source_files.h"
-#include "store/text.h"
+#include "util/text.h"
 
 namespace corvalis {
 namespace {
@@ -25,17 +24,17 @@ const Listing kListings[] = {
 
 }  // namespace
 
-void PublishHistoryScripts(Env& env, const SeasonStore& store) {
-  std::optional<std::string> tool = FindInSource(env, store, "Annali.exe");
+void PublishHistoryScripts(Env& env, const League& league) {
+  std::optional<std::string> tool = env.FindFirst(league.SourcePath("Annali.exe"));
   if (!tool) return;
-  StartCompanion(env, SourcePath(store, *tool));
+  StartCompanion(env, league.SourcePath(*tool));
 
   auto exists = [&](const std::string& name) {
-    return FindInSource(env, store, name).has_value();
+    return env.FindFirst(league.SourcePath(name)).has_value();
   };
   auto to_web_folder = [&](const std::string& name, const std::string& target) {
-    if (store.output_dir.empty()) return;
-    CopyOrStop(env, SourcePath(store, name), store.output_dir + target);
+    if (league.output_dir.empty()) return;
+    CopyOrStop(env, league.SourcePath(name), league.output_dir + target);
   };
 
   for (const Listing& listing : kListings) {

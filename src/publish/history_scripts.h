@@ -3,7 +3,7 @@
 #define CORVALIS_PUBLISH_HISTORY_SCRIPTS_H_
 
 #include "platform/env.h"
-#include "store/season_store.h"
+#include "input/league.h"
 
 namespace corvalis {
 
@@ -12,7 +12,7 @@ namespace corvalis {
 // its previous run) into the web folder. The per-team scripts are numbered
 // from 1; the first number with neither a team script nor a ranking script
 // ends the list.
-void PublishHistoryScripts(Env& env, const SeasonStore& store);
+void PublishHistoryScripts(Env& env, const League& league);
 
 }  // namespace corvalis
 

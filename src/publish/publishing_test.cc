@@ -8,7 +8,7 @@
 #include "platform/fake_env.h"
 #include "platform/file_names.h"
 #include "site/site_assets.h"
-#include "store/run_stop.h"
+#include "util/run_stop.h"
 
 namespace corvalis {
 namespace {
@@ -25,10 +25,9 @@ const char* const kPages[] = {
 class PublishingTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    store_->program_folder = "C:\\prog";
-    store_->source_dir = "C:\\lega\\";  // as conf.txt sets it
-    store_->num_teams = 2;
-    store_->last_matchday_read = 7;
+    league_.program_folder = "C:\\prog";
+    league_.source_dir = "C:\\lega\\";  // as conf.txt sets it
+    league_.teams = {"Alfa", "Beta"};
     for (const char* page : kPages) env_.AddFile(std::string("C:\\lega\\") + page, page);
     for (const char* script : {"crvCorvalisTot.js", "crvTop11.js"}) {
       env_.AddFile(std::string("C:\\lega\\") + script, script);
@@ -41,18 +40,17 @@ class PublishingTest : public ::testing::Test {
     }
     return texts;
   }
+  void Publish() { PublishSite(env_, league_, 7); }
   FakeEnv env_{"C:\\prog"};
-  std::unique_ptr<SeasonStore> store_ = std::make_unique<SeasonStore>();
+  League league_;
 };
 
-TEST_F(PublishingTest, WithoutFoldersOnlyTheArchiveCopyAndTheMessage) {
-  Publish(env_, *store_);
+TEST_F(PublishingTest, WithoutFoldersOnlyTheArchiveCopy) {
+  Publish();
   EXPECT_EQ(env_.copies(), (std::vector<Copy>{{"C:/lega/ultima.htm", "ultima 7.htm"}}));
   EXPECT_EQ(env_.Contents("ultima 7.htm"), "ultima.htm");
   EXPECT_TRUE(env_.starts().empty());
-  ASSERT_EQ(env_.messages().size(), 1u);
-  EXPECT_EQ(env_.messages()[0].text, "Corvalis 17.1   - Eseguito");
-  EXPECT_EQ(env_.messages()[0].kind, MessageKind::kCompletion);
+  EXPECT_TRUE(env_.messages().empty());
 }
 
 TEST_F(PublishingTest, ToolsAreStartedFromWhereTheyWereFound) {
@@ -60,7 +58,7 @@ TEST_F(PublishingTest, ToolsAreStartedFromWhereTheyWereFound) {
   env_.AddFile("C:\\prog\\listino.exe", "");
   env_.AddFile("C:\\lega\\Annali.exe", "");
   env_.AddFile("Listino.exe", "");  // the working folder's copy is not the one
-  Publish(env_, *store_);
+  Publish();
   EXPECT_EQ(env_.starts(), (std::vector<std::string>{"ESTREMI.exe", "C:/prog/listino.exe",
                                                      "C:/lega/Annali.exe"}));
 }
@@ -69,17 +67,16 @@ TEST_F(PublishingTest, ToolThatCannotStartIsAWarning) {
   env_.AddFile("estremi.exe", "");
   env_.MakeUnstartable("estremi.exe");
   env_.AddFile("C:\\prog\\Listino.exe", "");
-  Publish(env_, *store_);
+  Publish();
   EXPECT_EQ(env_.starts(), std::vector<std::string>{"C:/prog/Listino.exe"});
   std::vector<std::string> warnings = Warnings();
   ASSERT_EQ(warnings.size(), 1u);
   EXPECT_NE(warnings[0].find("estremi.exe"), std::string::npos);
-  EXPECT_EQ(env_.messages().back().text, kCompletionMessage);
 }
 
 TEST_F(PublishingTest, PagesGoToTheWebFolderInOrder) {
-  store_->output_dir = "D:\\sito\\";
-  CopyPagesToWebFolder(env_, *store_);
+  league_.output_dir = "D:\\sito\\";
+  CopyPagesToWebFolder(env_, league_);
   std::vector<Copy> expected;
   for (const char* page : kPages) {
     expected.emplace_back(std::string("C:/lega/") + page, std::string("D:/sito/") + page);
@@ -88,11 +85,11 @@ TEST_F(PublishingTest, PagesGoToTheWebFolderInOrder) {
 }
 
 TEST_F(PublishingTest, ShippedAssetsOnlyWhereTheSiteHasNone) {
-  store_->output_dir = "D:\\sito\\";
-  store_->js_dir = "D:\\js\\";
-  InstallSiteAssets(env_, *store_);
-  EXPECT_EQ(env_.Contents("D:\\sito\\corvalis.css"), JoinLines(AssetLines(CorvalisCssText())));
-  EXPECT_EQ(env_.Contents("D:\\js\\crvUtils.js"), JoinLines(AssetLines(CrvUtilsJsText())));
+  league_.output_dir = "D:\\sito\\";
+  league_.js_dir = "D:\\js\\";
+  InstallSiteAssets(env_, league_);
+  EXPECT_EQ(env_.Contents("D:\\sito\\corvalis.css"), AssetFile(CorvalisCssText()));
+  EXPECT_EQ(env_.Contents("D:\\js\\crvUtils.js"), AssetFile(CrvUtilsJsText()));
   EXPECT_FALSE(env_.HasFile("D:\\sito\\crvUtils.js"));
   EXPECT_FALSE(env_.HasFile("D:\\js\\corvalis.css"));
 
@@ -100,7 +97,7 @@ TEST_F(PublishingTest, ShippedAssetsOnlyWhereTheSiteHasNone) {
   env_.AddFile("D:\\sito\\Corvalis.CSS", "body { color: red }");
   env_.RemoveFile("D:\\sito\\corvalis.css");
   env_.AddFile("D:\\js\\crvUtils.js", "function invertiDisplayLayer(id) {}");
-  InstallSiteAssets(env_, *store_);
+  InstallSiteAssets(env_, league_);
   EXPECT_FALSE(env_.HasFile("D:\\sito\\corvalis.css"));
   EXPECT_EQ(env_.Contents("D:\\sito\\Corvalis.CSS"), "body { color: red }");
   EXPECT_EQ(env_.Contents("D:\\js\\crvUtils.js"), "function invertiDisplayLayer(id) {}");
@@ -108,15 +105,15 @@ TEST_F(PublishingTest, ShippedAssetsOnlyWhereTheSiteHasNone) {
 
 TEST_F(PublishingTest, NoFoldersNoAssets) {
   size_t files = env_.FileNames().size();
-  InstallSiteAssets(env_, *store_);
+  InstallSiteAssets(env_, league_);
   EXPECT_EQ(env_.FileNames().size(), files);
 }
 
 TEST_F(PublishingTest, AssetThatCannotBeWrittenEndsTheRun) {
-  store_->js_dir = "D:\\js\\";
+  league_.js_dir = "D:\\js\\";
   env_.MakeFolderUnwritable("D:\\js");
   try {
-    InstallSiteAssets(env_, *store_);
+    InstallSiteAssets(env_, league_);
     FAIL() << "no stop";
   } catch (const RunStop& stop) {
     EXPECT_EQ(stop.status(), kExitPlatform);
@@ -127,11 +124,11 @@ TEST_F(PublishingTest, AssetThatCannotBeWrittenEndsTheRun) {
 }
 
 TEST_F(PublishingTest, NewestCoachRatingScriptOnly) {
-  store_->js_dir = "D:\\js\\";
+  league_.js_dir = "D:\\js\\";
   for (int g = 1; g <= 9; ++g) {
     env_.AddFile("C:\\lega\\crvCorvalisDati" + std::to_string(g) + ".js", "");
   }
-  CopyScriptsToJsFolder(env_, *store_);
+  CopyScriptsToJsFolder(env_, league_);
   EXPECT_EQ(env_.copies(), (std::vector<Copy>{
                                {"C:/lega/crvCorvalisDati9.js", "D:/js/crvCorvalisDati9.js"},
                                {"C:/lega/crvCorvalisTot.js", "D:/js/crvCorvalisTot.js"},
@@ -140,18 +137,18 @@ TEST_F(PublishingTest, NewestCoachRatingScriptOnly) {
 }
 
 TEST_F(PublishingTest, NoCoachRatingScriptWarnsTwiceAndGoesOn) {
-  store_->js_dir = "D:\\js\\";
-  CopyScriptsToJsFolder(env_, *store_);
+  league_.js_dir = "D:\\js\\";
+  CopyScriptsToJsFolder(env_, league_);
   EXPECT_EQ(Warnings(), (std::vector<std::string>{
                             "Problema con i path per crvCorvalisDati", " - "}));
   EXPECT_EQ(env_.copies().size(), 2u);
 }
 
 TEST_F(PublishingTest, FailedCopyEndsTheRunNamingTheFile) {
-  store_->output_dir = "D:\\manca\\";
+  league_.output_dir = "D:\\manca\\";
   env_.MakeFolderUnwritable("D:\\manca");
   try {
-    Publish(env_, *store_);
+    Publish();
     FAIL() << "no stop";
   } catch (const RunStop& stop) {
     EXPECT_EQ(stop.status(), kExitPlatform);
@@ -162,11 +159,10 @@ TEST_F(PublishingTest, FailedCopyEndsTheRunNamingTheFile) {
               0u)
         << stop.what();
   }
-  EXPECT_TRUE(env_.messages().empty());  // no completion message
 
   env_.RemoveFile("C:\\lega\\ultima.htm");
-  store_->output_dir.clear();
-  EXPECT_THROW(ArchiveLastMatchday(env_, *store_), RunStop);
+  league_.output_dir.clear();
+  EXPECT_THROW(ArchiveLastMatchday(env_, league_, 7), RunStop);
 }
 
 }  // namespace

@@ -1,83 +1,72 @@
 #include "rankings/eleven_pages.h"
 
-#include <optional>
+#include <algorithm>
 #include <vector>
 
-#include "rankings/eleven_preparation.h"
-#include "rankings/eleven_selection.h"
 #include "rankings/ranking_page.h"
-#include "rankings/short_display_name.h"
-#include "store/encoding.h"
-#include "store/escaping.h"
-#include "store/text.h"
+#include "util/escaping.h"
+#include "util/text.h"
+#include "site/site_pages.h"
 
 namespace corvalis {
 namespace {
 
-// The rows of a chosen eleven: 1..11, fewer when the source ran out.
-int ElevenRows(const TextTable& eleven) {
-  int s = 0;
-  while (s < 11 && !eleven.at(s + 1, 1).empty()) ++s;
-  return s;
+void AddElevenPage(const Eleven& eleven, const std::string& title, TextEncoding encoding,
+                   Page& page) {
+  std::vector<RankingRow> rows;
+  for (const ElevenPlayer& p : eleven) {
+    rows.push_back({p.role, p.name + " (" + LowerText(p.team, encoding) + ") [" +
+                                TrimSpaces(p.figure) + "]"});
+  }
+  AddRankingPage({"estremi", "kx", "RUOLO", title}, rows, page);
 }
 
-void ChooseEleven(SeasonStore& store, TextTable& source, const ElevenCaps& caps,
-                  std::optional<int> min_presences) {
-  SelectEleven(store, source, caps, min_presences);
-  OrderElevenByRole(store);
-  ShortenNames(store.elevenTable, 2);
+// crvTop11.js: one T11 record per player, team and figure as they are; the
+// texts are string literals, the figure too when it is not a number.
+void AddTop11Script(const Eleven& eleven, TextEncoding encoding, Page& page) {
+  page.Line("var arrTop11=new Array()");
+  page.Line("a = arrTop11");
+  for (size_t s = 0; s < eleven.size(); ++s) {
+    const ElevenPlayer& p = eleven[s];
+    page.Line("a[", WholeText(static_cast<long long>(s) + 1), "]=new T11(",
+              JsText{Trimmed(p.role), encoding}, ",", JsText{Trimmed(p.name), encoding}, ",",
+              JsText{p.team, encoding}, ",", JsValue(p.figure, encoding), ")");
+  }
+}
+
+void Write(Env& env, const League& league, const char* name,
+           const std::function<void(Page&)>& add) {
+  WritePage(env, league.SourcePath(name), add);
 }
 
 }  // namespace
 
-Lines ElevenPage(const SeasonStore& store, const std::string& title) {
-  const TextTable& eleven = store.elevenTable;
-  std::vector<RankingRow> rows;
-  for (int s = 1; s <= ElevenRows(eleven); ++s) {
-    rows.push_back({eleven.at(s, 1), eleven.at(s, 2) + " (" +
-                                         LowerText(eleven.at(s, 3), store.encoding) + ")" +
-                                         " [" + TrimSpaces(eleven.at(s, 4)) + "]"});
-  }
-  return RankingPage({"estremi", "kx", "RUOLO", title}, rows);
-}
+SeasonEleven WriteElevenPages(Env& env, const League& league, const CalendarResult& calendar,
+                              TextEncoding encoding) {
+  std::vector<ElevenCandidate> ranked = RankMatchday(calendar.last_matchday);
+  std::vector<ElevenCandidate> worst_first(ranked.rbegin(), ranked.rend());
+  Eleven top = ChooseEleven(ranked, kElevenCaps, std::nullopt);
+  Write(env, league, kTop11Page,
+        [&](Page& page) { AddElevenPage(top, "TOP 11 di giornata", encoding, page); });
+  Write(env, league, kTop11Script, [&](Page& page) { AddTop11Script(top, encoding, page); });
+  Eleven flop = ChooseEleven(worst_first, kElevenCaps, std::nullopt);
+  Write(env, league, kFlop11Page,
+        [&](Page& page) { AddElevenPage(flop, "FLOP 11 di giornata", encoding, page); });
 
-Lines Top11Script(const SeasonStore& store) {
-  const TextTable& eleven = store.elevenTable;
-  Lines lines = {"var arrTop11=new Array()", "a = arrTop11"};
-  auto text = [&](const std::string& cell) { return JsString(cell, store.encoding); };
-  for (int s = 1; s <= ElevenRows(eleven); ++s) {
-    lines.push_back("a[" + PlainNumber(s) + "]=new T11(" + text(TrimSpaces(eleven.at(s, 1))) +
-                    "," + text(TrimSpaces(eleven.at(s, 2))) + "," + text(eleven.at(s, 3)) +
-                    "," + JsValue(eleven.at(s, 4), store.encoding) + ")");
-  }
-  return lines;
-}
-
-std::string SeasonTopTitle(int min_presences) {
-  return "TOP 11 Stagione (min pres:" + NumberText(min_presences) + ")";
-}
-
-std::string SeasonFlopTitle(int min_presences) {
-  return "FLOP11 Stagione (min pres:" + NumberText(min_presences) + ")";
-}
-
-void WriteElevenPages(Env& env, SeasonStore& store) {
-  PrepareMatchdayElevens(store);
-  ChooseEleven(store, store.matchdayPlayers, kElevenCaps, std::nullopt);
-  WriteSourceFile(env, store, "top11.htm", ElevenPage(store, "TOP 11 di giornata"));
-  WriteSourceFile(env, store, "crvTop11.js", Top11Script(store));
-  ChooseEleven(store, store.flopCandidates, kElevenCaps, std::nullopt);
-  WriteSourceFile(env, store, "flop11.htm", ElevenPage(store, "FLOP 11 di giornata"));
-
-  PrepareSeasonElevens(store);
-  // The season Flop 11 is chosen from flopCandidates, which the season Top
-  // 11 leaves untouched.
-  ChooseEleven(store, store.seasonPlayerTotals, kElevenCaps, store.min_presences);
-  WriteSourceFile(env, store, "top11s.htm", ElevenPage(store, SeasonTopTitle(store.min_presences)));
-  store.seasonTop11 = store.elevenTable;
-  ChooseEleven(store, store.flopCandidates, kSeasonFlopCaps, store.min_presences);
-  WriteSourceFile(env, store, "flop11s.htm",
-                  ElevenPage(store, SeasonFlopTitle(store.min_presences)));
+  SeasonEleven season;
+  ranked = RankSeason(calendar.season_players.players(), league.season_top_threshold,
+                      &season.min_presences);
+  worst_first.assign(ranked.rbegin(), ranked.rend());
+  std::string presences = NumberText(season.min_presences);
+  season.top = ChooseEleven(ranked, kElevenCaps, season.min_presences);
+  Write(env, league, kSeasonTop11Page, [&](Page& page) {
+    AddElevenPage(season.top, "TOP 11 Stagione (min pres:" + presences + ")", encoding, page);
+  });
+  Eleven season_flop = ChooseEleven(worst_first, kSeasonFlopCaps, season.min_presences);
+  Write(env, league, kSeasonFlop11Page, [&](Page& page) {
+    AddElevenPage(season_flop, "FLOP11 Stagione (min pres:" + presences + ")", encoding, page);
+  });
+  return season;
 }
 
 }  // namespace corvalis

@@ -3,10 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <vector>
 
 #include "rankings/ranking_page.h"
-#include "store/text.h"
+#include "util/text.h"
 
 namespace corvalis {
 
@@ -18,24 +17,21 @@ std::string LuckText(double average) {
   return text + digits;
 }
 
-Lines FantasfigaPage(const SeasonStore& store) {
+void AddFantasfigaPage(const League& league, const std::vector<Luck>& luck,
+                       const std::vector<int>& order, Page& page) {
   struct Team {
     int t;
     double average;
   };
   std::vector<Team> teams;
-  for (int t = 1; t <= store.num_teams; ++t) {
-    const LuckRow& luck = store.luck[t];
-    double average = luck[kLuckCount] != 0 ? luck[kLuckSum] / luck[kLuckCount] : 0;
-    teams.push_back({t, average});
+  for (int t : order) {
+    teams.push_back({t, luck[t].count != 0 ? luck[t].sum / luck[t].count : 0});
   }
   std::stable_sort(teams.begin(), teams.end(),
                    [](const Team& a, const Team& b) { return a.average > b.average; });
   std::vector<RankingRow> rows;
-  for (const Team& team : teams) {
-    rows.push_back({LuckText(team.average), store.teamName[team.t]});
-  }
-  return RankingPage({"fs", "fs", "NUM", "CLASSIFICA FANTASFIGA", "Text/css"}, rows);
+  for (const Team& team : teams) rows.push_back({LuckText(team.average), league.teams[team.t]});
+  AddRankingPage({"fs", "fs", "NUM", "CLASSIFICA FANTASFIGA", "Text/css"}, rows, page);
 }
 
 }  // namespace corvalis

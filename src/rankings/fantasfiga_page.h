@@ -4,9 +4,11 @@
 #define CORVALIS_RANKINGS_FANTASFIGA_PAGE_H_
 
 #include <string>
+#include <vector>
 
-#include "store/season_store.h"
-#include "store/source_files.h"
+#include "input/league.h"
+#include "matchday/tallies.h"
+#include "util/page.h"
 
 namespace corvalis {
 
@@ -14,10 +16,11 @@ namespace corvalis {
 // 0.5 -> "+0.50", -0.255 -> "-0.26", -12 -> "-12.00".
 std::string LuckText(double average);
 
-// Every team 1..num_teams once (teamName with its luck row), highest
-// average first, equal averages in team order; a team without any booked
-// deviation counts as 0.
-Lines FantasfigaPage(const SeasonStore& store);
+// Every team once, highest average first, equal averages in `order` (the
+// coach rating's weighted order); a team without any booked deviation counts
+// as 0. `luck` in conf.txt order.
+void AddFantasfigaPage(const League& league, const std::vector<Luck>& luck,
+                       const std::vector<int>& order, Page& page);
 
 }  // namespace corvalis
 

@@ -1,20 +1,22 @@
 #include "rankings/player_rankings.h"
 
-#include "rankings/bench_averages.h"
-#include "rankings/eleven_pages.h"
 #include "rankings/fantasfiga_page.h"
 #include "rankings/tally_pages.h"
 #include "rankings/underrated_pages.h"
-#include "store/source_files.h"
+#include "site/site_pages.h"
 
 namespace corvalis {
 
-void WritePlayerRankings(Env& env, SeasonStore& store) {
-  ComputeBenchAverages(store);
-  WriteUnderratedPages(env, store);
-  WriteTallyPages(env, store);
-  WriteElevenPages(env, store);
-  WriteSourceFile(env, store, "fantasfiga.htm", FantasfigaPage(store));
+Rankings WritePlayerRankings(Env& env, const League& league, const SeasonRating& rating,
+                             const CalendarResult& calendar, TextEncoding encoding) {
+  Rankings rankings;
+  WriteUnderratedPages(env, league, rating.bench_votes, encoding);
+  rankings.scorers = WriteTallyPages(env, league, calendar.scorers, calendar.awards, encoding);
+  rankings.season_eleven = WriteElevenPages(env, league, calendar, encoding);
+  WritePage(env, league.SourcePath(kFantasfigaPage), [&](Page& page) {
+    AddFantasfigaPage(league, calendar.luck, rating.weighted_order, page);
+  });
+  return rankings;
 }
 
 }  // namespace corvalis

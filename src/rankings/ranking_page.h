@@ -6,16 +6,16 @@
 #include <string>
 #include <vector>
 
-#include "store/source_files.h"
+#include "util/page.h"
 
 namespace corvalis {
 
 struct RankingFrame {
-  std::string id;          // div id and table/row class ("ico", "mom", ...)
-  std::string prefix;      // prefix of the cell classes ("ico", "can", ...)
-  std::string figure;      // class of the figure cell after the prefix ("NUM")
+  const char* id;          // div id and table/row class ("ico", "mom", ...)
+  const char* prefix;      // prefix of the cell classes ("ico", "can", ...)
+  const char* figure;      // class of the figure cell after the prefix ("NUM")
   std::string title;       // text of the title row
-  std::string style_type = "text/css";  // the fantasfiga page writes "Text/css"
+  const char* style_type = "text/css";  // the fantasfiga page writes "Text/css"
 };
 
 // A row's texts as the league's files and the tallies give them (names,
@@ -27,7 +27,7 @@ struct RankingRow {
 
 // The whole page: head, one line per row (the first with the "d" classes,
 // the second with the "p" classes, and so on), closing lines.
-Lines RankingPage(const RankingFrame& frame, const std::vector<RankingRow>& rows);
+void AddRankingPage(const RankingFrame& frame, const std::vector<RankingRow>& rows, Page& page);
 
 }  // namespace corvalis
 

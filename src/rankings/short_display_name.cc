@@ -11,12 +11,4 @@ std::string ShortDisplayName(std::string_view name) {
   return std::string(name);
 }
 
-void ShortenNames(TextTable& table, int column) {
-  // Rows never written are empty and stay so.
-  for (int r = 1; r < table.used_rows(); ++r) {
-    std::string& name = table.at(r, column);
-    name = ShortDisplayName(name);
-  }
-}
-
 }  // namespace corvalis

@@ -6,17 +6,12 @@
 #include <string>
 #include <string_view>
 
-#include "store/text_table.h"
-
 namespace corvalis {
 
 // The name cut right after its second letter from "a" to "y" ("ROSSI Mario"
 // -> "ROSSI Mar", "De Rossi" -> "De Ro"); "z", accented letters and every
 // other byte do not count. A name with fewer such letters stays whole.
 std::string ShortDisplayName(std::string_view name);
-
-// ShortDisplayName on column `column` of every row of `table`, in place.
-void ShortenNames(TextTable& table, int column);
 
 }  // namespace corvalis
 

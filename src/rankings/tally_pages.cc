@@ -1,57 +1,50 @@
 #include "rankings/tally_pages.h"
 
-#include <vector>
+#include <algorithm>
 
 #include "rankings/ranking_page.h"
 #include "rankings/short_display_name.h"
-#include "store/encoding.h"
-#include "store/rank_rows.h"
-#include "store/text.h"
+#include "util/text.h"
+#include "site/site_pages.h"
 
 namespace corvalis {
 namespace {
 
-// Both tallies hold the name in column 1; count and team differ.
-struct TallyColumns {
-  int count;
-  int team;
-};
-constexpr TallyColumns kScorerColumns = {2, 3};
-constexpr TallyColumns kMomColumns = {3, 2};
-
-std::vector<RankingRow> Rows(const TextTable& tally, TallyColumns columns,
+std::vector<RankingRow> Rows(const std::vector<TallyRow>& ranked, std::string (*count_text)(int),
                              TextEncoding encoding) {
   std::vector<RankingRow> rows;
-  for (int r = 1; r < tally.used_rows(); ++r) {
-    if (tally.at(r, 1).empty()) continue;
-    rows.push_back({tally.at(r, columns.count),
-                    tally.at(r, 1) + " (" + LowerText(tally.at(r, columns.team), encoding) + ")"});
+  for (const TallyRow& row : ranked) {
+    rows.push_back({count_text(row.count), row.name + " (" + LowerText(row.team, encoding) + ")"});
   }
   return rows;
 }
 
-void RankTally(TextTable& tally, TallyColumns columns) {
-  RankRows(tally, kPlayerRows, columns.count, 3);
-  ShortenNames(tally, 1);
-}
-
 }  // namespace
 
-Lines TopScorersPage(const SeasonStore& store) {
-  return RankingPage({"cannonieri", "can", "GOL", "CLASSIFICA CANNONIERI"},
-                     Rows(store.scorerTally, kScorerColumns, store.encoding));
+std::vector<TallyRow> RankedTally(const Tally& tally) {
+  std::vector<TallyRow> ranked = tally.rows();
+  std::stable_sort(ranked.begin(), ranked.end(),
+                   [](const TallyRow& a, const TallyRow& b) { return a.count > b.count; });
+  for (TallyRow& row : ranked) row.name = ShortDisplayName(row.name);
+  return ranked;
 }
 
-Lines ManOfTheMatchPage(const SeasonStore& store) {
-  return RankingPage({"mom", "mom", "NUM", "CLASSIFICA MIGLIORE IN CAMPO"},
-                     Rows(store.momTally, kMomColumns, store.encoding));
-}
+std::string GoalsText(int goals) { return NumberText(goals); }
 
-void WriteTallyPages(Env& env, SeasonStore& store) {
-  RankTally(store.scorerTally, kScorerColumns);
-  WriteSourceFile(env, store, "cannonieri.htm", TopScorersPage(store));
-  RankTally(store.momTally, kMomColumns);
-  WriteSourceFile(env, store, "uomopartita.htm", ManOfTheMatchPage(store));
+std::string AwardsText(int awards) { return awards == 1 ? "1" : NumberText(awards); }
+
+std::vector<TallyRow> WriteTallyPages(Env& env, const League& league, const Tally& scorers,
+                                      const Tally& awards, TextEncoding encoding) {
+  std::vector<TallyRow> ranked_scorers = RankedTally(scorers);
+  WritePage(env, league.SourcePath(kTopScorersPage), [&](Page& page) {
+    AddRankingPage({"cannonieri", "can", "GOL", "CLASSIFICA CANNONIERI"},
+                   Rows(ranked_scorers, GoalsText, encoding), page);
+  });
+  WritePage(env, league.SourcePath(kManOfTheMatchPage), [&](Page& page) {
+    AddRankingPage({"mom", "mom", "NUM", "CLASSIFICA MIGLIORE IN CAMPO"},
+                   Rows(RankedTally(awards), AwardsText, encoding), page);
+  });
+  return ranked_scorers;
 }
 
 }  // namespace corvalis

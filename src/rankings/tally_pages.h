@@ -3,21 +3,30 @@
 #ifndef CORVALIS_RANKINGS_TALLY_PAGES_H_
 #define CORVALIS_RANKINGS_TALLY_PAGES_H_
 
+#include <string>
+#include <vector>
+
+#include "input/league.h"
+#include "matchday/tallies.h"
 #include "platform/env.h"
-#include "store/season_store.h"
-#include "store/source_files.h"
+#include "util/encoding.h"
+#include "util/page.h"
 
 namespace corvalis {
 
-// The pages over the tallies as they stand: one row per named row, in table
-// order, the count exactly as stored.
-Lines TopScorersPage(const SeasonStore& store);
-Lines ManOfTheMatchPage(const SeasonStore& store);
+// A tally's rows by count, highest first, equal counts in the order the
+// players were first counted; names shortened as the pages show them.
+std::vector<TallyRow> RankedTally(const Tally& tally);
 
-// Sorts scorerTally by goals and momTally by awards (equal counts keep their
-// order), shortens their names in place (the team pages show them so) and
-// writes the two pages.
-void WriteTallyPages(Env& env, SeasonStore& store);
+// The texts of the counts as the tallies once kept them and the pages print
+// them: goals in the number-to-text form (" 1", " 2"); awards "1" for the
+// first and then the number-to-text form (" 2").
+std::string GoalsText(int goals);
+std::string AwardsText(int awards);
+
+// Writes both pages; returns the ranked scorers, which the team pages list.
+std::vector<TallyRow> WriteTallyPages(Env& env, const League& league, const Tally& scorers,
+                                      const Tally& awards, TextEncoding encoding);
 
 }  // namespace corvalis
 

@@ -1,43 +1,47 @@
 #include "rankings/underrated_pages.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "rankings/ranking_page.h"
 #include "rankings/short_display_name.h"
-#include "store/encoding.h"
-#include "store/rank_rows.h"
-#include "store/text.h"
+#include "util/text.h"
+#include "site/site_pages.h"
 
 namespace corvalis {
 namespace {
 
-enum RegistryColumn { kName = 2, kSum = 3, kCount = 4, kTeam = 5, kAverage = 6 };
+struct Underrated {
+  const BenchVotePlayer* player;
+  std::string average;  // floored to hundredths, as text
+  double average_value;  // read back from that text
+};
 
-RankingFrame Frame(const std::string& title) {
-  return {"ico", "ico", "NUM", title};
+// Highest `key` first, equal keys in their order; the ranking sort leaves
+// out a row whose key is -9999 or below.
+template <typename Key>
+void Rank(std::vector<Underrated>& rows, Key key) {
+  std::erase_if(rows, [&](const Underrated& row) { return key(row) <= -9999; });
+  std::stable_sort(rows.begin(), rows.end(),
+                   [&](const Underrated& a, const Underrated& b) { return key(a) > key(b); });
 }
 
-// The rows of `registry` that `listed` accepts, with `figure_column` as
-// their figure.
-template <typename Listed>
-std::vector<RankingRow> Rows(const TextTable& registry, TextEncoding encoding, int figure_column,
-                             Listed listed) {
+std::vector<RankingRow> Rows(const std::vector<Underrated>& ranked, TextEncoding encoding,
+                             bool by_total, double average_presences) {
   std::vector<RankingRow> rows;
-  for (int r = 1; r < registry.used_rows(); ++r) {
-    if (registry.at(r, kName).empty() || LeadingNumber(registry.at(r, kAverage)) < 6 ||
-        !listed(r)) {
-      continue;
-    }
-    rows.push_back({TwoDecimals(registry.at(r, figure_column)),
-                    registry.at(r, kName) + " (" + LowerText(registry.at(r, kTeam), encoding) +
-                        ")" + " [" + TrimSpaces(registry.at(r, kCount)) + "]"});
+  for (const Underrated& row : ranked) {
+    const BenchVotePlayer& player = *row.player;
+    if (row.average_value < 6 || (!by_total && player.votes <= average_presences)) continue;
+    rows.push_back({AtLeastTwoDecimals(by_total ? player.VoteSumText() : row.average),
+                    ShortDisplayName(player.name) + " (" + LowerText(player.team, encoding) +
+                        ") [" + PlainNumber(player.votes) + "]"});
   }
   return rows;
 }
 
 }  // namespace
 
-std::string TwoDecimals(std::string_view text) {
+std::string AtLeastTwoDecimals(std::string_view text) {
   std::string out = TrimSpaces(text);
   size_t point = out.find('.');
   if (point == std::string::npos) return out + ".00";
@@ -46,27 +50,28 @@ std::string TwoDecimals(std::string_view text) {
   return out;
 }
 
-Lines UnderratedByAveragePage(const SeasonStore& store) {
-  const TextTable& registry = store.playerRegistry;
-  return RankingPage(
-      Frame("Gli INCOMPRESI con Media >= 6.00 e maggiori assenze"),
-      Rows(registry, store.encoding, kAverage, [&](int r) {
-        return LeadingNumber(registry.at(r, kCount)) > store.average_presences;
-      }));
-}
+void WriteUnderratedPages(Env& env, const League& league, const BenchVotes& bench_votes,
+                          TextEncoding encoding) {
+  std::vector<Underrated> rows;
+  double presences = 0;
+  for (const BenchVotePlayer& player : bench_votes.players()) {
+    std::string average = PlainNumber(FloorHundredths(player.vote_sum / player.votes));
+    rows.push_back({&player, average, LeadingNumber(average)});
+    presences += player.votes;
+  }
+  double average_presences = rows.empty() ? 0 : presences / rows.size();
 
-Lines UnderratedByTotalPage(const SeasonStore& store) {
-  return RankingPage(Frame("Gli INCOMPRESI per Totale con Media >=6.00"),
-                     Rows(store.playerRegistry, store.encoding, kSum, [](int) { return true; }));
-}
+  Rank(rows, [](const Underrated& row) { return row.average_value; });
+  WritePage(env, league.SourcePath(kUnderratedByAveragePage), [&](Page& page) {
+    AddRankingPage({"ico", "ico", "NUM", "Gli INCOMPRESI con Media >= 6.00 e maggiori assenze"},
+                   Rows(rows, encoding, false, average_presences), page);
+  });
 
-void WriteUnderratedPages(Env& env, SeasonStore& store) {
-  TextTable& registry = store.playerRegistry;
-  RankRows(registry, kPlayerRows, kAverage, 6);
-  ShortenNames(registry, kName);
-  WriteSourceFile(env, store, "incomedia.htm", UnderratedByAveragePage(store));
-  RankRows(registry, kPlayerRows, kSum, 6);
-  WriteSourceFile(env, store, "incomtot.htm", UnderratedByTotalPage(store));
+  Rank(rows, [](const Underrated& row) { return row.player->vote_sum; });
+  WritePage(env, league.SourcePath(kUnderratedByTotalPage), [&](Page& page) {
+    AddRankingPage({"ico", "ico", "NUM", "Gli INCOMPRESI per Totale con Media >=6.00"},
+                   Rows(rows, encoding, true, average_presences), page);
+  });
 }
 
 }  // namespace corvalis

@@ -1,40 +1,35 @@
 #include "rating/best_squads_page.h"
 
+#include <vector>
+
 #include "rating/by_maximum.h"
 #include "rating/rating_text.h"
-#include "store/escaping.h"
-#include "store/text.h"
+#include "util/text.h"
 
 namespace corvalis {
 
-void ComputeBestAverages(SeasonStore& store) {
-  for (int t = 1; t <= store.num_teams; ++t) {
-    const SeasonRow& season = store.teamSeason[t];
-    store.teamBestAverage[t] =
-        season[kSnMatches] > 0 ? season[kSnMaxSum] / season[kSnMatches] : 0;
+void AddBestSquadsPage(const League& league, const SeasonRating& rating, Page& page) {
+  page.Line(R"(<link href="corvalis.css" rel="stylesheet" type="text/css" />)");
+  page.Line(R"(<div id="bs">)");
+  page.Line(R"(<table class='bs' border="0" cellspacing="0" cellpadding="0">)");
+  page.Line(R"(<tr class="bs"><td colspan="2" class="bsTITOLO">BEST ROSE</td></tr>)");
+  page.Line(
+      R"(<tr class="bs"><td class="bsSPAZIO"></td><td class="bsSOTTIT">Best Parziale Medio</td></tr>)");
+  std::vector<double> averages(rating.teams.size());
+  for (size_t t = 0; t < rating.teams.size(); ++t) {
+    const TeamRating& team = rating.teams[t];
+    averages[t] = team.matches > 0 ? team.max_sum / team.matches : 0;
   }
-}
-
-Lines BestSquadsPage(const SeasonStore& store) {
-  Lines page = {
-      R"(<link href="corvalis.css" rel="stylesheet" type="text/css" />)",
-      R"(<div id="bs">)",
-      R"(<table class='bs' border="0" cellspacing="0" cellpadding="0">)",
-      R"(<tr class="bs"><td colspan="2" class="bsTITOLO">BEST ROSE</td></tr>)",
-      R"(<tr class="bs"><td class="bsSPAZIO"></td><td class="bsSOTTIT">Best Parziale Medio</td></tr>)",
-  };
   int position = 0;
   for (int t : ByRepeatedMaximum(
-           store.num_teams, [&](int row) { return store.teamBestAverage[row]; }, true)) {
+           rating.average_order, [&](int t) { return averages[t]; }, true)) {
     const char* side = ++position % 2 == 1 ? "d" : "p";
-    std::string text = BestAverageText(FloorHundredths(store.teamBestAverage[t]));
-    page.push_back(std::string(R"(<tr class="bs"><td class="bsNOME)") + side + "\">" +
-                   HtmlText(store.teamName[t]) + R"(</td><td class="bsNUM)" + side + "\">" + text +
-                   "</td></tr>");
+    page.Line(R"(<tr class="bs"><td class="bsNOME)", side, "\">", Html{league.teams[t]},
+              R"(</td><td class="bsNUM)", side, "\">",
+              BestAverageText(FloorHundredths(averages[t])), "</td></tr>");
   }
-  page.push_back("</table>");
-  page.push_back("</div>");
-  return page;
+  page.Line("</table>");
+  page.Line("</div>");
 }
 
 }  // namespace corvalis

@@ -3,19 +3,16 @@
 #ifndef CORVALIS_RATING_BEST_SQUADS_PAGE_H_
 #define CORVALIS_RATING_BEST_SQUADS_PAGE_H_
 
-#include "store/season_store.h"
-#include "store/source_files.h"
+#include "input/league.h"
+#include "rating/season_rating.h"
+#include "util/page.h"
 
 namespace corvalis {
 
-// teamBestAverage of every team row that played: its season sum of Max
-// (less the bonuses of the modules used) per match. Rows in coach-rating
-// order.
-void ComputeBestAverages(SeasonStore& store);
-
-// The page, from teamBestAverage and teamName: highest average first, equal
-// averages in coach-rating order, teams that never played last with "0".
-Lines BestSquadsPage(const SeasonStore& store);
+// Highest average of Max (less the bonuses of the modules used) per match
+// first, equal averages in coach-rating order, teams that never played last
+// with "0".
+void AddBestSquadsPage(const League& league, const SeasonRating& rating, Page& page);
 
 }  // namespace corvalis
 

@@ -5,37 +5,36 @@
 
 #include <string>
 
-#include "store/season_store.h"
-#include "store/source_files.h"
+#include "input/league.h"
+#include "rating/season_rating.h"
+#include "util/encoding.h"
+#include "util/page.h"
 
 namespace corvalis {
 
 struct CoachRatingFiles {
-  Lines page;             // corvalis.htm
-  Lines totals_script;    // crvCorvalisTot.js
-  Lines matchday_script;  // crvCorvalisDati<g>.js of the latest matchday read
+  Page& page;            // corvalis.htm
+  Page totals_script;    // crvCorvalisTot.js
+  Page matchday_script;  // crvCorvalisDati<g>.js of the latest matchday
 };
 
-// The script with the details of matchday g.
-std::string MatchdayScriptName(int g);
+// The page and its scripts. Its first table lists the teams by average gap,
+// every later one by weighted gap or in conf.txt order.
+void BuildCoachRating(const League& league, const SeasonRating& rating, TextEncoding encoding,
+                      CoachRatingFiles& files);
 
-// Builds the page and its scripts from the closed season. Between the first
-// and the second table the team rows are sorted again, by weighted gap, and
-// stay so; moduleTable receives the modules' shares of the best modules.
-CoachRatingFiles BuildCoachRating(SeasonStore& store);
+// Sections of the page, in their order.
+void AddGapTables(const League& league, const SeasonRating& rating, TextEncoding encoding,
+                  CoachRatingFiles& files);
+void AddBestModulesByTeam(const League& league, const SeasonRating& rating, Page& page);
+void AddBonusTables(const League& league, const SeasonRating& rating, Page& page);
+void AddModuleShareTables(const League& league, const SeasonRating& rating, Page& page);
+void AddMatchdayTables(const League& league, const SeasonRating& rating, TextEncoding encoding,
+                       CoachRatingFiles& files);
 
 // The opening of most of the page's tables, up to the row that the table's
 // first cell goes into.
-void AddTableStart(const std::string& title, Lines& page);
-
-// Sections of the page, in their order.
-void AddAverageGapTable(const SeasonStore& store, Lines& page);
-void AddWeightedGapTable(const SeasonStore& store, CoachRatingFiles& files);
-void AddBestModulesByTeam(const SeasonStore& store, Lines& page);
-void AddStartersBonusTable(const SeasonStore& store, Lines& page);
-void AddBonusPerMatchTable(const SeasonStore& store, Lines& page);
-void AddModuleShareTables(SeasonStore& store, Lines& page);
-void AddMatchdayTables(const SeasonStore& store, CoachRatingFiles& files);
+void AddTableStart(const char* title, Page& page);
 
 }  // namespace corvalis
 

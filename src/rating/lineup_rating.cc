@@ -1,34 +1,36 @@
 #include "rating/lineup_rating.h"
 
 #include <algorithm>
+#include <functional>
 
 namespace corvalis {
 
-void OrderLineup(Lineup& lineup) {
-  std::stable_sort(lineup.begin() + 1, lineup.end(),
-                   [](const LineupEntry& a, const LineupEntry& b) {
-                     if (a.role != b.role) return a.role < b.role;
-                     return a.role != kNoRole && a.vote > b.vote;
-                   });
+RatedLineup::RatedLineup(const std::vector<LineupEntry>& lines) {
+  for (const LineupEntry& line : lines) {
+    if (line.role != Role::kNone && line.vote != kNoVote) {
+      votes_[static_cast<int>(line.role)].push_back(line.vote);
+    }
+  }
+  for (std::vector<double>& votes : votes_) {
+    std::sort(votes.begin(), votes.end(), std::greater<double>());
+  }
 }
 
-double ModuleScore(const Lineup& lineup, const ModuleRow& module) {
-  double free_places[] = {0, 1, module[kModDefenders], module[kModMidfielders],
-                          module[kModForwards]};
+double RatedLineup::ModuleScore(const Module& module) const {
+  const double places[] = {0, 1, module.defenders, module.midfielders, module.forwards};
   double sum = 0;
-  for (int s = 1; s <= kSlots; ++s) {
-    const LineupEntry& line = lineup[s];
-    if (line.role < kGoalkeeper || line.role > kForward || line.vote == kNoVote) continue;
-    if (free_places[line.role] <= 0) continue;
-    free_places[line.role] -= 1;
-    sum += line.vote;
-  }
   double left = 0;
-  for (int role = kGoalkeeper; role <= kForward; ++role) {
-    left += std::max(0.0, free_places[role]);
+  for (int role = 1; role <= 4; ++role) {
+    double free_places = places[role];
+    for (double vote : votes_[role]) {
+      if (free_places <= 0) break;
+      free_places -= 1;
+      sum += vote;
+    }
+    left += std::max(0.0, free_places);
   }
   if (left >= 1 && left <= 10) sum += 4;
-  return sum + module[kModBonus];
+  return sum + module.bonus;
 }
 
 }  // namespace corvalis

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "store/text.h"
+#include "util/text.h"
 
 namespace corvalis {
 namespace {
@@ -105,15 +105,15 @@ std::string BestAverageText(double value) {
   return text;
 }
 
-std::string MatchdayText(double g) {
-  long long number = static_cast<long long>(g);
-  std::string text = WholeText(number);
-  return number < 10 ? std::string(" ") + text : text;
+std::string MatchdayText(int g) {
+  std::string text = WholeText(g);
+  return g < 10 ? std::string(" ") + text : text;
 }
 
-std::string ModuleText(const ModuleRow& module) {
-  return PlainNumber(module[kModDefenders]) + "-" + PlainNumber(module[kModMidfielders]) +
-         "-" + PlainNumber(module[kModForwards]);
+std::string ModuleText(const Module* module) {
+  if (module == nullptr) return "0-0-0";
+  return PlainNumber(module->defenders) + "-" + PlainNumber(module->midfielders) + "-" +
+         PlainNumber(module->forwards);
 }
 
 }  // namespace corvalis

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "store/season_store.h"
+#include "input/league.h"
 
 namespace corvalis {
 
@@ -44,10 +44,10 @@ std::string PerMatchText(double value);
 std::string BestAverageText(double value);
 
 // A matchday number: " 6", "12".
-std::string MatchdayText(double g);
+std::string MatchdayText(int g);
 
-// A module as defenders-midfielders-forwards: "3-4-3".
-std::string ModuleText(const ModuleRow& module);
+// A module as defenders-midfielders-forwards: "3-4-3"; "0-0-0" for none.
+std::string ModuleText(const Module* module);
 
 }  // namespace corvalis
 

@@ -74,7 +74,9 @@ TEST(RatingTextTest, SharesAveragesAndModules) {
 
   EXPECT_EQ(MatchdayText(6), " 6");
   EXPECT_EQ(MatchdayText(12), "12");
-  EXPECT_EQ(ModuleText({0, 4, 4, 2, 0, 0, 0, 0}), "4-4-2");
+  Module module{4, 4, 2, 0.5};
+  EXPECT_EQ(ModuleText(&module), "4-4-2");
+  EXPECT_EQ(ModuleText(nullptr), "0-0-0");
 }
 
 }  // namespace

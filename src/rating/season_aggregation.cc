@@ -1,103 +1,95 @@
 #include "rating/season_aggregation.h"
 
+#include <algorithm>
 #include <cmath>
-#include <vector>
+#include <limits>
+#include <numeric>
 
-#include "rating/lineup_rating.h"
-#include "rating/team_order.h"
-#include "store/power.h"
-#include "store/text.h"
+#include "util/power.h"
+#include "util/text.h"
 
 namespace corvalis {
 namespace {
 
-// The module row whose counts equal what team t fielded on matchday g
-// (the last one when conf.txt repeats a module), 0 for none.
-int ModuleUsed(const SeasonStore& store, int t, int g) {
-  const RoleCountRow& counts = store.teamRoleCount[t][g];
-  int used = 0;
-  for (int m = 1; m <= store.num_modules; ++m) {
-    const ModuleRow& module = store.moduleTable[m];
-    if (counts[kRcDefenders] == module[kModDefenders] &&
-        counts[kRcMidfielders] == module[kModMidfielders] &&
-        counts[kRcForwards] == module[kModForwards]) {
-      used = m;
+// The module whose counts equal what the team fielded (the last one when
+// conf.txt repeats a module), -1 for none.
+int ModuleUsed(const League& league, const TeamMatchday& day) {
+  int used = -1;
+  for (size_t m = 0; m < league.modules.size(); ++m) {
+    const Module& module = league.modules[m];
+    if (day.fielded[0] == module.defenders && day.fielded[1] == module.midfielders &&
+        day.fielded[2] == module.forwards) {
+      used = static_cast<int>(m);
     }
   }
   return used;
 }
 
-// Records the modules whose score equals the best one.
-void CountBestModules(SeasonStore& store, int t, int g, const std::vector<double>& scores,
-                      double best) {
-  int c = 0;
-  for (int m = 1; m <= store.num_modules; ++m) {
-    if (scores[m] != best) continue;
-    ++c;
-    store.teamBestModuleCount[t][m] += 1;
-    store.moduleTable[m][kModBestCount] += 1;
-    store.matchdayBestModules[t][g][c] = m;
-    store.best_module_total += 1;
-  }
-  if (c == 1) store.moduleTable[store.matchdayBestModules[t][g][1]][kModOnlyBestCount] += 1;
-}
-
-void RatePlayedTeam(SeasonStore& store, int t, int g) {
-  SeasonRow& season = store.teamSeason[t];
-  MatchdayRow& day = store.teamMatchday[t][g];
-  double bonus = store.moduleTable[static_cast<int>(store.teamRoleCount[t][g][kRcModuleUsed])]
-                                  [kModBonus];
+void RatePlayedTeam(const League& league, int g, const MatchdayPlay& play, TeamRating& team,
+                    SeasonRating& rating) {
+  TeamMatchday& day = team.days[g];
+  double bonus = day.module_used >= 0 ? league.modules[day.module_used].bonus : 0;
   // The bonus of the module used is part of the score obtained but not of
   // the lineup score, so the season sum of Max gives it back.
-  season[kSnMaxSum] -= bonus;
-  day[kMdActualScore] = store.teamParziale[t] + bonus;
+  team.max_sum -= bonus;
+  day.actual_score = play.score + bonus;
 
-  std::vector<double> scores(store.num_modules + 1, 0);
+  RatedLineup lineup(play.lineup);
+  std::vector<double> scores(league.modules.size());
   double best = 0;
-  for (int m = 1; m <= store.num_modules; ++m) {
-    scores[m] = ModuleScore(store.lineupSlot[t], store.moduleTable[m]);
+  for (size_t m = 0; m < scores.size(); ++m) {
+    scores[m] = lineup.ModuleScore(league.modules[m]);
     if (scores[m] > best) best = scores[m];
   }
-  CountBestModules(store, t, g, scores, best);
+  int tied = 0;
+  int first_best = -1;
+  for (size_t m = 0; m < scores.size(); ++m) {
+    if (scores[m] != best) continue;
+    if (++tied == 1) first_best = static_cast<int>(m);
+    team.best_module_count[m] += 1;
+    rating.module_best_count[m] += 1;
+    day.best_modules |= 1u << m;
+    rating.best_module_total += 1;
+  }
+  if (tied == 1) rating.module_only_best_count[first_best] += 1;
 
   double max = FloorThousandths(best);
-  season[kSnMaxSum] += max;
-  day[kMdMax] = max;
-  double gap = std::max(0.0, max - day[kMdActualScore]);
-  day[kMdGap] = FloorThousandths(gap);
+  team.max_sum += max;
+  day.max = max;
+  double gap = std::max(0.0, max - day.actual_score);
+  day.gap = FloorThousandths(gap);
   // Equal positive gaps keep the earlier matchday; zero gaps move it on
   // until a positive one comes.
-  if (gap > season[kSnLargestGap] || (gap == 0 && season[kSnLargestGap] == 0)) {
-    season[kSnLargestGap] = gap;
-    season[kSnLargestGapDay] = g;
+  if (gap > team.largest_gap || (gap == 0 && team.largest_gap == 0)) {
+    team.largest_gap = gap;
+    team.largest_gap_day = g;
   }
-  if (gap < season[kSnSmallestGap]) {
-    season[kSnSmallestGap] = gap;
-    season[kSnSmallestGapDay] = g;
+  if (gap < team.smallest_gap) {
+    team.smallest_gap = gap;
+    team.smallest_gap_day = g;
   }
+}
+
+// The team numbers 0..n-1 sorted stably by `key`, smallest first.
+template <typename Key>
+std::vector<int> SortedBy(std::vector<int> order, Key key) {
+  std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return key(a) < key(b); });
+  return order;
 }
 
 }  // namespace
 
-void RateMatchday(SeasonStore& store, int g) {
-  for (int t = 1; t <= store.num_teams; ++t) {
-    store.teamRoleCount[t][g][kRcModuleUsed] = ModuleUsed(store, t, g);
-    OrderLineup(store.lineupSlot[t]);
-  }
-  for (int t = 1; t <= store.num_teams; ++t) {
-    if (store.teamParziale[t] != 0) {
-      RatePlayedTeam(store, t, g);
+void RateMatchday(const League& league, int g, const std::vector<MatchdayPlay>& plays,
+                  SeasonRating& rating) {
+  rating.has_export[g] = true;
+  rating.last_matchday = g;
+  for (int t = 0; t < league.num_teams(); ++t) {
+    TeamMatchday& day = rating.teams[t].days[g];
+    day.module_used = ModuleUsed(league, day);
+    if (plays[t].score != 0) {
+      RatePlayedTeam(league, g, plays[t], rating.teams[t], rating);
     } else {
-      store.teamMatchday[t][g][kMdGap] = kDidNotPlay;
-    }
-  }
-  for (int t = 1; t <= store.num_teams; ++t) {
-    SeasonRow& season = store.teamSeason[t];
-    if (season[kSnMatches] > 0) {
-      // The uncut differences, negative ones included, floored at 0 only
-      // as a whole.
-      season[kSnAverageGap] = std::max(
-          0.0, (season[kSnMaxSum] - season[kSnScoreSum]) / season[kSnMatches]);
+      day.gap = kDidNotPlay;
     }
   }
 }
@@ -115,17 +107,28 @@ double WeightedGap(double total_gap, double valid_votes, double matches, double 
   return std::max(0.0, w);
 }
 
-void CloseSeason(SeasonStore& store) {
-  for (int t = 1; t <= store.num_teams; ++t) {
-    SeasonRow& season = store.teamSeason[t];
+void CloseSeason(const League& league, SeasonRating& rating) {
+  for (TeamRating& team : rating.teams) {
+    if (team.matches > 0) {
+      // The uncut differences, negative ones included, floored at 0 only as
+      // a whole.
+      team.average_gap = std::max(0.0, (team.max_sum - team.score_sum) / team.matches);
+    }
     double votes = 0;
-    for (int g = 1; g <= kMatchdays; ++g) votes += store.teamMatchday[t][g][kMdValidVotes];
-    season[kSnWeightedGap] =
-        WeightedGap(season[kSnMaxSum] - season[kSnScoreSum], votes, season[kSnMatches],
-                    store.gap_exponent);
+    for (int g = 1; g <= kMatchdays; ++g) votes += team.days[g].valid_votes;
+    team.weighted_gap = WeightedGap(team.max_sum - team.score_sum, votes, team.matches,
+                                    league.gap_exponent);
   }
-  StartTeamOrder(store);
-  SortTeamRows(store, [](const SeasonRow& row) { return row[kSnAverageGap]; });
+  std::vector<int> conf_order(rating.teams.size());
+  std::iota(conf_order.begin(), conf_order.end(), 0);
+  rating.average_order =
+      SortedBy(conf_order, [&](int t) { return rating.teams[t].average_gap; });
+  // A weighted gap that could not be worked out goes last, whatever the
+  // others' values (a large exponent can lift real ones above 9999).
+  rating.weighted_order = SortedBy(rating.average_order, [&](int t) {
+    double w = rating.teams[t].weighted_gap;
+    return w == kNoWeightedGap ? std::numeric_limits<double>::infinity() : w;
+  });
 }
 
 }  // namespace corvalis

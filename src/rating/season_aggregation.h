@@ -1,23 +1,31 @@
-// The coach rating's figures: for every team and matchday the best score its
-// voted players allowed ("Max") against the score it obtained, and the
-// season figures built from those gaps.
+// The coach rating's figures, matchday by matchday and for the season.
 #ifndef CORVALIS_RATING_SEASON_AGGREGATION_H_
 #define CORVALIS_RATING_SEASON_AGGREGATION_H_
 
-#include "store/season_store.h"
+#include <vector>
+
+#include "input/league.h"
+#include "rating/lineup_rating.h"
+#include "rating/season_rating.h"
 
 namespace corvalis {
 
-constexpr double kNoWeightedGap = 9999;  // too few valid votes to weigh
+// What the rating's reading of one export leaves for the matchday's rating,
+// per team: its block's lines and its score ("Parziale", cut to 3 decimals;
+// 0 = did not play).
+struct MatchdayPlay {
+  std::vector<LineupEntry> lineup;
+  double score = 0;
+};
 
-// Rates matchday g right after its results file was read: the module each
-// team fielded, Max and the gap, the best modules, the largest and smallest
-// gap, and the average gap so far. Teams are in conf.txt order.
-void RateMatchday(SeasonStore& store, int g);
+// Rates matchday g: the module each team fielded, Max and the gap, the best
+// modules, the largest and smallest gap. `plays` in conf.txt order.
+void RateMatchday(const League& league, int g, const std::vector<MatchdayPlay>& plays,
+                  SeasonRating& rating);
 
-// After the last matchday: the weighted gap of every team, then the team
-// rows sorted by average gap, best coach first.
-void CloseSeason(SeasonStore& store);
+// After the last matchday: average and weighted gaps, and the two team
+// orders.
+void CloseSeason(const League& league, SeasonRating& rating);
 
 // The weighted gap of one team: the season gap spread over the valid votes
 // beyond eleven per match, cut to hundredths and raised to `exponent`.

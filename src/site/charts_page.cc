@@ -2,13 +2,11 @@
 
 #include <string>
 
-#include "rating/team_order.h"
-#include "store/escaping.h"
-#include "store/text.h"
+#include "site/site_pages.h"
+#include "util/escaping.h"
+#include "util/text.h"
 
 namespace corvalis {
-
-const ChartsPageLinks kWebFolderLinks = {"../js/", "fanta.php"};
 
 namespace {
 
@@ -19,107 +17,106 @@ std::string Script(const std::string& source) {
 // A figure of the page's own data: a number literal, or null for none.
 std::string JsNumber(double value) { return PlainNumber(value); }
 
-bool MatchdayHasResults(const SeasonStore& store, int g) {
-  return store.num_teams > 0 && store.teamMatchday[1][g][kMdGap] != kNoFileGap;
+bool MatchdayHasResults(const ChartsData& data, int g) {
+  return data.league.num_teams() > 0 && data.rating.has_export[g];
 }
 
 // crvDatiGrafici: the matchdays with results, every team's gap on each of
 // them (null: did not play) with its average gap, and the season Top 11.
-void AddChartData(Lines& page, const SeasonStore& store) {
+void AddChartData(Page& page, const ChartsData& data) {
   std::string days;
   for (int g = 1; g <= kMatchdays; ++g) {
-    if (!MatchdayHasResults(store, g)) continue;
+    if (!MatchdayHasResults(data, g)) continue;
     if (!days.empty()) days += ",";
     days += WholeText(g);
   }
-  page.push_back("var crvDatiGrafici = {");
-  page.push_back("ultimaGiornata: " + WholeText(store.last_matchday_read) + ",");
-  page.push_back("giornate: [" + days + "],");
-  page.push_back("squadre: [");
-  for (int t = 1; t <= store.num_teams; ++t) {
-    const SeasonRow& season = store.teamSeason[SortedRowOf(store, t)];
+  page.Line("var crvDatiGrafici = {");
+  page.Line("ultimaGiornata: ", WholeText(data.rating.last_matchday), ",");
+  page.Line("giornate: [", days, "],");
+  page.Line("squadre: [");
+  int n = data.league.num_teams();
+  for (int t = 0; t < n; ++t) {
+    const TeamRating& team = data.rating.teams[t];
     std::string gaps;
     for (int g = 1; g <= kMatchdays; ++g) {
-      if (!MatchdayHasResults(store, g)) continue;
-      double gap = store.teamMatchday[t][g][kMdGap];
+      if (!MatchdayHasResults(data, g)) continue;
+      double gap = team.days[g].gap;
       if (!gaps.empty()) gaps += ",";
       gaps += gap == kDidNotPlay ? "null" : JsNumber(gap);
     }
     // Cut to hundredths, as the coach-rating page prints it.
     std::string average =
-        season[kSnMatches] > 0 ? JsNumber(FloorHundredths(season[kSnAverageGap])) : "null";
-    page.push_back("{nome: " + JsString(store.teamTitle[t], store.encoding) +
-                   ", media: " + average + ", scarti: [" + gaps + "]}" +
-                   (t < store.num_teams ? "," : ""));
+        team.matches > 0 ? JsNumber(FloorHundredths(team.average_gap)) : "null";
+    page.Line("{nome: ", JsText{data.league.teams[t], data.encoding}, ", media: ", average,
+              ", scarti: [", gaps, "]}", t + 1 < n ? "," : "");
   }
-  page.push_back("],");
-  page.push_back("top11Stagione: [");
-  const TextTable& eleven = store.seasonTop11;
-  for (int s = 1; s <= 11 && !eleven.at(s, 1).empty(); ++s) {
-    bool last = s == 11 || eleven.at(s + 1, 1).empty();
-    page.push_back("{ruolo: " + JsString(TrimSpaces(eleven.at(s, 1)), store.encoding) +
-                   ", nome: " + JsString(TrimSpaces(eleven.at(s, 2)), store.encoding) +
-                   ", squadra: " + JsString(eleven.at(s, 3), store.encoding) +
-                   ", voto: " + JsValue(TrimSpaces(eleven.at(s, 4)), store.encoding) + "}" +
-                   (last ? "" : ","));
+  page.Line("],");
+  page.Line("top11Stagione: [");
+  const Eleven& eleven = data.season_eleven.top;
+  for (size_t s = 0; s < eleven.size(); ++s) {
+    const ElevenPlayer& p = eleven[s];
+    page.Line("{ruolo: ", JsText{Trimmed(p.role), data.encoding},
+              ", nome: ", JsText{Trimmed(p.name), data.encoding},
+              ", squadra: ", JsText{p.team, data.encoding},
+              ", voto: ", JsValue(Trimmed(p.figure), data.encoding), "}",
+              s + 1 < eleven.size() ? "," : "");
   }
-  page.push_back("]");
-  page.push_back("};");
+  page.Line("]");
+  page.Line("};");
 }
 
-void AddSection(Lines& page, const std::string& id, const std::string& heading,
-                const Lines& explanation, const Lines& chart) {
-  page.push_back("<section class=\"crvSezione\" id=\"" + id + "\">");
-  page.push_back("<h2>" + heading + "</h2>");
+void AddSection(Page& page, const std::string& id, const std::string& heading,
+                const std::vector<std::string>& explanation,
+                const std::vector<std::string>& chart) {
+  page.Line("<section class=\"crvSezione\" id=\"", id, "\">");
+  page.Line("<h2>", heading, "</h2>");
   for (const std::string& sentence : explanation) {
-    page.push_back("<p class=\"crvSpiega\">" + sentence + "</p>");
+    page.Line("<p class=\"crvSpiega\">", sentence, "</p>");
   }
-  page.insert(page.end(), chart.begin(), chart.end());
-  page.push_back("</section>");
+  for (const std::string& line : chart) page.Line(line);
+  page.Line("</section>");
 }
 
 }  // namespace
 
-Lines ChartsPage(const SeasonStore& store, const ChartsPageLinks& links) {
-  const std::string& js = links.script_folder;
-  std::string last_day = WholeText(store.last_matchday_read);
-  Lines page = {
-      "<!DOCTYPE html>",
-      "<html lang=\"it\">",
-      "<head>",
-      std::string("<meta charset=\"") + CharsetName(store.encoding) + "\">",
-      "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">",
-      "<title>Grafici Corvalis</title>",
-      "<link href=\"corvalis.css\" rel=\"stylesheet\" type=\"text/css\">",
-      Script(js + "crvUtils.js"),
-      // A site whose own crvUtils.js lacks the record constructors still
-      // loads the data scripts without an error; the page then says that
-      // the charts need the shipped library.
-      "<script type=\"text/javascript\">",
-      "if (typeof CvTot === 'undefined') { var CvTot = function () {}; }",
-      "if (typeof Cv === 'undefined') { var Cv = function () {}; }",
-      "if (typeof T11 === 'undefined') { var T11 = function () {}; }",
-      "</script>",
-      Script(js + "crvCorvalisTot.js"),
-      Script(js + "crvCorvalisDati" + last_day + ".js"),
-      Script(js + "crvTop11.js"),
-      "<script type=\"text/javascript\">",
-  };
-  AddChartData(page, store);
-  page.push_back("</script>");
-  page.push_back("</head>");
-  page.push_back("<body class=\"crvPagina\">");
-  page.push_back("<h2 class=\"crvIntestazione intest\">Grafici della stagione</h2>");
-  page.push_back("<p class=\"crvTorna\"><a href=\"" + links.index_page +
+void AddChartsPage(const ChartsData& data, const ChartsPageLinks& links, Page& page) {
+  const std::string js = links.script_folder;
+  std::string last_day = WholeText(data.rating.last_matchday);
+  page.Line("<!DOCTYPE html>");
+  page.Line("<html lang=\"it\">");
+  page.Line("<head>");
+  page.Line("<meta charset=\"", CharsetName(data.encoding), "\">");
+  page.Line("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">");
+  page.Line("<title>Grafici Corvalis</title>");
+  page.Line("<link href=\"corvalis.css\" rel=\"stylesheet\" type=\"text/css\">");
+  page.Line(Script(js + "crvUtils.js"));
+  // A site whose own crvUtils.js lacks the record constructors still loads
+  // the data scripts without an error; the page then says that the charts
+  // need the shipped library.
+  page.Line("<script type=\"text/javascript\">");
+  page.Line("if (typeof CvTot === 'undefined') { var CvTot = function () {}; }");
+  page.Line("if (typeof Cv === 'undefined') { var Cv = function () {}; }");
+  page.Line("if (typeof T11 === 'undefined') { var T11 = function () {}; }");
+  page.Line("</script>");
+  page.Line(Script(js + kTotalsScript));
+  page.Line(Script(js + MatchdayScriptName(data.rating.last_matchday)));
+  page.Line(Script(js + kTop11Script));
+  page.Line("<script type=\"text/javascript\">");
+  AddChartData(page, data);
+  page.Line("</script>");
+  page.Line("</head>");
+  page.Line("<body class=\"crvPagina\">");
+  page.Line("<h2 class=\"crvIntestazione intest\">Grafici della stagione</h2>");
+  page.Line("<p class=\"crvTorna\"><a href=\"" + links.index_page +
                  "\">&larr; Statistiche Corvalis</a></p>");
-  page.push_back("<p id=\"crvSenzaLibreria\" class=\"crvAvviso\" style=\"display: none;\">"
+  page.Line("<p id=\"crvSenzaLibreria\" class=\"crvAvviso\" style=\"display: none;\">"
                  "I grafici non si possono disegnare: manca crvUtils.js, oppure &egrave; "
                  "una versione che non contiene le funzioni dei grafici.</p>");
 
   std::string exponent;
-  if (store.gap_exponent != 1) {
+  if (data.league.gap_exponent != 1) {
     exponent = " Nella nostra lega il risultato &egrave; poi elevato alla potenza " +
-               PlainNumber(store.gap_exponent) +
+               PlainNumber(data.league.gap_exponent) +
                ", per accentuare le differenze tra gli allenatori.";
   }
   AddSection(
@@ -158,10 +155,10 @@ Lines ChartsPage(const SeasonStore& store, const ChartsPageLinks& links) {
       page, "sezioneTop11", "Top 11",
       {"La Top 11 della stagione schiera i giocatori con la media fantavoto pi&ugrave; "
        "alta " +
-           (store.min_presences <= 0
+           (data.season_eleven.min_presences <= 0
                 ? std::string("tra tutti i giocatori")
-                : "tra quelli con almeno " + WholeText(store.min_presences) +
-                      (store.min_presences == 1 ? " presenza" : " presenze")) +
+                : "tra quelli con almeno " + WholeText(data.season_eleven.min_presences) +
+                      (data.season_eleven.min_presences == 1 ? " presenza" : " presenze")) +
            ": il miglior portiere, i migliori tre difensori, tre centrocampisti "
            "e un attaccante, poi i migliori degli altri fino a undici, con al massimo tre "
            "attaccanti.",
@@ -174,20 +171,20 @@ Lines ChartsPage(const SeasonStore& store, const ChartsPageLinks& links) {
            "</h3><div id=\"graficoTop11Giornata\" class=\"crvGrafico\"></div></div>",
        "</div>"});
 
-  page.push_back("<script type=\"text/javascript\">");
-  page.push_back("if (typeof crvGrafici === 'object' && crvGrafici.disegna) {");
-  page.push_back("  crvGrafici.disegna();");
-  page.push_back("} else {");
-  page.push_back("  document.getElementById('crvSenzaLibreria').style.display = 'block';");
-  page.push_back("}");
-  page.push_back("</script>");
-  page.push_back("</body>");
-  page.push_back("</html>");
-  return page;
+  page.Line("<script type=\"text/javascript\">");
+  page.Line("if (typeof crvGrafici === 'object' && crvGrafici.disegna) {");
+  page.Line("  crvGrafici.disegna();");
+  page.Line("} else {");
+  page.Line("  document.getElementById('crvSenzaLibreria').style.display = 'block';");
+  page.Line("}");
+  page.Line("</script>");
+  page.Line("</body>");
+  page.Line("</html>");
 }
 
-void WriteChartsPage(Env& env, const SeasonStore& store) {
-  WriteSourceFile(env, store, kChartsPageName, ChartsPage(store, kWebFolderLinks));
+void WriteChartsPage(Env& env, const ChartsData& data) {
+  WritePage(env, data.league.SourcePath(kChartsPageName),
+            [&](Page& page) { AddChartsPage(data, {"../js/", kSiteIndexName}, page); });
 }
 
 }  // namespace corvalis

@@ -7,13 +7,22 @@
 
 #include <string>
 
+#include "input/league.h"
 #include "platform/env.h"
-#include "store/season_store.h"
-#include "store/source_files.h"
+#include "rankings/eleven_pages.h"
+#include "rating/season_rating.h"
+#include "util/encoding.h"
+#include "util/page.h"
 
 namespace corvalis {
 
-inline constexpr char kChartsPageName[] = "grafici.htm";
+// What the page shows.
+struct ChartsData {
+  const League& league;
+  const SeasonRating& rating;
+  const SeasonEleven& season_eleven;
+  TextEncoding encoding;
+};
 
 // Where the page finds the other files of the site.
 struct ChartsPageLinks {
@@ -21,15 +30,13 @@ struct ChartsPageLinks {
   std::string index_page;     // the statistics page: "fanta.php" or "index.html"
 };
 
-// The page as the web folder holds it: scripts in ../js/, back to fanta.php.
-extern const ChartsPageLinks kWebFolderLinks;
-
 // The whole page. League texts appear only inside script strings, escaped;
 // everything else is ASCII, so the page reads alike under any charset.
-Lines ChartsPage(const SeasonStore& store, const ChartsPageLinks& links);
+void AddChartsPage(const ChartsData& data, const ChartsPageLinks& links, Page& page);
 
-// Writes grafici.htm into the source folder.
-void WriteChartsPage(Env& env, const SeasonStore& store);
+// Writes grafici.htm, as the web folder holds it (scripts in ../js/, back to
+// fanta.php), into the source folder.
+void WriteChartsPage(Env& env, const ChartsData& data);
 
 }  // namespace corvalis
 

@@ -4,6 +4,6 @@
 
 namespace corvalis {
 
-Lines AssetLines(std::string_view text) { return SplitLines(text); }
+std::string AssetFile(std::string_view text) { return JoinLines(SplitLines(text)); }
 
 }  // namespace corvalis

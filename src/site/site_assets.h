@@ -9,7 +9,7 @@
 
 #include <string_view>
 
-#include "store/source_files.h"
+#include <string>
 
 namespace corvalis {
 
@@ -19,9 +19,9 @@ inline constexpr char kScriptLibraryName[] = "crvUtils.js";
 std::string_view CorvalisCssText();
 std::string_view CrvUtilsJsText();
 
-// An asset as lines, to be written with CR LF like every other file of the
-// run, whatever line ends the repository's copy has.
-Lines AssetLines(std::string_view text);
+// An asset as the run writes it: lines ended by CR LF like every other file
+// of the run, whatever line ends the repository's copy has.
+std::string AssetFile(std::string_view text);
 
 }  // namespace corvalis
 

@@ -1,49 +1,35 @@
 // fanta.php: the league's statistics page, which includes every fragment
-// behind a title that shows or hides it.
+// behind a title that shows or hides it; and the preview's index.html, the
+// same sections in one static document.
 #ifndef CORVALIS_SITE_SITE_INDEX_H_
 #define CORVALIS_SITE_SITE_INDEX_H_
 
+#include <functional>
 #include <string>
-#include <vector>
+#include <string_view>
 
+#include "input/league.h"
 #include "platform/env.h"
-#include "store/season_store.h"
-#include "store/source_files.h"
+#include "util/encoding.h"
+#include "util/page.h"
 
 namespace corvalis {
 
-// One section of the page: a title that toggles the layer holding a
-// fragment.
-struct IndexLayer {
-  std::string title_id;
-  std::string layer_id;
-  std::string caption;
-  std::string fragment;  // the page file the layer includes
-};
-
-// The sections under one heading.
-struct IndexPart {
-  std::string heading;
-  std::vector<IndexLayer> layers;
-};
-
-// The league fragments, then one layer per team page (team names from
-// teamLabel, as conf.txt gives them). fanta.php and the preview's
-// index.html are both built from this.
-std::vector<IndexPart> SiteIndexParts(const SeasonStore& store);
-
-// The title line of a layer, as both pages write it.
-std::string LayerTitleLine(const IndexLayer& layer);
-
-// The footer under the team sections.
-extern const char kSiteIndexFooter[];
-
 // A header line with the charset of the run's encoding, then two HTML
-// documents in one file, one per part.
-Lines SiteIndex(const SeasonStore& store);
+// documents in one file: the league's sections, then one per team (team
+// names as conf.txt gives them).
+void AddSiteIndex(const League& league, TextEncoding encoding, Page& page);
+
+// The sections under their headings in one document, each layer holding
+// the fragment `add_fragment` appends where fanta.php includes it. With no
+// PHP to send the charset, a <meta charset> says it; the scripts sit beside
+// the page.
+void AddPreviewIndex(const League& league, TextEncoding encoding,
+                     const std::function<void(const std::string& fragment)>& add_fragment,
+                     Page& page);
 
 // Writes fanta.php into the source folder.
-void WriteSiteIndex(Env& env, const SeasonStore& store);
+void WriteSiteIndex(Env& env, const League& league, TextEncoding encoding);
 
 }  // namespace corvalis
 

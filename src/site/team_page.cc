@@ -1,13 +1,11 @@
 #include "site/team_page.h"
 
 #include <algorithm>
-#include <vector>
+#include <cmath>
 
-#include "site/bench_setup.h"
-#include "site/module_use.h"
-#include "store/encoding.h"
-#include "store/escaping.h"
-#include "store/text.h"
+#include "rating/rating_text.h"
+#include "site/site_pages.h"
+#include "util/text.h"
 
 namespace corvalis {
 namespace {
@@ -15,141 +13,162 @@ namespace {
 const char kTableOpen[] =
     "<table class='sq' border=\"0\" cellspacing=\"0\" cellpadding=\"0\">";
 
-void AddSectionTitle(Lines& page, const std::string& title_cell) {
-  page.push_back(kTableOpen);
-  page.push_back("<tr class='sq'>");
-  page.push_back(title_cell);
-  page.push_back("</tr>");
+void AddSectionTitle(Page& page, std::string_view title_cell) {
+  page.Line(kTableOpen);
+  page.Line("<tr class='sq'>");
+  page.Line(title_cell);
+  page.Line("</tr>");
 }
 
-void AddModuleRows(Lines& page, const SeasonStore& store, int t) {
-  const ModuleCounts& use = store.teamModuleUse[t];
-  std::vector<int> used;
-  for (int m = 1; m <= store.num_modules; ++m) {
-    if (use[m] > 0) used.push_back(m);
-  }
-  std::stable_sort(used.begin(), used.end(),
-                   [&](int a, int b) { return use[a] > use[b]; });
-  for (int m : used) {
-    const ModuleRow& module = store.moduleTable[m];
-    std::string shape = PlainNumber(module[kModDefenders]) + "-" +
-                        PlainNumber(module[kModMidfielders]) + "-" +
-                        PlainNumber(module[kModForwards]);
-    page.push_back("<tr class='sq'>");
-    page.push_back("<td class=\"sqmoduliDATI\"><div align=\"right\">" + shape +
-                   "</div></td>");
-    page.push_back("<td class=\"sqmoduliIMG\">&nbsp;</td>");
-    page.push_back("<td class=\"sqmoduliDATI\"><div align=\"left\">" +
-                   NumberText(ModuleShare(store, t, m)) + "%</div></td>");
-    page.push_back("</tr>");
-  }
-}
-
-void AddBenchRows(Lines& page, const SeasonStore& store, const std::string& team) {
-  AddSectionTitle(page,
-                  "<td colspan=\"2\" class=\"sqCANNONIERI\">PANCHINA e MARCATURA</td>");
-  const TextTable& bench = store.benchSetup;
-  for (int k = 1; k <= store.num_teams; ++k) {
-    // A row without a team name is no line of Panchine.txt.
-    if (bench.at(k, 1).empty() || bench.at(k, 1) != team) continue;
-    page.push_back("<tr class=\"sq\"><td class=\"sqGOLp\">Flessibile > " +
-                   HtmlText(bench.at(k, 2)) + "     Fissa > " + HtmlText(bench.at(k, 3)) +
-                   "     Uomo > " + HtmlText(bench.at(k, 4)) + "</td></tr>");
-  }
-}
-
-void AddScorerRows(Lines& page, const SeasonStore& store, const std::string& team) {
-  const TextTable& tally = store.scorerTally;
-  int n = 0;
-  for (int i = 1; i < tally.used_rows() && i <= kPlayerRows; ++i) {
-    const std::string& goals = tally.at(i, 2);
-    if (goals.empty() || tally.at(i, 3) != team) continue;
-    const char* kind = ++n % 2 == 1 ? "d" : "p";
-    page.push_back(std::string("<tr class=\"sq\"><td class=\"sqGOL") + kind + "\">" + goals +
-                   "</td><td class=\"sqNOME" + kind + "\">" + HtmlText(tally.at(i, 1)) +
-                   "</td></tr>");
-  }
-}
-
-// The roster row of the team, paired through its name like every team table
-// (normally the team's own number; 0 when the team never fielded a player).
-// Of two teams with one name the last row wins, as for the module use.
-int RosterRowOf(const SeasonStore& store, const std::string& team) {
-  int row = 0;
-  for (int r = 1; r <= store.num_teams; ++r) {
-    if (store.rosterTeamName[r] == team) row = r;
+// The team of conf.txt row r as a rating table names it: its name once the
+// rating met what `marked` tells, empty before (so an unnamed team finds the
+// rows of teams never met).
+template <typename Marked>
+int LastRowNamed(const League& league, const SeasonRating& rating, std::string_view name,
+                 Marked marked) {
+  int row = -1;
+  for (int r = 0; r < league.num_teams(); ++r) {
+    std::string_view cell = marked(rating.teams[r]) ? league.teams[r] : std::string_view();
+    if (cell == name) row = r;
   }
   return row;
 }
 
-std::string SubstitutionCount(const std::string& column) {
-  std::string text = TrimSpaces(column);
-  return text.empty() || LeadingNumber(text) == 0 ? "0" : text;
+void AddModuleRows(const League& league, const ModuleUse& use, Page& page) {
+  std::vector<int> used;
+  for (size_t m = 0; m < league.modules.size(); ++m) {
+    if (use.matchdays[m] > 0) used.push_back(static_cast<int>(m));
+  }
+  std::stable_sort(used.begin(), used.end(),
+                   [&](int a, int b) { return use.matchdays[a] > use.matchdays[b]; });
+  for (int m : used) {
+    page.Line("<tr class='sq'>");
+    page.Line("<td class=\"sqmoduliDATI\"><div align=\"right\">", ModuleText(&league.modules[m]),
+              "</div></td>");
+    page.Line("<td class=\"sqmoduliIMG\">&nbsp;</td>");
+    page.Line("<td class=\"sqmoduliDATI\"><div align=\"left\">", Number{ModuleShare(use, m)},
+              "%</div></td>");
+    page.Line("</tr>");
+  }
 }
 
-void AddAppearanceRows(Lines& page, const SeasonStore& store, const std::string& team) {
-  int r = RosterRowOf(store, team);
-  if (r == 0) return;
-  const Roster& roster = store.roster[r];
-  std::vector<int> players;
-  for (int p = 1; p <= kRosterPlayers; ++p) {
-    if (!roster[p].name.empty()) players.push_back(p);
+void AddBenchRows(const BenchSettings& bench, std::string_view team, Page& page) {
+  AddSectionTitle(page, "<td colspan=\"2\" class=\"sqCANNONIERI\">PANCHINA e MARCATURA</td>");
+  for (const BenchSetting& line : bench.lines) {
+    // A line without a team name belongs to no team.
+    if (line[0].empty() || line[0] != team) continue;
+    page.Line("<tr class=\"sq\"><td class=\"sqGOLp\">Flessibile > ", Html{line[1]},
+              "     Fissa > ", Html{line[2]}, "     Uomo > ", Html{line[3]}, "</td></tr>");
   }
-  std::stable_sort(players.begin(), players.end(), [&](int a, int b) {
-    return LeadingNumber(roster[a].starts) > LeadingNumber(roster[b].starts);
-  });
-  for (int p : players) {
-    const RosterEntry& player = roster[p];
-    page.push_back("<tr class='sq'>");
-    page.push_back("<td class=\"sqNUMd\">" + player.starts + "</td>");
-    page.push_back("<td class=\"sqNOMEd\">" + HtmlText(UpperText(player.role, store.encoding)) +
-                   " " + HtmlText(player.name) + "</td>");
-    page.push_back("</tr>");
-    page.push_back("<tr class='sq'>");
-    page.push_back("<td class=\"sqNUMp\">&nbsp;</td>");
-    page.push_back("<td class=\"sqGIOp\"> Subentrato:" + SubstitutionCount(player.subs_in) +
-                   " Sostituito:" + SubstitutionCount(player.bench_listings) + "</td>");
-    page.push_back("</tr>");
+}
+
+void AddScorerRows(const std::vector<TallyRow>& scorers, std::string_view team, Page& page) {
+  int n = 0;
+  for (const TallyRow& scorer : scorers) {
+    if (scorer.team != team) continue;
+    const char* kind = ++n % 2 == 1 ? "d" : "p";
+    page.Line("<tr class=\"sq\"><td class=\"sqGOL", kind, "\">", Number{double(scorer.count)},
+              "</td><td class=\"sqNOME", kind, "\">", Html{scorer.name}, "</td></tr>");
+  }
+}
+
+// Counts as the team page prints them: nothing for no starts, "0" for no
+// substitution.
+std::string StartsText(int starts) { return starts == 0 ? "" : WholeText(starts); }
+std::string SubstitutionText(int count) { return WholeText(count); }
+
+void AddAppearanceRows(const League& league, const SeasonRating& rating, std::string_view team,
+                       TextEncoding encoding, Page& page) {
+  // The roster of the team of that name: normally its own.
+  int r = LastRowNamed(league, rating, team, [](const TeamRating& t) { return t.roster_named; });
+  if (r < 0) return;
+  const std::vector<RosterPlayer>& roster = rating.teams[r].roster.slots();
+  std::vector<const RosterPlayer*> players;
+  for (const RosterPlayer& player : roster) {
+    if (!player.name.empty()) players.push_back(&player);
+  }
+  std::stable_sort(players.begin(), players.end(),
+                   [](const RosterPlayer* a, const RosterPlayer* b) { return a->starts > b->starts; });
+  for (const RosterPlayer* player : players) {
+    page.Line("<tr class='sq'>");
+    page.Line("<td class=\"sqNUMd\">", StartsText(player->starts), "</td>");
+    page.Line("<td class=\"sqNOMEd\">", Html{UpperText(player->role, encoding)}, " ",
+              Html{player->name}, "</td>");
+    page.Line("</tr>");
+    page.Line("<tr class='sq'>");
+    page.Line("<td class=\"sqNUMp\">&nbsp;</td>");
+    page.Line("<td class=\"sqGIOp\"> Subentrato:", SubstitutionText(player->subs_in),
+              " Sostituito:", SubstitutionText(player->bench_listings), "</td>");
+    page.Line("</tr>");
   }
 }
 
 }  // namespace
 
-std::string TeamPageName(int t) { return "sq" + WholeText(t) + ".htm"; }
-
-Lines TeamPage(const SeasonStore& store, int t, bool with_bench) {
-  const std::string& team = store.teamLabel[t];
-  Lines page = {"<link href=\"corvalis.css\" rel=\"stylesheet\" type=\"text/css\" />",
-                "<div id=\"sq\">"};
-  AddSectionTitle(page, "<td class=\"sqSQUADRA\">" + HtmlText(team) + "</td>");
-  page.push_back("</table>");
-  page.push_back("<br />");
-
-  AddSectionTitle(page, "<td colspan=\"8\" class=\"sqTITMODULI\">MODULI UTILIZZATI</td>");
-  AddModuleRows(page, store, t);
-  // The module table stays open when there is a bench table: the closing
-  // lines below end whichever table came last.
-  if (with_bench) AddBenchRows(page, store, team);
-  page.push_back("</table>");
-  page.push_back("<br />");
-
-  AddSectionTitle(page, "<td colspan=\"2\" class=\"sqCANNONIERI\">FANTACANNONIERI</td>");
-  AddScorerRows(page, store, team);
-  page.push_back("</table>");
-  page.push_back("<br />");
-
-  AddSectionTitle(page, "<td colspan=\"7\" class=\"sqPRESENZE\">PRESENZE</td>");
-  AddAppearanceRows(page, store, team);
-  page.push_back("</table>");
-  page.push_back("</div>");
-  return page;
+ModuleUse CountModuleUse(const League& league, const SeasonRating& rating, int t) {
+  ModuleUse use;
+  use.matchdays.assign(league.modules.size(), 0);
+  int row = LastRowNamed(league, rating, league.teams[t],
+                         [](const TeamRating& team) { return team.fielded_any; });
+  if (row < 0) return use;
+  for (int g = 1; g <= kMatchdays; ++g) {
+    const TeamMatchday& day = rating.teams[row].days[g];
+    for (size_t m = 0; m < league.modules.size(); ++m) {
+      const Module& module = league.modules[m];
+      if (day.fielded[0] == module.defenders && day.fielded[1] == module.midfielders &&
+          day.fielded[2] == module.forwards) {
+        ++use.matchdays[m];
+        ++use.total;
+      }
+    }
+  }
+  return use;
 }
 
-void WriteTeamPages(Env& env, SeasonStore& store) {
-  bool with_bench = ReadBenchSetup(env, store);
-  CountModuleUse(store);
-  for (int t = 1; t <= store.num_teams; ++t) {
-    WriteSourceFile(env, store, TeamPageName(t), TeamPage(store, t, with_bench));
+double ModuleShare(const ModuleUse& use, int m) {
+  if (use.total == 0) return 0;
+  return std::floor(static_cast<double>(use.matchdays[m]) / use.total * 1000) / 10;
+}
+
+void AddTeamPage(const League& league, const SeasonRating& rating,
+                 const std::vector<TallyRow>& scorers, const BenchSettings& bench,
+                 TextEncoding encoding, int t, Page& page) {
+  std::string_view team = league.teams[t];
+  page.Line("<link href=\"corvalis.css\" rel=\"stylesheet\" type=\"text/css\" />");
+  page.Line("<div id=\"sq\">");
+  page.Line(kTableOpen);
+  page.Line("<tr class='sq'>");
+  page.Line("<td class=\"sqSQUADRA\">", Html{team}, "</td>");
+  page.Line("</tr>");
+  page.Line("</table>");
+  page.Line("<br />");
+
+  AddSectionTitle(page, "<td colspan=\"8\" class=\"sqTITMODULI\">MODULI UTILIZZATI</td>");
+  AddModuleRows(league, CountModuleUse(league, rating, t), page);
+  // The module table stays open when there is a bench table: the closing
+  // lines below end whichever table came last.
+  if (bench.present) AddBenchRows(bench, team, page);
+  page.Line("</table>");
+  page.Line("<br />");
+
+  AddSectionTitle(page, "<td colspan=\"2\" class=\"sqCANNONIERI\">FANTACANNONIERI</td>");
+  AddScorerRows(scorers, team, page);
+  page.Line("</table>");
+  page.Line("<br />");
+
+  AddSectionTitle(page, "<td colspan=\"7\" class=\"sqPRESENZE\">PRESENZE</td>");
+  AddAppearanceRows(league, rating, team, encoding, page);
+  page.Line("</table>");
+  page.Line("</div>");
+}
+
+void WriteTeamPages(Env& env, const League& league, const SeasonRating& rating,
+                    const std::vector<TallyRow>& scorers, const BenchSettings& bench,
+                    TextEncoding encoding) {
+  for (int t = 0; t < league.num_teams(); ++t) {
+    WritePage(env, league.SourcePath(TeamPageName(t + 1)), [&](Page& page) {
+      AddTeamPage(league, rating, scorers, bench, encoding, t, page);
+    });
   }
 }
 

@@ -3,24 +3,42 @@
 #ifndef CORVALIS_SITE_TEAM_PAGE_H_
 #define CORVALIS_SITE_TEAM_PAGE_H_
 
-#include <string>
+#include <vector>
 
+#include "input/bench_settings.h"
+#include "input/league.h"
+#include "matchday/tallies.h"
 #include "platform/env.h"
-#include "store/season_store.h"
-#include "store/source_files.h"
+#include "rating/season_rating.h"
+#include "util/encoding.h"
+#include "util/page.h"
 
 namespace corvalis {
 
-// "sq" + team number + ".htm".
-std::string TeamPageName(int t);
+// How often team t fielded each module: per module the matchdays whose
+// defenders, midfielders and forwards equal the module's, and their total.
+// The counts are the rating's, paired with the team through its name (of
+// two teams with one name, the last one that fielded a player).
+struct ModuleUse {
+  std::vector<int> matchdays;  // per module
+  int total = 0;
+};
+ModuleUse CountModuleUse(const League& league, const SeasonRating& rating, int t);
 
-// The page of team t (conf.txt order). teamModuleUse must be counted; the
-// bench section is there only when the league keeps Panchine.txt.
-Lines TeamPage(const SeasonStore& store, int t, bool with_bench);
+// The share of module m as the page prints it: cut (not rounded) to one
+// decimal, 2 of 3 gives 66.6.
+double ModuleShare(const ModuleUse& use, int m);
 
-// The stage: reads Panchine.txt, counts the module use and writes the page
-// of every team into the source folder.
-void WriteTeamPages(Env& env, SeasonStore& store);
+// The page of team t (conf.txt order). `scorers` ranked, with short names;
+// the bench section only when the league keeps Panchine.txt.
+void AddTeamPage(const League& league, const SeasonRating& rating,
+                 const std::vector<TallyRow>& scorers, const BenchSettings& bench,
+                 TextEncoding encoding, int t, Page& page);
+
+// Writes the page of every team into the source folder.
+void WriteTeamPages(Env& env, const League& league, const SeasonRating& rating,
+                    const std::vector<TallyRow>& scorers, const BenchSettings& bench,
+                    TextEncoding encoding);
 
 }  // namespace corvalis
 

@@ -124,8 +124,8 @@ TEST(SiteE2eTest, PreviewIsTheSiteInOneFolder) {
   for (const char* script : {"crvCorvalisDati6.js", "crvCorvalisTot.js", "crvTop11.js"}) {
     EXPECT_EQ(ReadFile(preview + "/" + script), ReadFile(folder.File(script))) << script;
   }
-  EXPECT_EQ(Lines(ReadFile(preview + "/crvUtils.js")), AssetLines(CrvUtilsJsText()));
-  EXPECT_EQ(Lines(ReadFile(preview + "/corvalis.css")), AssetLines(CorvalisCssText()));
+  EXPECT_EQ(ReadFile(preview + "/crvUtils.js"), AssetFile(CrvUtilsJsText()));
+  EXPECT_EQ(ReadFile(preview + "/corvalis.css"), AssetFile(CorvalisCssText()));
 
   // index.html: fanta.php's lines, each include replaced by its page.
   std::string index = ReadFile(preview + "/index.html");

@@ -1,0 +1,310 @@
+#include "matchday/calendar_reading.h"
+
+#include "input/role_code.h"
+#include "matchday/man_of_the_match.h"
+#include "util/encoding.h"
+#include "util/text.h"
+
+namespace corvalis {
+namespace {
+
+constexpr int kNone = -1;
+
+bool StartsWithSost(std::string_view field) { return field.substr(0, 4) == "Sost"; }
+
+class CalendarReader {
+ public:
+  CalendarReader(const CalendarContext& context, const SeasonRating& rating,
+                 const Credits& credits, const MatchdayExport& day, CalendarSeason& season,
+                 std::vector<DayPlayer>* players)
+      : context_(context),
+        rating_(rating),
+        credits_(credits),
+        day_(day),
+        season_(season),
+        players_(players) {}
+
+  MatchdayReport Read();
+
+ private:
+  enum Side { kHome = 0, kAway = 1 };
+  enum class Broken { kNo, kNoScoreLine, kNoGoalsLine };
+
+  // The pages from the coach rating on list the teams by weighted gap: a
+  // name that two teams share is looked up in that order.
+  int FirstTeamNamed(std::string_view name) const;
+  int LastTeamNamed(std::string_view name) const;
+
+  bool ReadMatch(const ExportMatch& match, MatchdayReport& report);
+  Broken ReadPlayers(const ExportMatch& match);
+  void ReadPlayerLine(const PlayerColumns& columns);
+  void ReadColumn(Side side, bool goalkeeper, const PlayerColumn& column);
+  void RecordPlayer(Side side, bool goalkeeper, const PlayerColumn& column);
+  void ConsiderCandidate(const MomCandidate& candidate);
+  void ReadScore(const ScoreLine& score);
+  void BookDeviation(int from, double score, int to);
+  std::string_view TeamOf(Side side) const { return side == kHome ? home_name_ : away_name_; }
+  std::string MatchName() const {
+    return MessageExcerpt(home_name_) + " - " + MessageExcerpt(away_name_) + " del file " +
+           day_.path;
+  }
+  void Warn(const std::string& text) { context_.env.ShowMessage(text, MessageKind::kWarning); }
+
+  const CalendarContext& context_;
+  const SeasonRating& rating_;
+  const Credits& credits_;
+  const MatchdayExport& day_;
+  CalendarSeason& season_;
+  std::vector<DayPlayer>* players_;
+  int player_lines_ = 0;
+
+  // The match being read.
+  int team_[2] = {kNone, kNone};
+  std::string_view home_name_;
+  std::string_view away_name_;  // as read: the side may match no team
+  bool has_away_ = false;       // the header names an away side
+  SideTable sides_[2];
+  int side_places_[2] = {0, 0};
+  std::vector<MomCandidate> candidates_;
+  int candidates_met_ = 0;
+  double highest_ = 0;  // highest fantavoto of the match so far
+  double goals_[2] = {0, 0};
+};
+
+int CalendarReader::FirstTeamNamed(std::string_view name) const {
+  for (int t : rating_.weighted_order) {
+    if (context_.league.teams[t] == name) return t;
+  }
+  return kNone;
+}
+
+int CalendarReader::LastTeamNamed(std::string_view name) const {
+  int found = kNone;
+  for (int t : rating_.weighted_order) {
+    if (context_.league.teams[t] == name) found = t;
+  }
+  return found;
+}
+
+MatchdayReport CalendarReader::Read() {
+  MatchdayReport report;
+  report.matchday = day_.matchday;
+  for (const ExportMatch& match : day_.matches) {
+    if (!ReadMatch(match, report)) break;
+  }
+  return report;
+}
+
+// Adds the match to `report` unless it breaks off. False when the file ends
+// inside it.
+bool CalendarReader::ReadMatch(const ExportMatch& match, MatchdayReport& report) {
+  team_[kHome] = FirstTeamNamed(match.home_name);
+  home_name_ = context_.league.teams[team_[kHome]];
+  away_name_ = match.away_name;
+  has_away_ = !away_name_.empty();
+  team_[kAway] = has_away_ ? LastTeamNamed(away_name_) : kNone;
+  for (int side : {kHome, kAway}) {
+    sides_[side] = SideTable{};
+    side_places_[side] = 0;
+    goals_[side] = 0;
+  }
+  candidates_.clear();
+  candidates_met_ = 0;
+  highest_ = 0;
+
+  Broken broken = ReadPlayers(match);
+  const ScoreLine* score = match.scores.empty() ? nullptr : &match.scores[0];
+  if (broken == Broken::kNo && score == nullptr) {
+    if (match.ended_by_file) {
+      Warn("Il file " + day_.path + " finisce dentro la partita " + MessageExcerpt(home_name_) +
+           " - " + MessageExcerpt(away_name_) + ": la partita non e' nel calendario");
+      return false;
+    }
+    broken = Broken::kNoScoreLine;
+  }
+  // The goals line comes before the substitutions; the extra-time and
+  // shoot-out lines after it are shown in the result but get no scorer.
+  const CountLine* goals = nullptr;
+  double scorer_goals[2] = {0, 0};
+  if (broken == Broken::kNo) {
+    ReadScore(*score);
+    broken = Broken::kNoGoalsLine;
+    for (const CountLine& line : score->counts) {
+      if (goals == nullptr) {
+        if (line.kind == CountLine::kSost) break;
+        if (line.kind != CountLine::kGoals) continue;
+        goals = &line;
+        broken = Broken::kNo;
+        goals_[kHome] = scorer_goals[kHome] = LeadingNumber(line.home);
+        if (has_away_) goals_[kAway] = scorer_goals[kAway] = LeadingNumber(line.away);
+      } else if (line.kind == CountLine::kSost) {
+        break;
+      } else if (line.kind == CountLine::kExtraTime || line.kind == CountLine::kShootOut) {
+        scorer_goals[kHome] -= LeadingNumber(line.home);
+        if (has_away_) scorer_goals[kAway] -= LeadingNumber(line.away);
+      }
+    }
+  }
+  if (broken != Broken::kNo) {
+    Warn("La partita " + MatchName() + " non ha la riga " +
+         (broken == Broken::kNoScoreLine ? "del punteggio" : "\"Gol\"") +
+         " prima delle sostituzioni: non e' nel calendario");
+    return true;
+  }
+
+  bool home_won = goals_[kAway] < goals_[kHome];
+  bool away_won = goals_[kAway] > goals_[kHome];
+  for (MomCandidate& candidate : candidates_) {
+    candidate.won = candidate.home ? home_won : away_won;
+  }
+  std::string man_of_the_match = ChooseManOfTheMatch(context_, candidates_, highest_);
+
+  MatchReport& m = report.matches.emplace_back();
+  m.home_team = std::string(home_name_);
+  m.away_team = std::string(away_name_);
+  m.home_goals = goals_[kHome];
+  m.away_goals = goals_[kAway];
+  std::string scorers[2];
+  for (int side : {kHome, kAway}) {
+    RankSide(sides_[side]);
+  }
+  for (int side : {kHome, kAway}) {
+    double goals_to_assign = scorer_goals[side];
+    if (goals_to_assign > kMaxScorerGoals) {
+      std::string team(TeamOf(Side(side)));
+      context_.warned.Warn(context_.env,
+                           "La partita " + MatchName() + " ha piu' di " +
+                               std::to_string(kMaxScorerGoals) + " gol di " +
+                               MessageExcerpt(team) + ": marcatori solo per i primi " +
+                               std::to_string(kMaxScorerGoals),
+                           "gol " + team + " " + MatchName());
+      goals_to_assign = kMaxScorerGoals;
+    }
+    scorers[side] = AssignScorers(context_, sides_[side], goals_to_assign, TeamOf(Side(side)));
+  }
+  m.home_scorers = std::move(scorers[kHome]);
+  m.away_scorers = std::move(scorers[kAway]);
+  m.credits = credits_.TextFor(home_name_, away_name_);
+  m.man_of_the_match = TrimSpaces(FirstAsIsRestLower(man_of_the_match, context_.encoding));
+  return true;
+}
+
+// The player lines up to the first score line; a first field that begins
+// with "Sost" before it breaks the block.
+CalendarReader::Broken CalendarReader::ReadPlayers(const ExportMatch& match) {
+  for (const BlockLine& line : match.lines) {
+    if (line.kind == BlockLine::kScore) break;
+    PlayerColumns columns = day_.Columns(line);
+    std::string_view first = columns.has_home ? columns.home.code : columns.away.code;
+    if (StartsWithSost(first)) return Broken::kNoScoreLine;
+    ReadPlayerLine(columns);
+  }
+  return Broken::kNo;
+}
+
+// The goalkeepers share one line, told by its first code; a home
+// goalkeeper is taken whatever his code says.
+void CalendarReader::ReadPlayerLine(const PlayerColumns& columns) {
+  std::string_view first = columns.has_home ? columns.home.code : columns.away.code;
+  bool goalkeepers = ReadRoleCode(first).goalkeeper_line;
+  if (columns.has_home) {
+    if (goalkeepers) {
+      RecordPlayer(kHome, true, columns.home);
+    } else {
+      ReadColumn(kHome, false, columns.home);
+    }
+  }
+  if (has_away_) ReadColumn(kAway, goalkeepers, columns.away);
+}
+
+void CalendarReader::ReadColumn(Side side, bool goalkeeper, const PlayerColumn& column) {
+  if (column.code.empty()) return;  // the line ends before this column
+  if (ReadRoleCode(column.code).left_out) return;
+  RecordPlayer(side, goalkeeper, column);
+}
+
+void CalendarReader::RecordPlayer(Side side, bool goalkeeper, const PlayerColumn& column) {
+  if (column.name.empty()) return;  // a column cut short names nobody
+  std::string_view team = TeamOf(side);
+  std::string_view role = goalkeeper ? std::string_view("P") : column.code.substr(0, 1);
+  double fantavoto = DecimalNumber(column.fantavoto);
+
+  if (++player_lines_ <= kMatchdayPlayers) {
+    players_->push_back({role, column.name, team, column.fantavoto});
+    if (!season_.players.Add(role, column.name, team, fantavoto)) {
+      context_.warned.Warn(context_.env,
+                           "Totali di stagione pieni (" + std::to_string(kTallyPlayers) +
+                               " giocatori): " + MessageExcerpt(column.name) +
+                               " e gli altri nuovi giocatori non entrano nei Top 11 e Flop 11 "
+                               "di stagione",
+                           "totali di stagione pieni");
+    }
+  } else {
+    context_.warned.Warn(context_.env,
+                         "Il file " + day_.path + " ha piu' di " +
+                             std::to_string(kMatchdayPlayers) +
+                             " righe di giocatori: dalla riga di " + MessageExcerpt(column.name) +
+                             " in poi non entrano nei Top 11 e Flop 11 ne' nei totali di stagione",
+                         "giocatori della giornata " + day_.path);
+  }
+
+  double vote = DecimalNumber(column.vote);
+  if (!goalkeeper && side_places_[side] < kScorerPlaces) {
+    sides_[side][side_places_[side]++] = {column.code, column.name, vote, fantavoto, fantavoto};
+  }
+  ConsiderCandidate({column.name, team, role, vote, fantavoto, side == kHome, false});
+}
+
+// Keeps every player who shares the highest fantavoto met so far.
+void CalendarReader::ConsiderCandidate(const MomCandidate& candidate) {
+  double fantavoto = candidate.score;
+  if (fantavoto < highest_) return;
+  if (fantavoto > highest_) {
+    candidates_.clear();
+    candidates_met_ = 0;
+  }
+  highest_ = fantavoto;
+  if (++candidates_met_ > kMomCandidates) {
+    context_.warned.Warn(
+        context_.env,
+        "Nella partita " + MatchName() + " piu' di " + std::to_string(kMomCandidates) +
+            " giocatori hanno il fantavoto piu' alto: il migliore in campo e' scelto "
+            "tra i primi " + std::to_string(kMomCandidates),
+        "candidati " + MatchName());
+    return;
+  }
+  candidates_.push_back(candidate);
+  candidates_.back().score = ReadBack15(fantavoto);
+}
+
+// The fantasfiga deviations: each side's score of the match less its season
+// average goes to the other side.
+void CalendarReader::ReadScore(const ScoreLine& score) {
+  double home = FloorThousandths(DecimalNumber(score.home));
+  double away = has_away_ ? FloorThousandths(DecimalNumber(score.away)) : 0;
+  // A team that meets itself keeps one score of the match: the away one.
+  if (team_[kAway] == team_[kHome]) home = away;
+  BookDeviation(team_[kAway], away, team_[kHome]);
+  BookDeviation(team_[kHome], home, team_[kAway]);
+}
+
+// A side that scored exactly 3 books nothing.
+void CalendarReader::BookDeviation(int from, double score, int to) {
+  if (from == kNone) return;
+  const TeamRating& season = rating_.teams[from];
+  if (season.matches == 0 || score == 3) return;
+  double deviation = score - season.score_sum / season.matches;
+  if (to == kNone) return;
+  season_.luck[to].sum += deviation;
+  season_.luck[to].count += 1;
+}
+
+}  // namespace
+
+MatchdayReport ReadForCalendar(const CalendarContext& context, const SeasonRating& rating,
+                               const Credits& credits, const MatchdayExport& day,
+                               CalendarSeason& season, std::vector<DayPlayer>* players) {
+  return CalendarReader(context, rating, credits, day, season, players).Read();
+}
+
+}  // namespace corvalis

@@ -1,0 +1,52 @@
+// The register of votes received on the bench: one row per player, found by
+// name, or by name and team when the league says "SQ". The underrated-players
+// pages rank it.
+#ifndef CORVALIS_RATING_BENCH_VOTES_H_
+#define CORVALIS_RATING_BENCH_VOTES_H_
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "util/key_index.h"
+
+namespace corvalis {
+
+constexpr int kBenchVotePlayers = 1000;
+
+struct BenchVotePlayer {
+  std::string role_code;
+  std::string name;
+  std::string team;        // of his first vote
+  std::string first_vote;  // as read, with a decimal point
+  // Once a text: the first vote as read, then the sum read back after every
+  // vote (ReadBack15).
+  double vote_sum = 0;
+  int votes = 0;
+
+  // The sum as it was kept: the first vote as read, then its number text.
+  std::string VoteSumText() const;
+};
+
+class BenchVotes {
+ public:
+  explicit BenchVotes(bool by_team = false) : by_team_(by_team) {}
+
+  // Adds `vote` (a text with a point) to the player's row, or gives him a new
+  // one. False when the register is full and the player has none. A player
+  // without a name gets no row.
+  bool Record(std::string_view name, std::string_view role_code, std::string_view vote,
+              std::string_view team);
+
+  // In the order the players were first met.
+  const std::vector<BenchVotePlayer>& players() const { return players_; }
+
+ private:
+  bool by_team_;
+  std::vector<BenchVotePlayer> players_;
+  KeyIndex index_;
+};
+
+}  // namespace corvalis
+
+#endif  // CORVALIS_RATING_BENCH_VOTES_H_

@@ -1,0 +1,71 @@
+// Text field utilities: every input line is taken apart with these, and
+// every number that reaches a page or a text cell is written with them.
+#ifndef CORVALIS_UTIL_TEXT_H_
+#define CORVALIS_UTIL_TEXT_H_
+
+#include <string>
+#include <string_view>
+
+namespace corvalis {
+
+// Takes the next tab-separated field off the front of `line`. Tabs before
+// the field are skipped and counted in `tabs`, together with the tab that
+// closes the field (a field that ends at the end of the line has none).
+// So consecutive tabs never give an empty field in mid-line: `tabs` tells
+// the caller how many were consumed. The view points into the caller's line.
+std::string_view NextField(std::string_view& line, int& tabs);
+std::string_view NextField(std::string_view& line);
+
+// Takes the next space-separated word off the front of `line`: leading
+// spaces are skipped, the word ends at the next space, and the line keeps
+// everything after that one space.
+std::string_view NextWord(std::string_view& line);
+
+// Every "," becomes "." (the exports write 6,5 for six and a half).
+std::string CommaToPoint(std::string_view text);
+
+// The number at the front of `text`: leading spaces, an optional sign, then
+// digits with an optional point and digits (".5" and "5." count). Anything
+// else ends it; no number at all gives 0.
+double LeadingNumber(std::string_view text);
+
+// LeadingNumber with "," read as the point: LeadingNumber(CommaToPoint(text)).
+double DecimalNumber(std::string_view text);
+
+// The number-to-text form: at most 15 significant digits, "." as point, no
+// exponent, no trailing zeros, no 0 before the point below 1, a leading
+// space for zero and positive values and "-" for negative ones.
+// 6.5 -> " 6.5", 0.75 -> " .75", -0.5 -> "-.5", 0 -> " 0".
+std::string NumberText(double value);
+
+// NumberText without its leading space ("6.5", ".75", "-.5").
+std::string PlainNumber(double value);
+
+// The value a number reads as once written in the number-to-text form:
+// LeadingNumber(NumberText(value)), the value rounded to 15 significant
+// digits. Sums and scores that the pages once kept as texts go through it
+// after every change, at the points where the text was written, since the
+// rounding shows in the pages' figures and in which scores count as equal.
+double ReadBack15(double value);
+
+// The text with leading and trailing spaces removed (tabs stay).
+std::string TrimSpaces(std::string_view text);
+std::string_view Trimmed(std::string_view text);
+
+// floor(value * 100) / 100 and floor(value * 1000) / 1000 in double
+// precision: the cuts used for every figure printed with fixed decimals.
+double FloorHundredths(double value);
+double FloorThousandths(double value);
+
+// A whole number written in decimal without any space ("7", "-3").
+std::string WholeText(long long value);
+
+// Input text as a message quotes it: at most kExcerptBytes bytes, and "..."
+// when it was longer. A text that is valid UTF-8 is never cut inside a
+// character; any other text (a Windows code page) is cut at the byte.
+constexpr size_t kExcerptBytes = 80;
+std::string MessageExcerpt(std::string_view text);
+
+}  // namespace corvalis
+
+#endif  // CORVALIS_UTIL_TEXT_H_
