@@ -1,13 +1,12 @@
 // Panchine.txt of the fixed league: the fuzzer's bytes are the file.
 #include "fuzz_league.h"
-#include "site/bench_setup.h"
+#include "input/bench_settings.h"
 
 using namespace corvalis;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   auto env = fuzz::FixedLeagueEnv();
   env->AddFile(fuzz::LeaguePath("Panchine.txt"), fuzz::Bytes(data, size));
-  SeasonStore& store = fuzz::FixedLeagueStore();
-  fuzz::StopsAreOutcomes([&] { ReadBenchSetup(*env, store); });
+  fuzz::StopsAreOutcomes([&] { ReadBenchSettings(*env, fuzz::FixedLeague()); });
   return 0;
 }

@@ -1,8 +1,5 @@
 #include "fuzz_league.h"
 
-#include "driver/config.h"
-#include "driver/run.h"
-
 namespace corvalis::fuzz {
 
 std::string LeaguePath(const std::string& name) {
@@ -38,29 +35,12 @@ std::unique_ptr<FakeEnv> FixedLeagueEnv() {
   return env;
 }
 
-namespace {
-
-SeasonStore& WorkingStore() {
-  static auto* store = new SeasonStore();
-  return *store;
-}
-
-}  // namespace
-
-SeasonStore& FreshStore() {
-  static const auto* fresh = new SeasonStore();
-  return WorkingStore() = *fresh;
-}
-
-SeasonStore& FixedLeagueStore() {
-  static const SeasonStore* after_conf = [] {
+const League& FixedLeague() {
+  static const League* league = [] {
     auto env = FixedLeagueEnv();
-    auto* store = new SeasonStore();
-    InitialiseStore(*env, *store);
-    ReadConfig(*env, *store);
-    return store;
+    return new League(ReadLeague(*env));
   }();
-  return WorkingStore() = *after_conf;
+  return *league;
 }
 
 namespace {

@@ -11,9 +11,9 @@
 #include <string_view>
 #include <vector>
 
+#include "input/league.h"
 #include "platform/fake_env.h"
-#include "store/run_stop.h"
-#include "store/season_store.h"
+#include "util/run_stop.h"
 
 namespace corvalis::fuzz {
 
@@ -35,14 +35,9 @@ const std::string& FixedConf();
 // A FakeEnv whose league folder holds the fixed league's conf.txt.
 std::unique_ptr<FakeEnv> FixedLeagueEnv();
 
-// The stores of the targets. Each is one store kept for the whole fuzzing
-// session and restored by copy on every call: making a new one costs more
-// than reading a file (its tables are large), and the copy (in a file built
-// without instrumentation) leaves it exactly as new.
-// As newly constructed.
-SeasonStore& FreshStore();
-// As a run has it once the fixed league's conf.txt is read.
-SeasonStore& FixedLeagueStore();
+// The fixed league as a run reads it from FixedConf(), read once: a League
+// never changes once read.
+const League& FixedLeague();
 
 // Runs `read`; a RunStop (a message that ends a run) is a normal outcome.
 // Any other exception escapes, and libFuzzer reports it as a crash.

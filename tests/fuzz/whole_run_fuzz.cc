@@ -14,6 +14,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   RunOptions options;
   options.preview_folder = fuzz::LeaguePath("anteprima");
-  fuzz::StopsAreOutcomes([&] { RunSeason(env, fuzz::FreshStore(), options); });
+  fuzz::StopsAreOutcomes([&] { RunSeason(env, options); });
   return 0;
 }
