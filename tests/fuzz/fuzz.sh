@@ -22,6 +22,11 @@ build=$(cd "${1:?build folder}" && pwd)
 mode=${2:?mode: smoke, run or replay}
 work=$build/fuzz
 targets=(conf_reader results_reader credits_reader bench_setup_reader whole_run)
+# A smaller quarantine of freed memory than AddressSanitizer's 256 MB: an
+# input allocates a few MB at most, so a use after free within one input is
+# still caught, and the targets run about three times as fast (with the
+# full quarantine every execution touches fresh pages).
+export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=16}
 
 # The league folders the seeds come from.
 leagues=("$repo/examples/fantabar")
