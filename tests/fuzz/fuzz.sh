@@ -3,7 +3,8 @@
 #
 #   tests/fuzz/fuzz.sh BUILD_DIR smoke
 #       every kept regression input once, then each target a few seconds
-#       from its seeds (about a minute in all); fails on any finding.
+#       from its seeds alone (about a minute in all, whatever corpus the long
+#       runs have grown); fails on any finding.
 #   tests/fuzz/fuzz.sh BUILD_DIR run TARGET [libFuzzer options...]
 #       one target from its seeds and its growing corpus, until stopped or
 #       until an option such as -runs=1000000 or -max_total_time=3600 ends it.
@@ -90,11 +91,12 @@ binary() {
   echo "$program"
 }
 
+# fuzz CORPUS TARGET [options...]
 fuzz() {
-  local target=$1
-  shift
-  mkdir -p "$work/corpus/$target" "$work/findings/$target"
-  "$(binary "$target")" "$work/corpus/$target" "$work/seeds/$target" \
+  local corpus=$1/$2 target=$2
+  shift 2
+  mkdir -p "$corpus" "$work/findings/$target"
+  "$(binary "$target")" "$corpus" "$work/seeds/$target" \
     -dict="$(dictionary "$target")" -timeout="$(timeout_of "$target")" \
     -max_len=131072 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="$work/findings/$target/" "$@"
@@ -120,11 +122,12 @@ case $mode in
     for pair in conf_reader:7 results_reader:15 credits_reader:5 bench_setup_reader:5 \
                 whole_run:20; do
       echo "== fuzzing ${pair%%:*} for ${pair##*:} s"
-      fuzz "${pair%%:*}" -max_total_time="${pair##*:}"
+      rm -rf "$work/smoke"
+      fuzz "$work/smoke" "${pair%%:*}" -max_total_time="${pair##*:}"
     done ;;
   run)
     make_seeds
-    fuzz "${3:?target}" "${@:4}" ;;
+    fuzz "$work/corpus" "${3:?target}" "${@:4}" ;;
   replay) replay ;;
   *) echo "unknown mode $mode" >&2; exit 2 ;;
 esac
