@@ -5,7 +5,7 @@ BUILD_TYPE ?= Release
 CMAKE_FLAGS ?=
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all build test demo asan bench windows clean
+.PHONY: all build test demo asan bench windows fuzz fuzz-smoke clean
 
 all: build
 
@@ -36,5 +36,16 @@ bench: build
 windows: build
 	JOBS=$(JOBS) tools/windows-check.sh $(BUILD_DIR)/corvalis
 
+# The libFuzzer targets of tests/fuzz, built with clang into their own
+# folder (the build above needs no clang), and a short run of each.
+FUZZ_DIR ?= build-fuzz
+fuzz:
+	cmake -S . -B $(FUZZ_DIR) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	      -DCORVALIS_FUZZ=ON -DCORVALIS_TESTS=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target corvalis_fuzzers
+
+fuzz-smoke: fuzz
+	tests/fuzz/fuzz.sh $(FUZZ_DIR) smoke
+
 clean:
-	rm -rf build build-asan build-windows
+	rm -rf build build-asan build-windows build-fuzz
