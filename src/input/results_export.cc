@@ -168,17 +168,23 @@ void ExportParser::NoteHeadersAfterEof() {
   }
 }
 
-// Where the first tab at or after `i` is (`size` for none). Eight bytes at a
-// time: a byte of `word` is a tab exactly when its high bit ends up set in
-// the mask (no carry crosses bytes).
+// 0x80 in each byte of `word` that is a tab, 0 in the others: after the
+// xor a tab byte is 0, the only byte whose high bit the sum leaves clear
+// (no carry crosses bytes).
+uint64_t TabBytes(uint64_t word) {
+  constexpr uint64_t kTabs = 0x0909090909090909ULL, kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+  uint64_t x = word ^ kTabs;
+  return ~(((x & kLow7) + kLow7) | x) & ~kLow7;
+}
+
+// Where the first tab at or after `i` is (`size` for none), eight bytes at
+// a time where the machine allows.
 size_t FindTab(const char* data, size_t i, size_t size) {
   if constexpr (std::endian::native == std::endian::little) {
-    constexpr uint64_t kTabs = 0x0909090909090909ULL, kLow7 = 0x7F7F7F7F7F7F7F7FULL;
     for (; i + 8 <= size; i += 8) {
       uint64_t word;
       std::memcpy(&word, data + i, 8);
-      uint64_t x = word ^ kTabs;
-      uint64_t tabs = ~(((x & kLow7) + kLow7) | x) & ~kLow7;
+      uint64_t tabs = TabBytes(word);
       if (tabs != 0) return i + static_cast<size_t>(std::countr_zero(tabs)) / 8;
     }
   }
@@ -192,14 +198,11 @@ uint64_t TabBits(const char* data, size_t size) {
   uint64_t bits = 0;
   size_t k = 0;
   if constexpr (std::endian::native == std::endian::little) {
-    constexpr uint64_t kTabs = 0x0909090909090909ULL, kLow7 = 0x7F7F7F7F7F7F7F7FULL;
     for (; k + 8 <= size; k += 8) {
       uint64_t word;
       std::memcpy(&word, data + k, 8);
-      uint64_t x = word ^ kTabs;
-      uint64_t high = ~(((x & kLow7) + kLow7) | x) & ~kLow7;  // 0x80 in each tab byte
       // The eight high bits gathered into one byte, byte 0's lowest.
-      bits |= (((high >> 7) * 0x0102040810204080ULL) >> 56) << k;
+      bits |= (((TabBytes(word) >> 7) * 0x0102040810204080ULL) >> 56) << k;
     }
   }
   for (; k < size; ++k) {

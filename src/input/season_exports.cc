@@ -6,11 +6,9 @@
 
 namespace corvalis {
 
-std::string ResultsPattern(int g) { return "*Risultati" + WholeText(g) + ".tab"; }
-
 int ExportMatchday(std::string_view name) {
   // The name ends, whatever the case, in "Risultati" + g + ".tab", g written
-  // without leading zeros: what ResultsPattern(g) matches.
+  // without leading zeros: what the pattern "*Risultati<g>.tab" matches.
   constexpr std::string_view kStem = "risultati", kTab = ".tab";
   auto ends_with = [&](size_t end, std::string_view tail) {
     if (end < tail.size()) return false;

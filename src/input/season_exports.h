@@ -15,9 +15,6 @@
 
 namespace corvalis {
 
-// The pattern of matchday g's export: "*Risultati" + g + ".tab".
-std::string ResultsPattern(int g);
-
 // The matchday g (1..42) whose pattern `name` matches, 0 for none.
 int ExportMatchday(std::string_view name);
 

@@ -2,10 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "platform/file_names.h"
 
 namespace corvalis {
 namespace {
+
+std::string ResultsPattern(int g) { return "*Risultati" + std::to_string(g) + ".tab"; }
 
 // The matchday of a name is the one whose pattern the name matches, by the
 // same wildcard rule as any other file lookup.

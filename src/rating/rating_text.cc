@@ -25,10 +25,7 @@ void Increment(std::string& digits) {
 // The value rounded to 2 decimals, half away from zero, deciding on the
 // digits of its written form so that 1.005 rounds up as it reads.
 double RoundHundredths(double value) {
-  double hundredths_of_value = value * 100;
-  if (hundredths_of_value == std::trunc(hundredths_of_value) && std::fabs(value) < 1e12) {
-    return value;  // written with two decimals at most: nothing to round
-  }
+  if (WholeHundredths(value)) return value;  // two decimals at most: nothing to round
   std::string text = PlainNumber(value);
   bool negative = text[0] == '-';
   if (negative) text.erase(0, 1);
@@ -45,12 +42,9 @@ double RoundHundredths(double value) {
 }  // namespace
 
 std::string TwoDecimals(double value) {
-  double hundredths = value * 100;
-  if (hundredths == std::trunc(hundredths) && std::fabs(value) < 1e12) {
-    // Most values (votes, their sums and differences) have two decimals at
-    // most: the product lies so close to the whole number that printf's
-    // rounding of the exact value gives these same digits.
-    long long k = static_cast<long long>(hundredths);
+  if (std::optional<long long> hundredths = WholeHundredths(value)) {
+    // printf's rounding of the exact value gives these same digits.
+    long long k = *hundredths;
     unsigned long long magnitude = static_cast<unsigned long long>(k < 0 ? -k : k);
     std::string text = k < 0 ? "-" : "";
     text += std::to_string(magnitude / 100);

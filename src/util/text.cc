@@ -114,13 +114,18 @@ double DecimalNumber(std::string_view text) { return ReadNumber(text, true); }
 double ReadBack15(double value) {
   if (!std::isfinite(value) || value == 0) return 0;
   if (value == std::trunc(value) && std::fabs(value) < 1e15) return value;
-  double hundredths = value * 100;
-  if (hundredths == std::trunc(hundredths) && std::fabs(value) < 1e12) {
+  if (std::optional<long long> hundredths = WholeHundredths(value)) {
     // PlainNumber writes these digits, and reading them back divides the
     // same whole number by 100.
-    return static_cast<double>(static_cast<long long>(hundredths)) / 100;
+    return static_cast<double>(*hundredths) / 100;
   }
   return LeadingNumber(PlainNumber(value));
+}
+
+std::optional<long long> WholeHundredths(double value) {
+  double hundredths = value * 100;
+  if (hundredths != std::trunc(hundredths) || !(std::fabs(value) < 1e12)) return std::nullopt;
+  return static_cast<long long>(hundredths);
 }
 
 std::string PlainNumber(double value) {
@@ -128,11 +133,9 @@ std::string PlainNumber(double value) {
   if (value == std::trunc(value) && std::fabs(value) < 1e15) {
     return std::to_string(static_cast<long long>(value));  // counters and whole sums
   }
-  double hundredths = value * 100;
-  if (hundredths == std::trunc(hundredths) && std::fabs(value) < 1e12) {
-    // Votes and their sums: two decimals at most. The value lies so close
-    // to this decimal that fifteen digits round to it.
-    long long k = static_cast<long long>(hundredths);
+  if (std::optional<long long> hundredths = WholeHundredths(value)) {
+    // Votes and their sums: fifteen digits round to the two decimals.
+    long long k = *hundredths;
     unsigned long long magnitude = static_cast<unsigned long long>(k < 0 ? -k : k);
     std::string out = k < 0 ? "-" : "";
     if (magnitude >= 100) out += std::to_string(magnitude / 100);

@@ -3,6 +3,7 @@
 #ifndef CORVALIS_UTIL_TEXT_H_
 #define CORVALIS_UTIL_TEXT_H_
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -40,6 +41,12 @@ std::string NumberText(double value);
 
 // NumberText without its leading space ("6.5", ".75", "-.5").
 std::string PlainNumber(double value);
+
+// The value in hundredths when it has two decimals at most (votes, their
+// sums and differences) and is small enough for them to be exact; none
+// otherwise. Such a value lies so close to its decimal that any rounding
+// of its digits gives them back.
+std::optional<long long> WholeHundredths(double value);
 
 // The value a number reads as once written in the number-to-text form:
 // LeadingNumber(NumberText(value)), the value rounded to 15 significant
