@@ -34,6 +34,7 @@ void RunSeason(Env& env, const RunOptions& options) {
   Credits credits = ReadCredits(env, league);
   encoding = Narrowed(encoding, credits.encoding);
   CalendarResult calendar = RunCalendar(env, league, exports, rating, credits, encoding);
+  exports = SeasonExports();  // read by both readings: later stages reuse its memory
   Rankings rankings = WritePlayerRankings(env, league, rating, calendar, encoding);
 
   BenchSettings bench = ReadBenchSettings(env, league);

@@ -34,24 +34,55 @@ class ExportParser {
   // The line just taken, as a line of a block.
   BlockLine Taken(BlockLine::Kind kind) const {
     std::string_view line = lines_[next_ - 1];
-    return {kind, static_cast<uint32_t>(line.data() - lines_.bytes()->data()),
-            static_cast<uint32_t>(line.size())};
+    return {static_cast<uint32_t>(line.data() - lines_.bytes()->data()),
+            static_cast<uint32_t>(line.size()), kind == BlockLine::kScore};
   }
 
-  bool ParseBlock(ExportMatch& match);
-  bool ParseScoreLine(std::string_view rest, ExportMatch& match);
+  bool ParseBlock();
+  bool ParseScoreLine(std::string_view rest);
+  void SetMatchSpans();
   void NoteSearchedLine(std::string_view line);
   void NoteIfHeader(std::string_view first, std::string_view rest, int match);
   void NoteHeadersAfterEof();
+
+  void ParseMatches();
+  void AddBlockLine(BlockLine::Kind kind) {
+    out_.block_lines.push_back(Taken(kind));
+    ++line_counts_.back();
+  }
 
   MatchdayExport& out_;
   const TextLines& lines_;
   const League& league_;
   size_t next_ = 0;
   TeamNameLengths team_lengths_;
+  std::vector<uint32_t> line_counts_;   // of each match, in order
+  std::vector<uint32_t> score_counts_;
 };
 
+// Each match's lines and score lines are counted as they are parsed, and
+// become spans of the tables once these stop growing.
 void ExportParser::Parse() {
+  // A block line per line at most: one allocation, none left behind by
+  // growing.
+  out_.block_lines.reserve(lines_.size());
+  ParseMatches();
+  SetMatchSpans();
+}
+
+void ExportParser::SetMatchSpans() {
+  size_t line = 0, score = 0;
+  for (size_t m = 0; m < out_.matches.size(); ++m) {
+    ExportMatch& match = out_.matches[m];
+    match.lines = std::span<const BlockLine>(out_.block_lines).subspan(line, line_counts_[m]);
+    match.scores =
+        std::span<const ScoreLine>(out_.score_lines).subspan(score, score_counts_[m]);
+    line += line_counts_[m];
+    score += score_counts_[m];
+  }
+}
+
+void ExportParser::ParseMatches() {
   std::string_view last_unmatched;
   std::string_view last_examined;
   std::string_view line;
@@ -71,8 +102,10 @@ void ExportParser::Parse() {
       ExportMatch& match = out_.matches.emplace_back();
       match.home_name = first;
       match.away_name = Trimmed(NextField(rest));
-      if (!ParseBlock(match)) return;  // the file ended inside the block
       last_examined = match.away_name;
+      line_counts_.push_back(0);
+      score_counts_.push_back(0);
+      if (!ParseBlock()) return;  // the file ended inside the block
       continue;
     }
     if (first == "R" && !last_unmatched.empty()) {
@@ -88,15 +121,15 @@ void ExportParser::Parse() {
 
 // The lines of one block after its header. False when the file ends inside
 // it.
-bool ExportParser::ParseBlock(ExportMatch& match) {
+bool ExportParser::ParseBlock() {
   std::string_view line;
   bool ended = !NextLine(line);  // the column titles
   while (!ended && NextLine(line)) {
     std::string_view rest = line;
     std::string_view first = NextField(rest);
     if (IsScoreTitle(first)) {
-      match.lines.push_back(Taken(BlockLine::kScore));
-      if (!ParseScoreLine(rest, match)) {
+      AddBlockLine(BlockLine::kScore);
+      if (!ParseScoreLine(rest)) {
         out_.end = ExportEnd::kNoBenchTitle;
         return false;
       }
@@ -104,7 +137,7 @@ bool ExportParser::ParseBlock(ExportMatch& match) {
     }
     if (first.empty()) return true;
     NoteIfHeader(first, rest, static_cast<int>(out_.matches.size()) - 1);
-    match.lines.push_back(Taken(BlockLine::kPlayer));
+    AddBlockLine(BlockLine::kPlayer);
   }
   out_.end = ExportEnd::kInsideMatch;
   return false;
@@ -114,8 +147,9 @@ bool ExportParser::ParseBlock(ExportMatch& match) {
 // line is skipped when it is the goals line, and one more when its second
 // field is the bench title; from then on the first field of each line is
 // looked at (of the line in hand, its third). False when the file ends first.
-bool ExportParser::ParseScoreLine(std::string_view rest, ExportMatch& match) {
-  ScoreLine& score = match.scores.emplace_back();
+bool ExportParser::ParseScoreLine(std::string_view rest) {
+  ScoreLine& score = out_.score_lines.emplace_back();
+  ++score_counts_.back();
   score.home = NextField(rest);
   NextField(rest);
   score.away = NextField(rest);
@@ -310,11 +344,6 @@ MatchdayExport ParseExport(TextLines lines, const League& league, int matchday) 
   MatchdayExport out;
   out.matchday = matchday;
   out.bytes = lines.bytes();
-  out.lines.reserve(lines.size());
-  for (std::string_view line : lines) {
-    out.lines.push_back({static_cast<uint32_t>(line.data() - out.bytes->data()),
-                         static_cast<uint32_t>(line.size())});
-  }
   ExportParser(out, lines, league).Parse();
   return out;
 }

@@ -14,6 +14,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,18 +45,14 @@ struct PlayerColumns {
 };
 
 // A line of a block: a player line, or a score line with what follows it up
-// to the bench title.
+// to the bench title. Eight bytes: a season keeps one for most of its lines.
 struct BlockLine {
-  enum Kind : uint8_t { kPlayer, kScore };
-  Kind kind;
+  enum Kind : uint32_t { kPlayer, kScore };
   uint32_t offset;  // where the line is in the file's bytes
-  uint32_t length;
-};
+  uint32_t length : 31;  // lines are cut at kMaxLineBytes
+  uint32_t score : 1;
 
-// Where a line of the file is in its bytes.
-struct LineSpan {
-  uint32_t offset;
-  uint32_t length;
+  Kind kind() const { return score ? kScore : kPlayer; }
 };
 
 // What a score line says, and how the search for the bench title after it
@@ -79,8 +76,9 @@ struct StrayHeader {
 struct ExportMatch {
   std::string_view home_name;  // the header's first field, trimmed: a team of conf.txt
   std::string_view away_name;  // its second field, trimmed: may name no team, or be empty
-  std::vector<BlockLine> lines;
-  std::vector<ScoreLine> scores;  // one per kScore line, in order
+  // Parts of the export's tables, set when the parse ends.
+  std::span<const BlockLine> lines;
+  std::span<const ScoreLine> scores;  // one per kScore line, in order
 };
 
 // How the file ends after its last match.
@@ -94,24 +92,29 @@ enum class ExportEnd {
                     // header whose team conf.txt lacks; end_text is its text
 };
 
+// Moved, never copied: the matches' spans point into its tables.
 struct MatchdayExport {
+  MatchdayExport() = default;
+  MatchdayExport(MatchdayExport&&) = default;
+  MatchdayExport& operator=(MatchdayExport&&) = default;
+
   int matchday = 0;
   std::string path;  // as messages name it
   // The file's bytes, which every text of the export is a view of: the
   // parse keeps them and lets the line views go.
   std::shared_ptr<const std::string> bytes;
   std::vector<ExportMatch> matches;
+  // The lines and score lines of all blocks, one table each for the export.
+  std::vector<BlockLine> block_lines;
+  std::vector<ScoreLine> score_lines;
   ExportEnd end = ExportEnd::kEofLine;
   std::string_view end_text;
   uint32_t eof_line = 0;  // the number of the "EOF" line that ended the file
   std::vector<StrayHeader> stray_headers;  // in file order
-  // Every line of the file, for a reading that finds the matches by its own
-  // rules (the calendar's).
-  std::vector<LineSpan> lines;
 
-  std::string_view Line(size_t i) const {
-    return std::string_view(bytes->data() + lines[i].offset, lines[i].length);
-  }
+  // Every line of the file in turn, for a reading that finds the matches by
+  // its own rules (the calendar's).
+  LineCursor AllLines() const { return LineCursor(*bytes); }
   // The columns of a player line.
   PlayerColumns Columns(const BlockLine& line) const;
 };

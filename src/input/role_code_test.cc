@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace corvalis {
 namespace {
 
@@ -36,6 +39,42 @@ TEST(RoleCodeTest, EveryKindOfCode) {
     EXPECT_EQ(code.substitute, c.substitute) << c.code;
     EXPECT_EQ(code.goalkeeper_line, c.goalkeeper_line) << c.code;
     EXPECT_EQ(code.left_out, c.left_out) << c.code;
+  }
+}
+
+// The table read as plain comparisons of whole codes, against every code of
+// one or two bytes and a few longer ones.
+RoleCode CodeByComparison(std::string_view code) {
+  RoleCode out;
+  if (code == "P" || code == "PR" || code == "p") out.role = Role::kGoalkeeper;
+  if (code == "D" || code == "DR" || code == "d") out.role = Role::kDefender;
+  if (code == "C" || code == "CR" || code == "c") out.role = Role::kMidfielder;
+  if (code == "A" || code == "AR" || code == "a") out.role = Role::kForward;
+  out.fielded = out.role == Role::kGoalkeeper ? Role::kNone : out.role;
+  if (code == "DU") out.fielded = Role::kDefender;
+  if (code == "CU") out.fielded = Role::kMidfielder;
+  if (code == "AU") out.fielded = Role::kForward;
+  out.substitute = code == "PR" || code == "DR" || code == "CR" || code == "AR";
+  out.goalkeeper_line = code == "P" || code == "PU" || code == "PR";
+  out.left_out = code == "--" || (!code.empty() && code.back() == 'U');
+  return out;
+}
+
+TEST(RoleCodeTest, EveryShortCodeAsByComparison) {
+  std::vector<std::string> codes = {"", "PRU", "DUU", "P R", "--U", "---", "PPR"};
+  for (int a = 0; a < 256; ++a) {
+    codes.push_back(std::string(1, static_cast<char>(a)));
+    for (int b = 0; b < 256; ++b) {
+      codes.push_back(std::string{static_cast<char>(a), static_cast<char>(b)});
+    }
+  }
+  for (const std::string& code : codes) {
+    RoleCode got = ReadRoleCode(code), want = CodeByComparison(code);
+    ASSERT_EQ(got.role, want.role) << code;
+    ASSERT_EQ(got.fielded, want.fielded) << code;
+    ASSERT_EQ(got.substitute, want.substitute) << code;
+    ASSERT_EQ(got.goalkeeper_line, want.goalkeeper_line) << code;
+    ASSERT_EQ(got.left_out, want.left_out) << code;
   }
 }
 

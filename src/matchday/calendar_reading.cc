@@ -23,6 +23,7 @@ class CalendarReader {
         day_(day),
         season_(season),
         players_(players),
+        lines_(day.AllLines()),
         team_lengths_(context.league) {}
 
   MatchdayReport Read();
@@ -31,11 +32,7 @@ class CalendarReader {
   enum Side { kHome = 0, kAway = 1 };
   enum class Part { kFound, kBroken, kFileEnded };
 
-  bool NextLine(std::string_view& line) {
-    if (next_ == day_.lines.size()) return false;
-    line = day_.Line(next_++);
-    return true;
-  }
+  bool NextLine(std::string_view& line) { return lines_.Next(line); }
 
   // The pages from the coach rating on list the teams by weighted gap: a
   // name that two teams share is looked up in that order.
@@ -67,7 +64,7 @@ class CalendarReader {
   CalendarSeason& season_;
   std::vector<DayPlayer>* players_;
   int player_lines_ = 0;
-  size_t next_ = 0;  // the next line of the file to read
+  LineCursor lines_;  // where the reading is in the file
   TeamNameLengths team_lengths_;
 
   // The match being read.

@@ -103,7 +103,7 @@ void RatingReader::ReadMatch(const ExportMatch& match) {
   bool away_problem_shown = false;
   size_t score = 0;
   for (const BlockLine& line : match.lines) {
-    if (line.kind == BlockLine::kScore) {
+    if (line.kind() == BlockLine::kScore) {
       ReadScore(match.scores[score++]);
       continue;
     }

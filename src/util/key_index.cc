@@ -20,8 +20,16 @@ uint64_t Mix(uint64_t hash, std::string_view text) {
     hash = (hash ^ word) * kMultiplier;
     hash ^= hash >> 29;
   }
-  uint64_t tail = uint64_t{n} << 56;  // the length too: "ab" is not "ab\0"
-  for (size_t i = 0; i < n; ++i) tail |= uint64_t{static_cast<unsigned char>(p[i])} << (8 * i);
+  uint64_t tail = 0;
+  if (n > 0 && text.size() >= 8) {
+    // The last eight bytes of the text at once, those already mixed shifted
+    // out.
+    std::memcpy(&tail, p + n - 8, 8);
+    tail >>= 8 * (8 - n);
+  } else {
+    for (size_t i = 0; i < n; ++i) tail |= uint64_t{static_cast<unsigned char>(p[i])} << (8 * i);
+  }
+  tail |= uint64_t{n} << 56;  // the length too: "ab" is not "ab\0"
   hash = (hash ^ tail) * kMultiplier;
   return hash ^ (hash >> 32);
 }

@@ -57,10 +57,8 @@ std::string CommaToPoint(std::string_view text) {
   return out;
 }
 
-namespace {
-
-// The number at the front of `text`; with `comma_is_point` a "," reads as
-// the point, as if the decimal comma converter had run first.
+// With `comma_is_point` a "," reads as the point, as if the decimal comma
+// converter had run first.
 double ReadNumber(std::string_view text, bool comma_is_point) {
   const char* p = text.data();
   const char* end = p + text.size();
@@ -104,12 +102,6 @@ double ReadNumber(std::string_view text, bool comma_is_point) {
   }
   return negative ? -value : value;
 }
-
-}  // namespace
-
-double LeadingNumber(std::string_view text) { return ReadNumber(text, false); }
-
-double DecimalNumber(std::string_view text) { return ReadNumber(text, true); }
 
 double ReadBack15(double value) {
   if (!std::isfinite(value) || value == 0) return 0;

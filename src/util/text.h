@@ -25,13 +25,24 @@ std::string_view NextWord(std::string_view& line);
 // Every "," becomes "." (the exports write 6,5 for six and a half).
 std::string CommaToPoint(std::string_view text);
 
+// The number at the front of `text`, "," read as the point when
+// `comma_is_point`. LeadingNumber and DecimalNumber are the two uses.
+double ReadNumber(std::string_view text, bool comma_is_point);
+
 // The number at the front of `text`: leading spaces, an optional sign, then
 // digits with an optional point and digits (".5" and "5." count). Anything
 // else ends it; no number at all gives 0.
-double LeadingNumber(std::string_view text);
+inline double LeadingNumber(std::string_view text) {
+  // Bonuses and goals are mostly one digit: read without a call.
+  if (text.size() == 1 && static_cast<unsigned char>(text[0] - '0') < 10) return text[0] - '0';
+  return ReadNumber(text, false);
+}
 
 // LeadingNumber with "," read as the point: LeadingNumber(CommaToPoint(text)).
-double DecimalNumber(std::string_view text);
+inline double DecimalNumber(std::string_view text) {
+  if (text.size() == 1 && static_cast<unsigned char>(text[0] - '0') < 10) return text[0] - '0';
+  return ReadNumber(text, true);
+}
 
 // The number-to-text form: at most 15 significant digits, "." as point, no
 // exponent, no trailing zeros, no 0 before the point below 1, a leading
