@@ -226,17 +226,23 @@ size_t FindTab(const char* data, size_t i, size_t size) {
   return i;
 }
 
+// The eight high bits of TabBytes gathered into one byte, byte 0's lowest.
+uint64_t TabBitsOfWord(const char* data) {
+  uint64_t word;
+  std::memcpy(&word, data, 8);
+  return ((TabBytes(word) >> 7) * 0x0102040810204080ULL) >> 56;
+}
+
 // Bit k set when byte k of the `size` (at most 64) bytes at `data` is a
 // tab; eight bytes at a time where the machine allows.
 uint64_t TabBits(const char* data, size_t size) {
   uint64_t bits = 0;
   size_t k = 0;
   if constexpr (std::endian::native == std::endian::little) {
-    for (; k + 8 <= size; k += 8) {
-      uint64_t word;
-      std::memcpy(&word, data + k, 8);
-      // The eight high bits gathered into one byte, byte 0's lowest.
-      bits |= (((TabBytes(word) >> 7) * 0x0102040810204080ULL) >> 56) << k;
+    for (; k + 8 <= size; k += 8) bits |= TabBitsOfWord(data + k) << k;
+    if (k < size && size >= 8) {
+      // The last bytes as the end of the line's last eight: no byte loop.
+      return bits | (TabBitsOfWord(data + size - 8) >> (8 - (size - k))) << k;
     }
   }
   for (; k < size; ++k) {
@@ -245,11 +251,19 @@ uint64_t TabBits(const char* data, size_t size) {
   return bits;
 }
 
+// A field as SplitFields finds it: a plain pair, left unset until found.
+struct Field {
+  const char* data;
+  size_t size;
+  operator std::string_view() const { return std::string_view(data, size); }  // NOLINT
+};
+
 // The first (at most) ten fields of `line` as NextField takes them one by
-// one (runs of tabs are one separator); `leading` is the number of tabs
-// before the first field, `first_ended_by_tab` whether a tab follows it.
-int SplitFields(std::string_view line, std::string_view (&fields)[10], size_t& leading,
-                bool& first_ended_by_tab) {
+// one (runs of tabs are one separator), the others empty; `leading` is the
+// number of tabs before the first field, `first_ended_by_tab` whether a tab
+// follows it.
+void SplitFields(std::string_view line, Field (&fields)[10], size_t& leading,
+                 bool& first_ended_by_tab) {
   const char* data = line.data();
   size_t size = line.size();
   int count = 0;
@@ -263,57 +277,42 @@ int SplitFields(std::string_view line, std::string_view (&fields)[10], size_t& l
       size_t start = static_cast<size_t>(std::countr_zero(text));
       uint64_t tabs_after = tabs & (~uint64_t{0} << start);
       size_t end = tabs_after != 0 ? static_cast<size_t>(std::countr_zero(tabs_after)) : size;
-      if (count == 0) {
-        leading = start;
-        first_ended_by_tab = tabs_after != 0;
-      }
-      fields[count++] = std::string_view(data + start, end - start);
+      fields[count++] = {data + start, end - start};
       text = end >= 64 ? 0 : text & (~uint64_t{0} << end);
     }
-    return count;
-  }
-  size_t i = 0;
-  while (i < size && data[i] == '\t') ++i;
-  leading = i;
-  while (count < 10 && i < size) {
-    size_t start = i;
-    i = FindTab(data, i, size);
-    fields[count++] = std::string_view(data + start, i - start);
-    if (count == 1) first_ended_by_tab = i < size;
+    if (count > 0) {
+      leading = static_cast<size_t>(fields[0].data - data);
+      first_ended_by_tab = leading + fields[0].size < size;
+    }
+  } else {
+    size_t i = 0;
     while (i < size && data[i] == '\t') ++i;
+    leading = i;
+    while (count < 10 && i < size) {
+      size_t start = i;
+      i = FindTab(data, i, size);
+      fields[count++] = {data + start, i - start};
+      if (count == 1) first_ended_by_tab = i < size;
+      while (i < size && data[i] == '\t') ++i;
+    }
   }
-  return count;
+  for (; count < 10; ++count) fields[count] = {nullptr, 0};
 }
 
 }  // namespace
 
 PlayerColumns SplitPlayerLine(std::string_view line) {
-  std::string_view fields[10];
+  Field fields[10];  // every one set by SplitFields
   size_t leading;
   bool first_ended_by_tab;
   SplitFields(line, fields, leading, first_ended_by_tab);
-  PlayerColumns columns;
   // The home column is there when the first field follows exactly one tab.
-  int tabs = static_cast<int>(leading) + (first_ended_by_tab ? 1 : 0);
-  int next = 1;
-  auto column = [&](std::string_view code) {
-    PlayerColumn c;
-    c.code = code;
-    c.name = fields[next];
-    c.vote = fields[next + 1];
-    c.bonus = fields[next + 2];
-    c.fantavoto = fields[next + 3];
-    next += 4;
-    return c;
+  bool has_home = leading + (first_ended_by_tab ? 1 : 0) == 2;
+  auto column = [&](int at) {
+    return PlayerColumn{fields[at], fields[at + 1], fields[at + 2], fields[at + 3], fields[at + 4]};
   };
-  std::string_view away_code = fields[0];
-  if (tabs == 2) {
-    columns.has_home = true;
-    columns.home = column(fields[0]);
-    away_code = fields[next++];
-  }
-  columns.away = column(away_code);
-  return columns;
+  if (!has_home) return PlayerColumns{false, PlayerColumn(), column(0)};
+  return PlayerColumns{true, column(0), column(5)};
 }
 
 std::vector<std::string> StrayHeaderWarnings(const MatchdayExport& day) {

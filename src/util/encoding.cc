@@ -174,12 +174,19 @@ const char* CharsetName(TextEncoding encoding) {
 bool IsWellFormedUtf8(std::string_view text) {
   size_t i = 0;
   while (i < text.size()) {
-    // Plain ASCII, by far the most of a league's text, eight bytes at a time.
-    uint64_t word;
-    while (i + sizeof word <= text.size()) {
-      std::memcpy(&word, text.data() + i, sizeof word);
-      if ((word & 0x8080808080808080ULL) != 0) break;
-      i += sizeof word;
+    // Plain ASCII, by far the most of a league's text, 32 bytes at a time,
+    // then eight.
+    constexpr uint64_t kHighBits = 0x8080808080808080ULL;
+    uint64_t words[4];
+    while (i + sizeof words <= text.size()) {
+      std::memcpy(words, text.data() + i, sizeof words);
+      if (((words[0] | words[1] | words[2] | words[3]) & kHighBits) != 0) break;
+      i += sizeof words;
+    }
+    while (i + sizeof words[0] <= text.size()) {
+      std::memcpy(words, text.data() + i, sizeof words[0]);
+      if ((words[0] & kHighBits) != 0) break;
+      i += sizeof words[0];
     }
     if (i == text.size()) break;
     if (static_cast<unsigned char>(text[i]) < 0x80) {
