@@ -40,6 +40,8 @@ class RatingReader {
   void ReadColumn(Side side, int t, const PlayerColumn& column);
   void UpdateRoster(Side side, int t, const PlayerColumn& column, bool no_vote);
   RosterPlayer* FindOrAdd(Side side, int t, const PlayerColumn& column, bool* added);
+  void WarnRosterFull(Side side, int t, const PlayerColumn& column);
+  void WarnBenchVotesFull(const PlayerColumn& column);
   TeamRating& Team(int t) { return state_.rating.teams[t]; }
   std::string_view NameOf(Side side) const {
     return side == kHome ? match_->home_name : match_->away_name;
@@ -156,10 +158,9 @@ void RatingReader::ReadColumn(Side side, int t, const PlayerColumn& column) {
   Role role = code.role;
   std::vector<LineupEntry>& lineup = plays_[t].lineup;
   if (slot_ <= kLineupSlots) {
-    if (lineup.size() < static_cast<size_t>(slot_)) {
-      if (lineup.capacity() == 0) lineup.reserve(32);  // a block's usual lines, at once
-      lineup.resize(slot_);
-    }
+    if (lineup.capacity() == 0) lineup.reserve(32);  // a block's usual lines, at once
+    // Usually one slot more than the line before.
+    while (lineup.size() < static_cast<size_t>(slot_)) lineup.emplace_back();
     LineupEntry& entry = lineup[slot_ - 1];
     // The extra row may hold an earlier block's line in this slot.
     if (code.role != Role::kNone) entry.role = code.role;
@@ -186,18 +187,22 @@ void RatingReader::ReadColumn(Side side, int t, const PlayerColumn& column) {
   if (bench_ && recorded && !(side == kAway && column.fantavoto.empty()) && t != extra_row_) {
     if (!state_.rating.bench_votes.Record(column.name, column.code, column.fantavoto,
                                           league_.teams[t])) {
-      state_.warned.Warn(env_,
-                         "Registro dei voti dalla panchina pieno (" +
-                             std::to_string(kBenchVotePlayers) + " giocatori): " +
-                             MessageExcerpt(column.name) +
-                             " e i successivi non sono registrati (file " + day_.path + ")",
-                         "registro pieno");
+      WarnBenchVotesFull(column);
     }
   }
 
   double number = no_vote ? kNoVote : DecimalNumber(column.fantavoto);
   if (slot_ <= kLineupSlots) lineup[slot_ - 1].vote = number;
   if (number != kNoVote && !no_votes_[side] && role != Role::kNone) day.valid_votes += 1;
+}
+
+void RatingReader::WarnBenchVotesFull(const PlayerColumn& column) {
+  state_.warned.Warn(env_,
+                     "Registro dei voti dalla panchina pieno (" +
+                         std::to_string(kBenchVotePlayers) + " giocatori): " +
+                         MessageExcerpt(column.name) +
+                         " e i successivi non sono registrati (file " + day_.path + ")",
+                     "registro pieno");
 }
 
 void RatingReader::UpdateRoster(Side side, int t, const PlayerColumn& column, bool no_vote) {
@@ -224,15 +229,17 @@ void RatingReader::UpdateRoster(Side side, int t, const PlayerColumn& column, bo
 RosterPlayer* RatingReader::FindOrAdd(Side side, int t, const PlayerColumn& column,
                                       bool* added) {
   RosterPlayer* player = Team(t).roster.FindOrAdd(column.name, column.code, added);
-  if (player == nullptr) {
-    state_.warned.Warn(env_,
-                       "Rosa di " + MessageExcerpt(NameOf(side)) + " piena (" +
-                           std::to_string(kRosterPlayers) + " giocatori): " +
-                           MessageExcerpt(column.name) +
-                           " e i successivi non entrano nelle presenze (file " + day_.path + ")",
-                       "rosa piena " + std::to_string(t));
-  }
+  if (player == nullptr) WarnRosterFull(side, t, column);
   return player;
+}
+
+void RatingReader::WarnRosterFull(Side side, int t, const PlayerColumn& column) {
+  state_.warned.Warn(env_,
+                     "Rosa di " + MessageExcerpt(NameOf(side)) + " piena (" +
+                         std::to_string(kRosterPlayers) + " giocatori): " +
+                         MessageExcerpt(column.name) +
+                         " e i successivi non entrano nelle presenze (file " + day_.path + ")",
+                     "rosa piena " + std::to_string(t));
 }
 
 }  // namespace
