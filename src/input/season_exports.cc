@@ -58,4 +58,14 @@ const MatchdayExport* SeasonExports::Read(Env& env, const League& league, int g)
   return days_[g].get();
 }
 
+void SeasonExports::KeepLinesOnly(int g) {
+  if (days_[g] == nullptr) return;
+  MatchdayExport& day = *days_[g];
+  // Swapped out rather than cleared: a cleared vector keeps its room.
+  std::vector<ExportMatch>().swap(day.matches);
+  std::vector<BlockLine>().swap(day.block_lines);
+  std::vector<ScoreLine>().swap(day.score_lines);
+  std::vector<StrayHeader>().swap(day.stray_headers);
+}
+
 }  // namespace corvalis

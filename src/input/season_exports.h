@@ -1,6 +1,6 @@
 // The results exports of a season: found with one listing of the source
-// folder, each read and parsed once, when its matchday comes, and kept for
-// every later reader.
+// folder, each read and parsed once, when its matchday comes. The parse
+// serves the rating at once; the file's lines are kept for the calendar.
 #ifndef CORVALIS_INPUT_SEASON_EXPORTS_H_
 #define CORVALIS_INPUT_SEASON_EXPORTS_H_
 
@@ -30,6 +30,11 @@ class SeasonExports {
 
   // Matchday g's export once read; null when it has none.
   const MatchdayExport* Get(int g) const { return days_[g].get(); }
+
+  // The rating has read matchday g's matches: from now on only the file's
+  // lines are kept, for the readings that walk them (the calendar's), and
+  // the next export's parse reuses the memory.
+  void KeepLinesOnly(int g);
 
   // The encoding of the exports read so far: UTF-8 while all are.
   TextEncoding encoding() const { return encoding_; }

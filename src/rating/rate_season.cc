@@ -20,6 +20,7 @@ SeasonRating RateSeason(Env& env, const League& league, SeasonExports& exports) 
     if (day == nullptr) continue;
     any = true;
     RateMatchday(league, g, ReadForRating(env, league, *day, state), rating);
+    exports.KeepLinesOnly(g);
   }
   if (!any) throw RunStop("Files Risultati Assenti", kExitInputMessage);
   rating.teams.pop_back();
