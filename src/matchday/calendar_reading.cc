@@ -48,9 +48,10 @@ class CalendarReader {
   Part ReadGoals(double scorer_goals[2]);
   bool ReadExtraTime(double scorer_goals[2]);
   void ReadPlayerLine(const PlayerColumns& columns);
-  void ReadColumn(Side side, bool goalkeeper, const PlayerColumn& column);
+  void ReadColumn(Side side, bool goalkeeper, const PlayerColumn& column, const RoleCode& code);
   void RecordPlayer(Side side, bool goalkeeper, const PlayerColumn& column);
-  void ConsiderCandidate(const MomCandidate& candidate);
+  void ConsiderCandidate(Side side, std::string_view role, const PlayerColumn& column,
+                         double fantavoto);
   void ReadScore(std::string_view rest);
   void BookDeviation(int from, double score, int to);
   std::string_view TeamOf(Side side) const { return side == kHome ? home_name_ : away_name_; }
@@ -76,7 +77,6 @@ class CalendarReader {
   std::string_view away_name_;  // as read: the side may match no team
   bool has_away_ = false;       // the header names an away side
   SideTable sides_[2];
-  int side_places_[2] = {0, 0};
   std::vector<MomCandidate> candidates_;
   int candidates_met_ = 0;
   double highest_ = 0;  // highest fantavoto of the match so far
@@ -130,8 +130,7 @@ bool CalendarReader::FindMatch() {
 // breaks off. False when the file has ended.
 bool CalendarReader::ReadMatch(MatchdayReport& report) {
   for (int side : {kHome, kAway}) {
-    sides_[side] = SideTable{};
-    side_places_[side] = 0;
+    sides_[side].Clear();
     goals_[side] = 0;
   }
   candidates_.clear();
@@ -250,21 +249,27 @@ bool CalendarReader::ReadExtraTime(double scorer_goals[2]) {
 // The goalkeepers share one line, told by its first code; a home
 // goalkeeper is taken whatever his code says.
 void CalendarReader::ReadPlayerLine(const PlayerColumns& columns) {
+  // The first code is the first column's: read once for both uses.
   std::string_view first = columns.has_home ? columns.home.code : columns.away.code;
-  bool goalkeepers = ReadRoleCode(first).goalkeeper_line;
+  RoleCode first_code = ReadRoleCode(first);
+  bool goalkeepers = first_code.goalkeeper_line;
   if (columns.has_home) {
     if (goalkeepers) {
       RecordPlayer(kHome, true, columns.home);
     } else {
-      ReadColumn(kHome, false, columns.home);
+      ReadColumn(kHome, false, columns.home, first_code);
     }
   }
-  if (has_away_) ReadColumn(kAway, goalkeepers, columns.away);
+  if (has_away_) {
+    RoleCode away_code = columns.has_home ? ReadRoleCode(columns.away.code) : first_code;
+    ReadColumn(kAway, goalkeepers, columns.away, away_code);
+  }
 }
 
-void CalendarReader::ReadColumn(Side side, bool goalkeeper, const PlayerColumn& column) {
+void CalendarReader::ReadColumn(Side side, bool goalkeeper, const PlayerColumn& column,
+                                const RoleCode& code) {
   if (column.code.empty()) return;  // the line ends before this column
-  if (ReadRoleCode(column.code).left_out) return;
+  if (code.left_out) return;
   RecordPlayer(side, goalkeeper, column);
 }
 
@@ -293,16 +298,16 @@ void CalendarReader::RecordPlayer(Side side, bool goalkeeper, const PlayerColumn
                          "giocatori della giornata " + day_.path);
   }
 
-  double vote = DecimalNumber(column.vote);
-  if (!goalkeeper && side_places_[side] < kScorerPlaces) {
-    sides_[side][side_places_[side]++] = {column.code, column.name, vote, fantavoto, fantavoto};
+  if (!goalkeeper && !sides_[side].Full()) {
+    sides_[side].Add({column.code, column.name, column.vote, 0, fantavoto, fantavoto});
   }
-  ConsiderCandidate({column.name, team, role, vote, fantavoto, side == kHome, false});
+  ConsiderCandidate(side, role, column, fantavoto);
 }
 
-// Keeps every player who shares the highest fantavoto met so far.
-void CalendarReader::ConsiderCandidate(const MomCandidate& candidate) {
-  double fantavoto = candidate.score;
+// Keeps every player who shares the highest fantavoto met so far; his vote
+// is read only then.
+void CalendarReader::ConsiderCandidate(Side side, std::string_view role,
+                                       const PlayerColumn& column, double fantavoto) {
   if (fantavoto < highest_) return;
   if (fantavoto > highest_) {
     candidates_.clear();
@@ -318,8 +323,8 @@ void CalendarReader::ConsiderCandidate(const MomCandidate& candidate) {
         "candidati " + MatchName());
     return;
   }
-  candidates_.push_back(candidate);
-  candidates_.back().score = ReadBack15(fantavoto);
+  candidates_.push_back({column.name, TeamOf(side), role, DecimalNumber(column.vote),
+                         ReadBack15(fantavoto), side == kHome, false});
 }
 
 // The fantasfiga deviations: each side's score of the match less its season

@@ -16,9 +16,12 @@ double Raise(MomCandidate& candidate, double by) {
   return candidate.score;
 }
 
+// Best score first, equal scores in their order. The list is mostly in order
+// already, and the sort would take a buffer from the heap every time.
 void Rank(std::vector<MomCandidate>& candidates) {
-  std::stable_sort(candidates.begin(), candidates.end(),
-                   [](const MomCandidate& a, const MomCandidate& b) { return a.score > b.score; });
+  auto higher = [](const MomCandidate& a, const MomCandidate& b) { return a.score > b.score; };
+  if (std::is_sorted(candidates.begin(), candidates.end(), higher)) return;
+  std::stable_sort(candidates.begin(), candidates.end(), higher);
 }
 
 // "VA": the first of the leaders with the highest plain vote goes ahead.

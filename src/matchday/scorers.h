@@ -5,6 +5,7 @@
 #define CORVALIS_MATCHDAY_SCORERS_H_
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -33,17 +34,33 @@ struct CalendarContext {
 // warning (once per name).
 std::string SurnameOf(const CalendarContext& context, std::string_view name);
 
-// One place of a side's table: an outfield player in the order of his line,
-// the first kScorerPlaces of them.
+// An outfield player of a side, the first kScorerPlaces of them.
 struct SidePlayer {
-  std::string_view code;  // as read; empty: the place holds nobody
+  std::string_view code;  // as read; empty: nobody
   std::string_view name;
-  double vote = 0;       // the plain vote
+  std::string_view vote_text;  // the plain vote as read
+  double vote = 0;  // read from vote_text only when a tie-break rule asks for it
   double fantavoto = 0;  // less 3 per goal scored
   double working = 0;    // the fantavoto less what the tie-break rules take off
 };
 constexpr int kScorerPlaces = 18;
-using SideTable = std::array<SidePlayer, kScorerPlaces>;
+
+// A side's players in the order of their lines and their ranking. Ranking
+// moves one-byte slot numbers rather than the players: place r holds
+// players[rank[r]], and a place left empty holds the spare last slot, which
+// nobody fills.
+struct SideTable {
+  std::array<SidePlayer, kScorerPlaces + 1> players;
+  std::array<uint8_t, kScorerPlaces> rank;
+  int size = 0;  // players added
+
+  SideTable() { Clear(); }
+  // No players; each place holds its own slot, as the lines come.
+  void Clear();
+  bool Full() const { return size == kScorerPlaces; }
+  void Add(const SidePlayer& player) { players[size++] = player; }
+  SidePlayer& operator[](int place) { return players[rank[place]]; }
+};
 
 // Orders the places by fantavoto, best first, as the assignment expects them.
 void RankSide(SideTable& side);
