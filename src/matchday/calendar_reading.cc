@@ -51,7 +51,7 @@ class CalendarReader {
   void ReadColumn(Side side, bool goalkeeper, const PlayerColumn& column, const RoleCode& code);
   void RecordPlayer(Side side, bool goalkeeper, const PlayerColumn& column);
   void ConsiderCandidate(Side side, std::string_view role, const PlayerColumn& column,
-                         double fantavoto);
+                         double fantavoto, int season_row);
   void ReadScore(std::string_view rest);
   void BookDeviation(int from, double score, int to);
   std::string_view TeamOf(Side side) const { return side == kHome ? home_name_ : away_name_; }
@@ -158,7 +158,8 @@ bool CalendarReader::ReadMatch(MatchdayReport& report) {
   for (MomCandidate& candidate : candidates_) {
     candidate.won = candidate.home ? home_won : away_won;
   }
-  std::string man_of_the_match = ChooseManOfTheMatch(context_, candidates_, highest_);
+  std::string man_of_the_match =
+      ChooseManOfTheMatch(context_, season_.surnames, candidates_, highest_);
 
   MatchReport& m = report.matches.emplace_back();
   m.home_team = std::string(home_name_);
@@ -181,12 +182,13 @@ bool CalendarReader::ReadMatch(MatchdayReport& report) {
                            "gol " + team + " " + MatchName());
       goals_to_assign = kMaxScorerGoals;
     }
-    scorers[side] = AssignScorers(context_, sides_[side], goals_to_assign, TeamOf(Side(side)));
+    scorers[side] = AssignScorers(context_, season_.surnames, sides_[side], goals_to_assign,
+                                  TeamOf(Side(side)));
   }
   m.home_scorers = std::move(scorers[kHome]);
   m.away_scorers = std::move(scorers[kAway]);
   m.credits = credits_.TextFor(home_name_, away_name_);
-  m.man_of_the_match = TrimSpaces(FirstAsIsRestLower(man_of_the_match, context_.encoding));
+  m.man_of_the_match = TrimSpaces(man_of_the_match);
   return file_goes_on;
 }
 
@@ -279,9 +281,11 @@ void CalendarReader::RecordPlayer(Side side, bool goalkeeper, const PlayerColumn
   std::string_view role = goalkeeper ? std::string_view("P") : column.code.substr(0, 1);
   double fantavoto = DecimalNumber(column.fantavoto);
 
+  int season_row = -1;
   if (++player_lines_ <= kMatchdayPlayers) {
     players_->push_back({role, column.name, team, column.fantavoto});
-    if (!season_.players.Add(role, column.name, team, fantavoto)) {
+    season_row = season_.players.Add(role, column.name, team, fantavoto);
+    if (season_row < 0) {
       context_.warned.Warn(context_.env,
                            "Totali di stagione pieni (" + std::to_string(kTallyPlayers) +
                                " giocatori): " + MessageExcerpt(column.name) +
@@ -299,15 +303,17 @@ void CalendarReader::RecordPlayer(Side side, bool goalkeeper, const PlayerColumn
   }
 
   if (!goalkeeper && !sides_[side].Full()) {
-    sides_[side].Add({column.code, column.name, column.vote, 0, fantavoto, fantavoto});
+    sides_[side].Add(
+        {column.code, column.name, column.vote, 0, fantavoto, fantavoto, season_row});
   }
-  ConsiderCandidate(side, role, column, fantavoto);
+  ConsiderCandidate(side, role, column, fantavoto, season_row);
 }
 
 // Keeps every player who shares the highest fantavoto met so far; his vote
 // is read only then.
 void CalendarReader::ConsiderCandidate(Side side, std::string_view role,
-                                       const PlayerColumn& column, double fantavoto) {
+                                       const PlayerColumn& column, double fantavoto,
+                                       int season_row) {
   if (fantavoto < highest_) return;
   if (fantavoto > highest_) {
     candidates_.clear();
@@ -324,7 +330,7 @@ void CalendarReader::ConsiderCandidate(Side side, std::string_view role,
     return;
   }
   candidates_.push_back({column.name, TeamOf(side), role, DecimalNumber(column.vote),
-                         ReadBack15(fantavoto), side == kHome, false});
+                         ReadBack15(fantavoto), side == kHome, false, season_row});
 }
 
 // The fantasfiga deviations: each side's score of the match less its season

@@ -49,7 +49,7 @@ void PreferRole(std::vector<MomCandidate>& candidates, char letter, double& best
 
 }  // namespace
 
-std::string ChooseManOfTheMatch(const CalendarContext& context,
+std::string ChooseManOfTheMatch(const CalendarContext& context, ShownSurnames& surnames,
                                 std::vector<MomCandidate>& candidates, double best) {
   // Scores are compared as their texts read back; so is the best score.
   best = ReadBack15(best);
@@ -83,7 +83,7 @@ std::string ChooseManOfTheMatch(const CalendarContext& context,
                               " e gli altri nuovi premiati non sono contati",
                           "migliori in campo pieni");
     }
-    return SurnameOf(context, c.name);
+    return surnames.Of(context, c.name, c.season_row);
   }
   return "";
 }

@@ -155,10 +155,20 @@ std::string SurnameOf(const CalendarContext& context, std::string_view name) {
   }
 }
 
+std::string ShownSurnames::Of(const CalendarContext& context, std::string_view name,
+                              int season_row) {
+  auto work_out = [&] { return FirstAsIsRestLower(SurnameOf(context, name), context.encoding); };
+  if (season_row < 0) return work_out();
+  if (by_row_.size() <= static_cast<size_t>(season_row)) by_row_.resize(season_row + 1);
+  std::optional<std::string>& known = by_row_[season_row];
+  if (!known) known = work_out();
+  return *known;
+}
+
 void RankSide(SideTable& side) { RankPlaces(side, kScorerPlaces, &SidePlayer::fantavoto); }
 
-std::string AssignScorers(const CalendarContext& context, SideTable& side, double goals,
-                          std::string_view team) {
+std::string AssignScorers(const CalendarContext& context, ShownSurnames& surnames,
+                          SideTable& side, double goals, std::string_view team) {
   std::string scorers;
   for (int goal = 1; goal <= goals; ++goal) {
     if (side[0].code.empty()) break;  // no outfield player: no scorer
@@ -173,7 +183,7 @@ std::string AssignScorers(const CalendarContext& context, SideTable& side, doubl
 
     SidePlayer& scorer = side[0];
     if (!scorers.empty()) scorers += ", ";
-    scorers += FirstAsIsRestLower(SurnameOf(context, scorer.name), context.encoding);
+    scorers += surnames.Of(context, scorer.name, scorer.season_row);
     CountScorer(context, scorer.name, team);
 
     scorer.fantavoto = ReadBack15(scorer.fantavoto - kGoalPenalty);

@@ -6,8 +6,10 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "input/league.h"
 #include "matchday/tallies.h"
@@ -34,6 +36,18 @@ struct CalendarContext {
 // warning (once per name).
 std::string SurnameOf(const CalendarContext& context, std::string_view name);
 
+// Surnames as the calendar shows them (SurnameOf, the first character as is
+// and the rest lowered: "De rossi"), worked out once per row of the
+// season's players: the same players score and win match after match.
+class ShownSurnames {
+ public:
+  // `season_row` -1: a player without a row, worked out every time.
+  std::string Of(const CalendarContext& context, std::string_view name, int season_row);
+
+ private:
+  std::vector<std::optional<std::string>> by_row_;
+};
+
 // An outfield player of a side, the first kScorerPlaces of them.
 struct SidePlayer {
   std::string_view code;  // as read; empty: nobody
@@ -42,6 +56,7 @@ struct SidePlayer {
   double vote = 0;  // read from vote_text only when a tie-break rule asks for it
   double fantavoto = 0;  // less 3 per goal scored
   double working = 0;    // the fantavoto less what the tie-break rules take off
+  int season_row = -1;   // of the season's players; -1: none
 };
 constexpr int kScorerPlaces = 18;
 
@@ -68,8 +83,8 @@ void RankSide(SideTable& side);
 // Hands `goals` goals to the players of `side` (ranked), counting each for
 // `team`; returns the scorers' surnames ("Rossi, Bianchi"). The side keeps
 // the lowered fantavoti.
-std::string AssignScorers(const CalendarContext& context, SideTable& side, double goals,
-                          std::string_view team);
+std::string AssignScorers(const CalendarContext& context, ShownSurnames& surnames,
+                          SideTable& side, double goals, std::string_view team);
 
 }  // namespace corvalis
 
