@@ -23,6 +23,13 @@ using Column = double SidePlayer::*;
 
 constexpr uint8_t kEmptySlot = kScorerPlaces;  // the spare slot, never filled
 
+// Each place holding its own slot: the players in the order of their lines.
+constexpr std::array<uint8_t, kScorerPlaces> kLineOrder = [] {
+  std::array<uint8_t, kScorerPlaces> order{};
+  for (int r = 0; r < kScorerPlaces; ++r) order[r] = static_cast<uint8_t>(r);
+  return order;
+}();
+
 // The ranking sort over places 0..n-1 by `column`, highest first, equal
 // values in their order. A place counts only when its value is that of some
 // player above -9999, so an empty place (value 0) comes along only when a
@@ -134,7 +141,7 @@ void CountScorer(const CalendarContext& context, std::string_view name, std::str
 void SideTable::Clear() {
   for (int i = 0; i < size; ++i) players[i] = SidePlayer{};
   size = 0;
-  for (int r = 0; r < kScorerPlaces; ++r) rank[r] = static_cast<uint8_t>(r);
+  rank = kLineOrder;
 }
 
 std::string SurnameOf(const CalendarContext& context, std::string_view name) {

@@ -5,11 +5,16 @@
 namespace corvalis {
 
 int Tally::FirstNamed(std::string_view name) const {
-  return index_.Find(KeyIndex::Hash(name), [&](int row) { return rows_[row].name == name; });
+  return FirstNamed(KeyIndex::Hash(name), name);
+}
+
+int Tally::FirstNamed(uint64_t hash, std::string_view name) const {
+  return index_.Find(hash, [&](int row) { return rows_[row].name == name; });
 }
 
 bool Tally::Count(std::string_view name, std::string_view team) {
-  int first = FirstNamed(name);
+  uint64_t hash = KeyIndex::Hash(name);
+  int first = FirstNamed(hash, name);
   int row = first;
   while (by_team_ && row >= 0 && rows_[row].team != team) row = rows_[row].next_same_name;
   if (row >= 0) {
@@ -22,7 +27,7 @@ bool Tally::Count(std::string_view name, std::string_view team) {
   rows_.push_back({std::string(name), std::string(team), 1, -1});
   last_same_name_.push_back(-1);
   if (first < 0) {
-    index_.Add(KeyIndex::Hash(name), added);
+    index_.Add(hash, added);
     last_same_name_[added] = added;
   } else {
     rows_[last_same_name_[first]].next_same_name = added;

@@ -39,6 +39,8 @@ class Tally {
   const std::vector<TallyRow>& rows() const { return rows_; }
 
  private:
+  int FirstNamed(uint64_t hash, std::string_view name) const;
+
   bool by_team_;
   bool latest_team_;
   std::vector<TallyRow> rows_;
