@@ -35,12 +35,16 @@ constexpr std::array<uint8_t, kScorerPlaces> kLineOrder = [] {
 // player above -9999, so an empty place (value 0) comes along only when a
 // player shares its value; the places after the last one kept are emptied.
 void RankPlaces(SideTable& side, int n, Column column) {
+  // Each place read once.
+  double place_values[kScorerPlaces];
+  bool players[kScorerPlaces];
   double player_values[kScorerPlaces];
   int values = 0;
   for (int r = 0; r < n; ++r) {
     const SidePlayer& place = side[r];
-    double value = place.*column;
-    if (!place.code.empty() && value > -9999) player_values[values++] = value;
+    double value = place_values[r] = place.*column;
+    players[r] = !place.code.empty() && value > -9999;
+    if (players[r]) player_values[values++] = value;
   }
   // An insertion sort as the places come, which keeps equal values in their
   // order. A player's own value is in the list; the others look it up, and
@@ -54,10 +58,8 @@ void RankPlaces(SideTable& side, int n, Column column) {
   double asked = std::numeric_limits<double>::quiet_NaN();
   bool shared = false;
   for (int r = 0; r < n; ++r) {
-    const SidePlayer& place = side[r];
-    double value = place.*column;
-    bool player = !place.code.empty() && value > -9999;
-    if (!player) {
+    double value = place_values[r];
+    if (!players[r]) {
       if (!(value == asked)) {
         asked = value;
         shared = std::find(player_values, player_values + values, value) != player_values + values;
