@@ -45,9 +45,10 @@ class CalendarReader {
   Part ReadGoals(double scorer_goals[2]);
   bool ReadExtraTime(double scorer_goals[2]);
   void ReadPlayerLine(const PlayerColumns& columns);
-  void ReadColumn(Side side, bool goalkeeper, const PlayerColumn& column);
+  void ReadColumn(Side side, bool goalkeeper, const PlayerColumn& column, const RoleCode& code);
   void RecordPlayer(Side side, bool goalkeeper, const PlayerColumn& column);
-  void ConsiderCandidate(const MomCandidate& candidate);
+  void ConsiderCandidate(Side side, std::string_view role, const PlayerColumn& column,
+                         double fantavoto, int season_row);
   void ReadScore(std::string_view rest);
   void BookDeviation(int from, double score, int to);
   std::string_view TeamOf(Side side) const { return side == kHome ? home_name_ : away_name_; }
@@ -73,7 +74,6 @@ class CalendarReader {
   std::string_view away_name_;  // as read: the side may match no team
   bool has_away_ = false;       // the header names an away side
   SideTable sides_[2];
-  int side_places_[2] = {0, 0};
   std::vector<MomCandidate> candidates_;
   int candidates_met_ = 0;
   double highest_ = 0;  // highest fantavoto of the match so far
@@ -127,8 +127,7 @@ bool CalendarReader::FindMatch() {
 // breaks off. False when the file has ended.
 bool CalendarReader::ReadMatch(MatchdayReport& report) {
   for (int side : {kHome, kAway}) {
-    sides_[side] = SideTable{};
-    side_places_[side] = 0;
+    sides_[side].Clear();
     goals_[side] = 0;
   }
   candidates_.clear();
@@ -156,7 +155,8 @@ bool CalendarReader::ReadMatch(MatchdayReport& report) {
   for (MomCandidate& candidate : candidates_) {
     candidate.won = candidate.home ? home_won : away_won;
   }
-  std::string man_of_the_match = ChooseManOfTheMatch(context_, candidates_, highest_);
+  std::string man_of_the_match =
+      ChooseManOfTheMatch(context_, season_.surnames, candidates_, highest_);
 
   MatchReport& m = report.matches.emplace_back();
   m.home_team = std::string(home_name_);
@@ -179,12 +179,13 @@ bool CalendarReader::ReadMatch(MatchdayReport& report) {
                            "gol " + team + " " + MatchName());
       goals_to_assign = kMaxScorerGoals;
     }
-    scorers[side] = AssignScorers(context_, sides_[side], goals_to_assign, TeamOf(Side(side)));
+    scorers[side] = AssignScorers(context_, season_.surnames, sides_[side], goals_to_assign,
+                                  TeamOf(Side(side)));
   }
   m.home_scorers = std::move(scorers[kHome]);
   m.away_scorers = std::move(scorers[kAway]);
   m.credits = credits_.TextFor(home_name_, away_name_);
-  m.man_of_the_match = TrimSpaces(FirstAsIsRestLower(man_of_the_match, context_.encoding));
+  m.man_of_the_match = TrimSpaces(man_of_the_match);
   return file_goes_on;
 }
 
@@ -247,21 +248,27 @@ bool CalendarReader::ReadExtraTime(double scorer_goals[2]) {
 // The goalkeepers share one line, told by its first code; a home
 // goalkeeper is taken whatever his code says.
 void CalendarReader::ReadPlayerLine(const PlayerColumns& columns) {
+  // The first code is the first column's: read once for both uses.
   std::string_view first = columns.has_home ? columns.home.code : columns.away.code;
-  bool goalkeepers = ReadRoleCode(first).goalkeeper_line;
+  RoleCode first_code = ReadRoleCode(first);
+  bool goalkeepers = first_code.goalkeeper_line;
   if (columns.has_home) {
     if (goalkeepers) {
       RecordPlayer(kHome, true, columns.home);
     } else {
-      ReadColumn(kHome, false, columns.home);
+      ReadColumn(kHome, false, columns.home, first_code);
     }
   }
-  if (has_away_) ReadColumn(kAway, goalkeepers, columns.away);
+  if (has_away_) {
+    RoleCode away_code = columns.has_home ? ReadRoleCode(columns.away.code) : first_code;
+    ReadColumn(kAway, goalkeepers, columns.away, away_code);
+  }
 }
 
-void CalendarReader::ReadColumn(Side side, bool goalkeeper, const PlayerColumn& column) {
+void CalendarReader::ReadColumn(Side side, bool goalkeeper, const PlayerColumn& column,
+                                const RoleCode& code) {
   if (column.code.empty()) return;  // the line ends before this column
-  if (ReadRoleCode(column.code).left_out) return;
+  if (code.left_out) return;
   RecordPlayer(side, goalkeeper, column);
 }
 
@@ -271,9 +278,11 @@ void CalendarReader::RecordPlayer(Side side, bool goalkeeper, const PlayerColumn
   std::string_view role = goalkeeper ? std::string_view("P") : column.code.substr(0, 1);
   double fantavoto = DecimalNumber(column.fantavoto);
 
+  int season_row = -1;
   if (++player_lines_ <= kMatchdayPlayers) {
     players_->push_back({role, column.name, team, column.fantavoto});
-    if (!season_.players.Add(role, column.name, team, fantavoto)) {
+    season_row = season_.players.Add(role, column.name, team, fantavoto);
+    if (season_row < 0) {
       context_.warned.Warn(context_.env,
                            "Totali di stagione pieni (" + std::to_string(kTallyPlayers) +
                                " giocatori): " + MessageExcerpt(column.name) +
@@ -290,16 +299,18 @@ void CalendarReader::RecordPlayer(Side side, bool goalkeeper, const PlayerColumn
                          "giocatori della giornata " + day_.path);
   }
 
-  double vote = DecimalNumber(column.vote);
-  if (!goalkeeper && side_places_[side] < kScorerPlaces) {
-    sides_[side][side_places_[side]++] = {column.code, column.name, vote, fantavoto, fantavoto};
+  if (!goalkeeper && !sides_[side].Full()) {
+    sides_[side].Add(
+        {column.code, column.name, column.vote, 0, fantavoto, fantavoto, season_row});
   }
-  ConsiderCandidate({column.name, team, role, vote, fantavoto, side == kHome, false});
+  ConsiderCandidate(side, role, column, fantavoto, season_row);
 }
 
-// Keeps every player who shares the highest fantavoto met so far.
-void CalendarReader::ConsiderCandidate(const MomCandidate& candidate) {
-  double fantavoto = candidate.score;
+// Keeps every player who shares the highest fantavoto met so far; his vote
+// is read only then.
+void CalendarReader::ConsiderCandidate(Side side, std::string_view role,
+                                       const PlayerColumn& column, double fantavoto,
+                                       int season_row) {
   if (fantavoto < highest_) return;
   if (fantavoto > highest_) {
     candidates_.clear();
@@ -315,8 +326,8 @@ void CalendarReader::ConsiderCandidate(const MomCandidate& candidate) {
         "candidati " + MatchName());
     return;
   }
-  candidates_.push_back(candidate);
-  candidates_.back().score = ReadBack15(fantavoto);
+  candidates_.push_back({column.name, TeamOf(side), role, DecimalNumber(column.vote),
+                         ReadBack15(fantavoto), side == kHome, false, season_row});
 }
 
 // The fantasfiga deviations: each side's score of the match less its season

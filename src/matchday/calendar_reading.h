@@ -34,6 +34,7 @@ struct DayPlayer {
 struct CalendarSeason {
   SeasonPlayers players;
   std::vector<Luck> luck;  // conf.txt order
+  ShownSurnames surnames;  // of the scorers and men of the match
 };
 
 // Reads `day`: returns the matches to print and fills `players` with the

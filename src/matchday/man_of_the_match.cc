@@ -16,9 +16,12 @@ double Raise(MomCandidate& candidate, double by) {
   return candidate.score;
 }
 
+// Best score first, equal scores in their order. The list is mostly in order
+// already, and the sort would take a buffer from the heap every time.
 void Rank(std::vector<MomCandidate>& candidates) {
-  std::stable_sort(candidates.begin(), candidates.end(),
-                   [](const MomCandidate& a, const MomCandidate& b) { return a.score > b.score; });
+  auto higher = [](const MomCandidate& a, const MomCandidate& b) { return a.score > b.score; };
+  if (std::is_sorted(candidates.begin(), candidates.end(), higher)) return;
+  std::stable_sort(candidates.begin(), candidates.end(), higher);
 }
 
 // "VA": the first of the leaders with the highest plain vote goes ahead.
@@ -46,7 +49,7 @@ void PreferRole(std::vector<MomCandidate>& candidates, char letter, double& best
 
 }  // namespace
 
-std::string ChooseManOfTheMatch(const CalendarContext& context,
+std::string ChooseManOfTheMatch(const CalendarContext& context, ShownSurnames& surnames,
                                 std::vector<MomCandidate>& candidates, double best) {
   // Scores are compared as their texts read back; so is the best score.
   best = ReadBack15(best);
@@ -80,7 +83,7 @@ std::string ChooseManOfTheMatch(const CalendarContext& context,
                               " e gli altri nuovi premiati non sono contati",
                           "migliori in campo pieni");
     }
-    return SurnameOf(context, c.name);
+    return surnames.Of(context, c.name, c.season_row);
   }
   return "";
 }

@@ -23,12 +23,13 @@ struct MomCandidate {
   double score = 0;
   bool home = false;  // of the home side
   bool won = false;   // of the side with more goals
+  int season_row = -1;  // of the season's players; -1: none
 };
 
 // Chooses among `candidates` (in the order met; `best` is the match's
-// highest fantavoto), counts the award and returns his surname; "" when
-// there is no candidate.
-std::string ChooseManOfTheMatch(const CalendarContext& context,
+// highest fantavoto), counts the award and returns his surname as shown;
+// "" when there is no candidate.
+std::string ChooseManOfTheMatch(const CalendarContext& context, ShownSurnames& surnames,
                                 std::vector<MomCandidate>& candidates, double best);
 
 }  // namespace corvalis

@@ -1,6 +1,7 @@
 #include "matchday/scorers.h"
 
 #include <algorithm>
+#include <limits>
 #include <vector>
 
 #include "util/encoding.h"
@@ -20,37 +21,57 @@ const char kLowerCaseSurname[] =
 
 using Column = double SidePlayer::*;
 
+constexpr uint8_t kEmptySlot = kScorerPlaces;  // the spare slot, never filled
+
+// Each place holding its own slot: the players in the order of their lines.
+constexpr std::array<uint8_t, kScorerPlaces> kLineOrder = [] {
+  std::array<uint8_t, kScorerPlaces> order{};
+  for (int r = 0; r < kScorerPlaces; ++r) order[r] = static_cast<uint8_t>(r);
+  return order;
+}();
+
 // The ranking sort over places 0..n-1 by `column`, highest first, equal
 // values in their order. A place counts only when its value is that of some
 // player above -9999, so an empty place (value 0) comes along only when a
 // player shares its value; the places after the last one kept are emptied.
-void RankPlaces(SidePlayer* places, int n, Column column) {
-  // At most a side's places: fixed arrays, and an insertion sort, which
-  // keeps equal values in their order.
+void RankPlaces(SideTable& side, int n, Column column) {
+  // Each place read once.
+  double place_values[kScorerPlaces];
+  bool players[kScorerPlaces];
   double player_values[kScorerPlaces];
   int values = 0;
-  for (int i = 0; i < n; ++i) {
-    double value = places[i].*column;
-    if (!places[i].code.empty() && value > -9999) player_values[values++] = value;
+  for (int r = 0; r < n; ++r) {
+    const SidePlayer& place = side[r];
+    double value = place_values[r] = place.*column;
+    players[r] = !place.code.empty() && value > -9999;
+    if (players[r]) player_values[values++] = value;
   }
-  int kept[kScorerPlaces];
+  // An insertion sort as the places come, which keeps equal values in their
+  // order. A player's own value is in the list; the others look it up, and
+  // as the empty places all hold 0, the last answer is kept.
+  struct Kept {
+    double value;
+    uint8_t slot;
+  };
+  Kept kept[kScorerPlaces];
   int count = 0;
-  for (int i = 0; i < n; ++i) {
-    double value = places[i].*column;
-    if (std::find(player_values, player_values + values, value) != player_values + values) {
-      kept[count++] = i;
+  double asked = std::numeric_limits<double>::quiet_NaN();
+  bool shared = false;
+  for (int r = 0; r < n; ++r) {
+    double value = place_values[r];
+    if (!players[r]) {
+      if (!(value == asked)) {
+        asked = value;
+        shared = std::find(player_values, player_values + values, value) != player_values + values;
+      }
+      if (!shared) continue;
     }
+    int j = count++;
+    for (; j > 0 && kept[j - 1].value < value; --j) kept[j] = kept[j - 1];
+    kept[j] = {value, side.rank[r]};
   }
-  for (int k = 1; k < count; ++k) {
-    int place = kept[k];
-    double value = places[place].*column;
-    int j = k;
-    for (; j > 0 && places[kept[j - 1]].*column < value; --j) kept[j] = kept[j - 1];
-    kept[j] = place;
-  }
-  SidePlayer sorted[kScorerPlaces];
-  for (int k = 0; k < count; ++k) sorted[k] = places[kept[k]];
-  std::copy(sorted, sorted + n, places);
+  for (int k = 0; k < count; ++k) side.rank[k] = kept[k].slot;
+  std::fill(side.rank.begin() + count, side.rank.begin() + n, kEmptySlot);
 }
 
 void Lower(SidePlayer& player) { player.working = ReadBack15(player.working - kRuleStep); }
@@ -85,6 +106,8 @@ void BreakTie(const CalendarContext& context, SideTable& side, int tied) {
   for (const std::string& rule : context.league.tie_rules) {
     Column column = &SidePlayer::working;
     if (rule == "VA") {
+      // Votes are read only here: few ties come this far.
+      for (int r = 0; r < tied; ++r) side[r].vote = DecimalNumber(side[r].vote_text);
       column = &SidePlayer::vote;
     } else if (rule == "DF" || rule == "CE" || rule == "AT") {
       for (int r = 0; r < tied; ++r) {
@@ -95,7 +118,7 @@ void BreakTie(const CalendarContext& context, SideTable& side, int tied) {
     } else {
       return;
     }
-    RankPlaces(side.data(), tied, column);
+    RankPlaces(side, tied, column);
     int still_tied = 1;
     for (int r = 1; r < tied; ++r) {
       if (side[r].*column == side[0].*column) ++still_tied;
@@ -117,28 +140,44 @@ void CountScorer(const CalendarContext& context, std::string_view name, std::str
 
 }  // namespace
 
+void SideTable::Clear() {
+  for (int i = 0; i < size; ++i) players[i] = SidePlayer{};
+  size = 0;
+  rank = kLineOrder;
+}
+
 std::string SurnameOf(const CalendarContext& context, std::string_view name) {
-  std::string text(name);
+  std::string_view text = name;
   for (int pass = 2;; ++pass) {
     if (pass > 15) {
       // One warning per name: the same player scores and wins again and
       // again, and every box must be closed by hand.
-      if (context.warned.First("cognome minuscolo " + text)) {
+      if (context.warned.First("cognome minuscolo " + std::string(text))) {
         context.env.ShowMessage(kLowerCaseSurname, MessageKind::kWarning);
         context.env.ShowMessage(MessageExcerpt(text), MessageKind::kWarning);
       }
-      return text;
+      return std::string(text);
     }
     size_t blank = text.rfind(' ');
-    if (blank != std::string::npos) text = TrimSpaces(std::string_view(text).substr(0, blank));
-    if (text.empty() || !EndsInLowerCase(text, context.encoding)) return text;
+    if (blank != std::string_view::npos) text = Trimmed(text.substr(0, blank));
+    if (text.empty() || !EndsInLowerCase(text, context.encoding)) return std::string(text);
   }
 }
 
-void RankSide(SideTable& side) { RankPlaces(side.data(), kScorerPlaces, &SidePlayer::fantavoto); }
+std::string ShownSurnames::Of(const CalendarContext& context, std::string_view name,
+                              int season_row) {
+  auto work_out = [&] { return FirstAsIsRestLower(SurnameOf(context, name), context.encoding); };
+  if (season_row < 0) return work_out();
+  if (by_row_.size() <= static_cast<size_t>(season_row)) by_row_.resize(season_row + 1);
+  std::optional<std::string>& known = by_row_[season_row];
+  if (!known) known = work_out();
+  return *known;
+}
 
-std::string AssignScorers(const CalendarContext& context, SideTable& side, double goals,
-                          std::string_view team) {
+void RankSide(SideTable& side) { RankPlaces(side, kScorerPlaces, &SidePlayer::fantavoto); }
+
+std::string AssignScorers(const CalendarContext& context, ShownSurnames& surnames,
+                          SideTable& side, double goals, std::string_view team) {
   std::string scorers;
   for (int goal = 1; goal <= goals; ++goal) {
     if (side[0].code.empty()) break;  // no outfield player: no scorer
@@ -151,13 +190,13 @@ std::string AssignScorers(const CalendarContext& context, SideTable& side, doubl
     }
     if (tied > 1) BreakTie(context, side, tied);
 
-    std::string_view name = side[0].name;
-    std::string surname = FirstAsIsRestLower(SurnameOf(context, name), context.encoding);
-    scorers += scorers.empty() ? surname : ", " + surname;
-    CountScorer(context, name, team);
+    SidePlayer& scorer = side[0];
+    if (!scorers.empty()) scorers += ", ";
+    scorers += surnames.Of(context, scorer.name, scorer.season_row);
+    CountScorer(context, scorer.name, team);
 
-    side[0].fantavoto = ReadBack15(side[0].fantavoto - kGoalPenalty);
-    for (SidePlayer& player : side) player.working = player.fantavoto;
+    scorer.fantavoto = ReadBack15(scorer.fantavoto - kGoalPenalty);
+    for (int i = 0; i < side.size; ++i) side.players[i].working = side.players[i].fantavoto;
     RankSide(side);
   }
   return scorers;

@@ -5,8 +5,11 @@
 #define CORVALIS_MATCHDAY_SCORERS_H_
 
 #include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "input/league.h"
 #include "matchday/tallies.h"
@@ -33,17 +36,46 @@ struct CalendarContext {
 // warning (once per name).
 std::string SurnameOf(const CalendarContext& context, std::string_view name);
 
-// One place of a side's table: an outfield player in the order of his line,
-// the first kScorerPlaces of them.
+// Surnames as the calendar shows them (SurnameOf, the first character as is
+// and the rest lowered: "De rossi"), worked out once per row of the
+// season's players: the same players score and win match after match.
+class ShownSurnames {
+ public:
+  // `season_row` -1: a player without a row, worked out every time.
+  std::string Of(const CalendarContext& context, std::string_view name, int season_row);
+
+ private:
+  std::vector<std::optional<std::string>> by_row_;
+};
+
+// An outfield player of a side, the first kScorerPlaces of them.
 struct SidePlayer {
-  std::string_view code;  // as read; empty: the place holds nobody
+  std::string_view code;  // as read; empty: nobody
   std::string_view name;
-  double vote = 0;       // the plain vote
+  std::string_view vote_text;  // the plain vote as read
+  double vote = 0;  // read from vote_text only when a tie-break rule asks for it
   double fantavoto = 0;  // less 3 per goal scored
   double working = 0;    // the fantavoto less what the tie-break rules take off
+  int season_row = -1;   // of the season's players; -1: none
 };
 constexpr int kScorerPlaces = 18;
-using SideTable = std::array<SidePlayer, kScorerPlaces>;
+
+// A side's players in the order of their lines and their ranking. Ranking
+// moves one-byte slot numbers rather than the players: place r holds
+// players[rank[r]], and a place left empty holds the spare last slot, which
+// nobody fills.
+struct SideTable {
+  std::array<SidePlayer, kScorerPlaces + 1> players;
+  std::array<uint8_t, kScorerPlaces> rank;
+  int size = 0;  // players added
+
+  SideTable() { Clear(); }
+  // No players; each place holds its own slot, as the lines come.
+  void Clear();
+  bool Full() const { return size == kScorerPlaces; }
+  void Add(const SidePlayer& player) { players[size++] = player; }
+  SidePlayer& operator[](int place) { return players[rank[place]]; }
+};
 
 // Orders the places by fantavoto, best first, as the assignment expects them.
 void RankSide(SideTable& side);
@@ -51,8 +83,8 @@ void RankSide(SideTable& side);
 // Hands `goals` goals to the players of `side` (ranked), counting each for
 // `team`; returns the scorers' surnames ("Rossi, Bianchi"). The side keeps
 // the lowered fantavoti.
-std::string AssignScorers(const CalendarContext& context, SideTable& side, double goals,
-                          std::string_view team);
+std::string AssignScorers(const CalendarContext& context, ShownSurnames& surnames,
+                          SideTable& side, double goals, std::string_view team);
 
 }  // namespace corvalis
 

@@ -5,16 +5,21 @@
 namespace corvalis {
 
 int Tally::FirstNamed(std::string_view name) const {
-  return index_.Find(KeyIndex::Hash(name), [&](int row) { return rows_[row].name == name; });
+  return FirstNamed(KeyIndex::Hash(name), name);
+}
+
+int Tally::FirstNamed(uint64_t hash, std::string_view name) const {
+  return index_.Find(hash, [&](int row) { return rows_[row].name == name; });
 }
 
 bool Tally::Count(std::string_view name, std::string_view team) {
-  int first = FirstNamed(name);
+  uint64_t hash = KeyIndex::Hash(name);
+  int first = FirstNamed(hash, name);
   int row = first;
   while (by_team_ && row >= 0 && rows_[row].team != team) row = rows_[row].next_same_name;
   if (row >= 0) {
     rows_[row].count += 1;
-    if (latest_team_ && !by_team_) rows_[row].team = std::string(team);
+    if (latest_team_ && !by_team_) rows_[row].team.assign(team);
     return true;
   }
   if (static_cast<int>(rows_.size()) == kTallyPlayers) return false;
@@ -22,7 +27,7 @@ bool Tally::Count(std::string_view name, std::string_view team) {
   rows_.push_back({std::string(name), std::string(team), 1, -1});
   last_same_name_.push_back(-1);
   if (first < 0) {
-    index_.Add(KeyIndex::Hash(name), added);
+    index_.Add(hash, added);
     last_same_name_[added] = added;
   } else {
     rows_[last_same_name_[first]].next_same_name = added;
@@ -31,20 +36,21 @@ bool Tally::Count(std::string_view name, std::string_view team) {
   return true;
 }
 
-bool SeasonPlayers::Add(std::string_view role, std::string_view name, std::string_view team,
-                        double fantavoto) {
+int SeasonPlayers::Add(std::string_view role, std::string_view name, std::string_view team,
+                       double fantavoto) {
   uint64_t hash = KeyIndex::Hash(name);
   int found = index_.Find(hash, [&](int row) { return players_[row].name == name; });
   if (found >= 0) {
     SeasonPlayer& player = players_[found];
     player.fantavoto_sum = ReadBack15(player.fantavoto_sum + fantavoto);
     player.lines += 1;
-    return true;
+    return found;
   }
-  if (static_cast<int>(players_.size()) == kTallyPlayers) return false;
+  if (static_cast<int>(players_.size()) == kTallyPlayers) return -1;
+  int added = static_cast<int>(players_.size());
   players_.push_back({std::string(role), std::string(name), std::string(team), fantavoto, 1});
-  index_.Add(hash, static_cast<int>(players_.size()) - 1);
-  return true;
+  index_.Add(hash, added);
+  return added;
 }
 
 }  // namespace corvalis

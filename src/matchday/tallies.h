@@ -39,6 +39,8 @@ class Tally {
   const std::vector<TallyRow>& rows() const { return rows_; }
 
  private:
+  int FirstNamed(uint64_t hash, std::string_view name) const;
+
   bool by_team_;
   bool latest_team_;
   std::vector<TallyRow> rows_;
@@ -60,10 +62,10 @@ struct SeasonPlayer {
 
 class SeasonPlayers {
  public:
-  // Adds one line of a player; a new player gets a row. False when the table
-  // is full and the player has none.
-  bool Add(std::string_view role, std::string_view name, std::string_view team,
-           double fantavoto);
+  // Adds one line of a player; a new player gets a row. Returns his row, -1
+  // when the table is full and the player has none.
+  int Add(std::string_view role, std::string_view name, std::string_view team,
+          double fantavoto);
 
   const std::vector<SeasonPlayer>& players() const { return players_; }
 
