@@ -40,7 +40,17 @@ inline double LeadingNumber(std::string_view text) {
 
 // LeadingNumber with "," read as the point: LeadingNumber(CommaToPoint(text)).
 inline double DecimalNumber(std::string_view text) {
-  if (text.size() == 1 && static_cast<unsigned char>(text[0] - '0') < 10) return text[0] - '0';
+  // Votes are mostly "6", "6,5" or "-0,5": read without a call, by the same
+  // division ReadNumber makes.
+  auto digit = [&](size_t i) { return static_cast<unsigned>(text[i] - '0'); };
+  size_t sign = !text.empty() && text[0] == '-' ? 1 : 0;
+  size_t size = text.size() - sign;
+  if (size == 1 && digit(sign) < 10) return sign ? -double(digit(sign)) : digit(sign);
+  if (size == 3 && digit(sign) < 10 && (text[sign + 1] == ',' || text[sign + 1] == '.') &&
+      digit(sign + 2) < 10) {
+    double value = static_cast<double>(digit(sign) * 10 + digit(sign + 2)) / 10;
+    return sign ? -value : value;
+  }
   return ReadNumber(text, true);
 }
 

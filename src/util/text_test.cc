@@ -9,6 +9,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvalis {
 namespace {
@@ -258,6 +259,31 @@ TEST(LeadingNumberTest, AgreesWithTheFullConversion) {
     ASSERT_EQ(LeadingNumber("-" + text), -expected) << text;
   }
   EXPECT_EQ(LeadingNumber("12345678901234567890.5"), 12345678901234567890.5);
+}
+
+// The short forms read inline give the very double the general reading
+// gives, the sign of zero included, for every text of up to four bytes made
+// of digits, signs, points, commas and one other byte.
+TEST(DecimalNumberTest, ShortFormsAsTheGeneralReading) {
+  const std::string alphabet = "0123456789-,.+ x";
+  std::vector<std::string> texts = {""};
+  for (size_t length = 1; length <= 4; ++length) {
+    size_t count = 1;
+    for (size_t i = 0; i < length; ++i) count *= alphabet.size();
+    for (size_t n = 0; n < count; ++n) {
+      std::string text;
+      for (size_t k = 0, m = n; k < length; ++k, m /= alphabet.size()) {
+        text += alphabet[m % alphabet.size()];
+      }
+      texts.push_back(text);
+    }
+  }
+  for (const std::string& text : texts) {
+    double fast = DecimalNumber(text), general = ReadNumber(text, true);
+    ASSERT_EQ(fast, general) << text;
+    ASSERT_EQ(std::signbit(fast), std::signbit(general)) << text;
+    ASSERT_EQ(LeadingNumber(text), ReadNumber(text, false)) << text;
+  }
 }
 
 TEST(MessageExcerptTest, CutsAtEightyBytesWithoutSplittingACharacter) {
