@@ -26,7 +26,14 @@ struct DayRow {
   std::string best_modules;  // " 3-4-3 4-4-2"
 };
 
-DayRow MakeDayRow(const League& league, const TeamMatchday& day) {
+// The module texts, made once for all the rows.
+std::vector<std::string> ModuleTexts(const League& league) {
+  std::vector<std::string> texts;
+  for (const Module& module : league.modules) texts.push_back(ModuleText(&module));
+  return texts;
+}
+
+DayRow MakeDayRow(const std::vector<std::string>& module_texts, const TeamMatchday& day) {
   double votes = day.valid_votes;
   double per_vote =
       votes > 11 ? std::floor(100 * day.gap / (votes - 11)) / 100 : kNoGapPerVote;
@@ -35,11 +42,13 @@ DayRow MakeDayRow(const League& league, const TeamMatchday& day) {
   row.votes = NumberText(votes);
   row.gap_per_vote = day.gap == kDidNotPlay ? "n/a" : GapPerVoteText(per_vote);
   row.score = ScoreText(day.actual_score);
-  row.module_used =
-      ModuleText(day.module_used >= 0 ? &league.modules[day.module_used] : nullptr);
+  row.module_used = day.module_used >= 0 ? module_texts[day.module_used] : ModuleText(nullptr);
   row.max = ScoreText(day.max);
-  for (size_t m = 0; m < league.modules.size(); ++m) {
-    if (day.best_modules & (1u << m)) row.best_modules += ' ' + ModuleText(&league.modules[m]);
+  for (size_t m = 0; m < module_texts.size(); ++m) {
+    if (day.best_modules & (1u << m)) {
+      row.best_modules += ' ';
+      row.best_modules += module_texts[m];
+    }
   }
   return row;
 }
@@ -90,6 +99,7 @@ void AddMatchdayTables(const League& league, const SeasonRating& rating, TextEnc
   files.matchday_script.Line("var arrCorvalis=new Array()");
   files.matchday_script.Line("a=arrCorvalis");
   std::vector<int> teams(league.num_teams());
+  std::vector<std::string> module_texts = ModuleTexts(league);
   for (int g = kMatchdays; g >= 1; --g) {
     if (teams.empty() || !rating.has_export[g]) continue;
     // Smallest gap first, equal gaps in conf.txt order; 9999 (did not
@@ -101,7 +111,7 @@ void AddMatchdayTables(const League& league, const SeasonRating& rating, TextEnc
     AddDayHeader(g, page);
     int n = 0;
     for (int t : teams) {
-      DayRow row = MakeDayRow(league, rating.teams[t].days[g]);
+      DayRow row = MakeDayRow(module_texts, rating.teams[t].days[g]);
       AddDayRow(league.teams[t], row, page);
       if (g == rating.last_matchday) {
         AddScriptRecord(++n, league.teams[t], row, encoding, files.matchday_script);

@@ -1,14 +1,22 @@
 #include "rating/rating_text.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
+#include "util/short_number.h"
 #include "util/text.h"
 
 namespace corvalis {
 namespace {
 
 constexpr double kNotAvailable = 9999;
+
+// PlainNumber, made cheaply for the values these forms meet most.
+std::string Plain(double value) {
+  ShortNumber number(value);
+  return number.empty() ? PlainNumber(value) : std::string(number.text());
+}
 
 // Adds one to a string of decimal digits ("099" -> "100", "99" -> "100").
 void Increment(std::string& digits) {
@@ -26,7 +34,7 @@ void Increment(std::string& digits) {
 // digits of its written form so that 1.005 rounds up as it reads.
 double RoundHundredths(double value) {
   if (WholeHundredths(value)) return value;  // two decimals at most: nothing to round
-  std::string text = PlainNumber(value);
+  std::string text = Plain(value);
   bool negative = text[0] == '-';
   if (negative) text.erase(0, 1);
   size_t point = text.find('.');
@@ -46,12 +54,14 @@ std::string TwoDecimals(double value) {
     // printf's rounding of the exact value gives these same digits.
     long long k = *hundredths;
     unsigned long long magnitude = static_cast<unsigned long long>(k < 0 ? -k : k);
-    std::string text = k < 0 ? "-" : "";
-    text += std::to_string(magnitude / 100);
-    text += '.';
-    text += static_cast<char>('0' + magnitude % 100 / 10);
-    text += static_cast<char>('0' + magnitude % 10);
-    return text;
+    char chars[24];
+    char* end = chars;
+    if (k < 0) *end++ = '-';
+    end = std::to_chars(end, chars + sizeof chars, magnitude / 100).ptr;
+    *end++ = '.';
+    *end++ = static_cast<char>('0' + magnitude % 100 / 10);
+    *end++ = static_cast<char>('0' + magnitude % 10);
+    return std::string(chars, end);
   }
   char buffer[400];
   std::snprintf(buffer, sizeof(buffer), "%.2f", value == 0 ? 0.0 : value);
@@ -78,7 +88,7 @@ std::string GapPerVoteText(double value) {
 std::string WeightedText(double value) {
   if (value == kNotAvailable) return "n/a";
   if (value == 0) return ".00";
-  std::string text = PlainNumber(value);
+  std::string text = Plain(value);
   if (text.find('.') == std::string::npos) {
     // Whole numbers: "5.00", "12.000", "1440.000".
     return text + (text.size() == 1 ? ".00" : ".000");
@@ -90,7 +100,7 @@ std::string WeightedText(double value) {
 }
 
 std::string ScoreText(double value) {
-  std::string text = PlainNumber(RoundHundredths(value));
+  std::string text = Plain(RoundHundredths(value));
   if (text.size() == 2) {
     // ".5" would become ".5.00", which no script can read.
     return text + (text[0] == '.' ? "0" : ".00");
@@ -100,19 +110,19 @@ std::string ScoreText(double value) {
 }
 
 std::string ShareText(double share) {
-  std::string text = PlainNumber(share);
+  std::string text = Plain(share);
   if (text[0] == '.') text = std::string("0") + text;
   if (text.size() < 3) text += ".0";
   return text.size() < 4 ? std::string(" ") + text : text;
 }
 
 std::string PerMatchText(double value) {
-  std::string text = PlainNumber(value);
+  std::string text = Plain(value);
   return text[0] == '.' ? std::string("0") + text : text;
 }
 
 std::string BestAverageText(double value) {
-  std::string text = PlainNumber(value);
+  std::string text = Plain(value);
   if (text.size() == 4 && value >= 10) return text + "0";
   if (text.size() == 2 && value >= 10) return text + ".00";
   return text;
@@ -125,8 +135,12 @@ std::string MatchdayText(int g) {
 
 std::string ModuleText(const Module* module) {
   if (module == nullptr) return "0-0-0";
-  return PlainNumber(module->defenders) + "-" + PlainNumber(module->midfielders) + "-" +
-         PlainNumber(module->forwards);
+  std::string text = Plain(module->defenders);
+  text += '-';
+  AppendPlainNumber(text, module->midfielders);
+  text += '-';
+  AppendPlainNumber(text, module->forwards);
+  return text;
 }
 
 }  // namespace corvalis

@@ -1,13 +1,12 @@
 #include "util/page.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <memory>
 #include <utility>
 
 #include "util/escaping.h"
 #include "util/run_stop.h"
+#include "util/short_number.h"
 #include "util/text.h"
 
 namespace corvalis {
@@ -46,17 +45,10 @@ void Page::Put(const Html& piece) {
 }
 
 void Page::Put(const Number& piece) {
-  double value = piece.value;
-  // Whole values, most of the numbers on the pages, written straight in:
-  // NumberText gives them as their digits after the space or the minus.
-  if (value == std::trunc(value) && std::fabs(value) < 1e15) {
-    char digits[24];
-    char* end = std::to_chars(digits, digits + sizeof digits, static_cast<long long>(value)).ptr;
-    if (!(value < 0)) Put(' ');
-    Put(std::string_view(digits, end - digits));
-    return;
-  }
-  Put(NumberText(value));
+  ShortNumber number(piece.value);
+  if (number.empty()) return Put(NumberText(piece.value));
+  if (number.text()[0] != '-') Put(' ');
+  Put(number.text());
 }
 
 void Page::Put(const JsText& piece) {

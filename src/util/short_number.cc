@@ -1,0 +1,39 @@
+#include "util/short_number.h"
+
+#include <charconv>
+#include <cmath>
+#include <optional>
+
+#include "util/text.h"
+
+namespace corvalis {
+
+ShortNumber::ShortNumber(double value) {
+  char* end = chars_;
+  if (value == 0) {
+    *end++ = '0';  // -0 too
+  } else if (value == std::trunc(value) && std::fabs(value) < 1e15) {
+    end = std::to_chars(chars_, chars_ + sizeof chars_, static_cast<long long>(value)).ptr;
+  } else if (std::optional<long long> hundredths = WholeHundredths(value)) {
+    // No 0 before the point, and no trailing 0 after it.
+    long long k = *hundredths;
+    unsigned long long magnitude = static_cast<unsigned long long>(k < 0 ? -k : k);
+    if (k < 0) *end++ = '-';
+    if (magnitude >= 100) end = std::to_chars(end, chars_ + sizeof chars_, magnitude / 100).ptr;
+    *end++ = '.';
+    *end++ = static_cast<char>('0' + magnitude % 100 / 10);
+    if (magnitude % 10 != 0) *end++ = static_cast<char>('0' + magnitude % 10);
+  }
+  size_ = static_cast<size_t>(end - chars_);
+}
+
+void AppendPlainNumber(std::string& out, double value) {
+  ShortNumber number(value);
+  if (number.empty()) {
+    out += PlainNumber(value);
+  } else {
+    out += number.text();
+  }
+}
+
+}  // namespace corvalis
