@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "rankings/lower_team_names.h"
 #include "rankings/ranking_page.h"
 #include "util/escaping.h"
 #include "util/text.h"
@@ -13,12 +14,13 @@ namespace {
 
 void AddElevenPage(const Eleven& eleven, const std::string& title, TextEncoding encoding,
                    Page& page) {
-  std::vector<RankingRow> rows;
+  RankingPage ranking({"estremi", "kx", "RUOLO", title}, page);
+  LowerTeamNames lower(encoding);
   for (const ElevenPlayer& p : eleven) {
-    rows.push_back({p.role, p.name + " (" + LowerText(p.team, encoding) + ") [" +
-                                TrimSpaces(p.figure) + "]"});
+    ranking.AddRow(p.role, Html{p.name}, " (", Html{lower.Of(p.team)}, ") [",
+                   Html{Trimmed(p.figure)}, "]");
   }
-  AddRankingPage({"estremi", "kx", "RUOLO", title}, rows, page);
+  ranking.Finish();
 }
 
 // crvTop11.js: one T11 record per player, team and figure as they are; the

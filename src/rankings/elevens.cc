@@ -124,7 +124,7 @@ Eleven ChooseEleven(const std::vector<ElevenCandidate>& ranked, const ElevenCaps
   Eleven eleven;
   for (const auto& [role, r] : chosen) {
     const ElevenCandidate& c = ranked[r];
-    eleven.push_back({std::string(1, kRoleLetters[role]), ShortDisplayName(c.name),
+    eleven.push_back({std::string(1, kRoleLetters[role]), std::string(ShortDisplayName(c.name)),
                       std::string(c.team), c.figure});
   }
   return eleven;
