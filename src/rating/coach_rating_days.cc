@@ -9,6 +9,7 @@
 #include "rating/coach_rating_page.h"
 #include "rating/rating_text.h"
 #include "util/escaping.h"
+#include "util/short_number.h"
 #include "util/text.h"
 
 namespace corvalis {
@@ -39,7 +40,7 @@ DayRow MakeDayRow(const std::vector<std::string>& module_texts, const TeamMatchd
       votes > 11 ? std::floor(100 * day.gap / (votes - 11)) / 100 : kNoGapPerVote;
   DayRow row;
   row.gap = DayGapText(day.gap);
-  row.votes = NumberText(votes);
+  AppendNumberText(row.votes, votes);
   row.gap_per_vote = day.gap == kDidNotPlay ? "n/a" : GapPerVoteText(per_vote);
   row.score = ScoreText(day.actual_score);
   row.module_used = day.module_used >= 0 ? module_texts[day.module_used] : ModuleText(nullptr);

@@ -71,7 +71,8 @@ std::string TwoDecimals(double value) {
 std::string GapText(double value) {
   if (value == kNotAvailable) return "n/a";
   std::string text = TwoDecimals(value);
-  return text.size() < 5 ? " " + text : text;
+  if (text.size() < 5) text.insert(0, 1, ' ');
+  return text;
 }
 
 std::string DayGapText(double value) {
@@ -91,11 +92,14 @@ std::string WeightedText(double value) {
   std::string text = Plain(value);
   if (text.find('.') == std::string::npos) {
     // Whole numbers: "5.00", "12.000", "1440.000".
-    return text + (text.size() == 1 ? ".00" : ".000");
+    text += text.size() == 1 ? ".00" : ".000";
+  } else if (text.size() == 4 && value >= 10) {
+    text += "00";
+  } else if (text.size() == 3) {
+    text += "0";
+  } else if (text.size() == 2) {
+    text += "00";
   }
-  if (text.size() == 4 && value >= 10) return text + "00";
-  if (text.size() == 3) return text + "0";
-  if (text.size() == 2) return text + "00";
   return text;
 }
 
@@ -103,34 +107,41 @@ std::string ScoreText(double value) {
   std::string text = Plain(RoundHundredths(value));
   if (text.size() == 2) {
     // ".5" would become ".5.00", which no script can read.
-    return text + (text[0] == '.' ? "0" : ".00");
+    text += text[0] == '.' ? "0" : ".00";
+  } else if (text.size() == 4) {
+    text += "0";
   }
-  if (text.size() == 4) return text + "0";
   return text;
 }
 
 std::string ShareText(double share) {
   std::string text = Plain(share);
-  if (text[0] == '.') text = std::string("0") + text;
+  if (text[0] == '.') text.insert(0, 1, '0');
   if (text.size() < 3) text += ".0";
-  return text.size() < 4 ? std::string(" ") + text : text;
+  if (text.size() < 4) text.insert(0, 1, ' ');
+  return text;
 }
 
 std::string PerMatchText(double value) {
   std::string text = Plain(value);
-  return text[0] == '.' ? std::string("0") + text : text;
+  if (text[0] == '.') text.insert(0, 1, '0');
+  return text;
 }
 
 std::string BestAverageText(double value) {
   std::string text = Plain(value);
-  if (text.size() == 4 && value >= 10) return text + "0";
-  if (text.size() == 2 && value >= 10) return text + ".00";
+  if (text.size() == 4 && value >= 10) {
+    text += "0";
+  } else if (text.size() == 2 && value >= 10) {
+    text += ".00";
+  }
   return text;
 }
 
 std::string MatchdayText(int g) {
   std::string text = WholeText(g);
-  return g < 10 ? std::string(" ") + text : text;
+  if (g < 10) text.insert(0, 1, ' ');
+  return text;
 }
 
 std::string ModuleText(const Module* module) {

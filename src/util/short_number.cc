@@ -36,4 +36,14 @@ void AppendPlainNumber(std::string& out, double value) {
   }
 }
 
+void AppendNumberText(std::string& out, double value) {
+  ShortNumber number(value);
+  if (number.empty()) {
+    out += NumberText(value);
+    return;
+  }
+  if (number.text()[0] != '-') out += ' ';
+  out += number.text();
+}
+
 }  // namespace corvalis

@@ -25,6 +25,8 @@ class ShortNumber {
 
 // PlainNumber(value) appended to `out`, through ShortNumber when it can.
 void AppendPlainNumber(std::string& out, double value);
+// NumberText(value) appended to `out`, likewise.
+void AppendNumberText(std::string& out, double value);
 
 }  // namespace corvalis
 

@@ -20,6 +20,9 @@ void ExpectPlainOrEmpty(double value) {
   std::string appended = "x";
   AppendPlainNumber(appended, value);
   EXPECT_EQ(appended, "x" + PlainNumber(value)) << value;
+  appended = "x";
+  AppendNumberText(appended, value);
+  EXPECT_EQ(appended, "x" + NumberText(value)) << value;
 }
 
 TEST(ShortNumberTest, WholeAndHundredthsValuesAreWrittenAsPlainNumberWrites) {
