@@ -30,7 +30,7 @@ void AddTop11Script(const Eleven& eleven, TextEncoding encoding, Page& page) {
   page.Line("a = arrTop11");
   for (size_t s = 0; s < eleven.size(); ++s) {
     const ElevenPlayer& p = eleven[s];
-    page.Line("a[", WholeText(static_cast<long long>(s) + 1), "]=new T11(",
+    page.Line("a[", Whole{static_cast<long long>(s) + 1}, "]=new T11(",
               JsText{Trimmed(p.role), encoding}, ",", JsText{Trimmed(p.name), encoding}, ",",
               JsText{p.team, encoding}, ",", JsValue(p.figure, encoding), ")");
   }

@@ -5,7 +5,7 @@
 namespace corvalis {
 
 RankingPage::RankingPage(RankingFrame frame, Page& page) : frame_(std::move(frame)), page_(page) {
-  const char* id = frame_.id;
+  std::string_view id = frame_.id;
   page_.Line("<link href=\"corvalis.css\" rel=\"stylesheet\" type=\"", frame_.style_type, "\" />");
   page_.Line("<div id=\"", id, "\">");
   page_.Line("<table class='", id, "' border=\"0\" cellspacing=\"0\" cellpadding=\"0\">");

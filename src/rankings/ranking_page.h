@@ -11,11 +11,11 @@
 namespace corvalis {
 
 struct RankingFrame {
-  const char* id;          // div id and table/row class ("ico", "mom", ...)
-  const char* prefix;      // prefix of the cell classes ("ico", "can", ...)
-  const char* figure;      // class of the figure cell after the prefix ("NUM")
-  std::string title;       // text of the title row
-  const char* style_type = "text/css";  // the fantasfiga page writes "Text/css"
+  std::string_view id;      // div id and table/row class ("ico", "mom", ...)
+  std::string_view prefix;  // prefix of the cell classes ("ico", "can", ...)
+  std::string_view figure;  // class of the figure cell after the prefix ("NUM")
+  std::string title;        // text of the title row
+  std::string_view style_type = "text/css";  // the fantasfiga page writes "Text/css"
 };
 
 // Writes the page row by row: the head when made, one line per row (the
@@ -33,7 +33,7 @@ class RankingPage {
   template <typename... Pieces>
   void AddRow(std::string_view figure, const Pieces&... name) {
     // Odd ranks ("d") and even ranks ("p") alternate, from rank 1.
-    const char* parity = rows_++ % 2 == 0 ? "d" : "p";
+    char parity = rows_++ % 2 == 0 ? 'd' : 'p';
     page_.Line("<tr class=\"", frame_.id, "\"><td class=\"", frame_.prefix, frame_.figure, parity,
                "\">", Html{figure}, "</td><td class=\"", frame_.prefix, "NOME", parity, "\">",
                name..., "</td></tr>");

@@ -81,7 +81,7 @@ void AddDayRow(std::string_view team, const DayRow& row, Page& page) {
 void AddScriptRecord(int n, std::string_view team, const DayRow& row, TextEncoding encoding,
                      Page& script) {
   auto value = [&](std::string_view text) { return JsValue(text, encoding); };
-  script.Line("a[", WholeText(n), "]=new Cv(", JsText{team, encoding}, ",",
+  script.Line("a[", Whole{n}, "]=new Cv(", JsText{team, encoding}, ",",
               value(Trimmed(row.gap)), ",", value(Trimmed(row.votes)), ",",
               value(row.gap_per_vote == "n/a" ? "999" : row.gap_per_vote), ",",
               value(row.score), ",\"", row.module_used, "\",", value(row.max), ",\"",

@@ -1,6 +1,7 @@
 #include "util/page.h"
 
 #include <algorithm>
+#include <charconv>
 #include <memory>
 #include <utility>
 
@@ -49,6 +50,11 @@ void Page::Put(const Number& piece) {
   if (number.empty()) return Put(NumberText(piece.value));
   if (number.text()[0] != '-') Put(' ');
   Put(number.text());
+}
+
+void Page::Put(const Whole& piece) {
+  char digits[24];
+  Put(std::string_view(digits, std::to_chars(digits, digits + sizeof digits, piece.value).ptr));
 }
 
 void Page::Put(const JsText& piece) {

@@ -21,6 +21,9 @@ struct Html {  // a league text, escaped for the content of an element
 struct Number {  // the number-to-text form, with its leading space
   double value;
 };
+struct Whole {  // a whole number as WholeText writes it ("7", "-3")
+  long long value;
+};
 struct JsText {  // a league text as a script's string literal
   std::string_view text;
   TextEncoding encoding;
@@ -59,6 +62,7 @@ class Page {
   void Put(char c) { Put(std::string_view(&c, 1)); }
   void Put(const Html& piece);
   void Put(const Number& piece);
+  void Put(const Whole& piece);
   void Put(const JsText& piece);
 
   std::string_view text() const { return {buffer_.get(), size_}; }

@@ -24,6 +24,10 @@ TEST(PageTest, PiecesWriteAsTheirTextForms) {
     page.Put(Number{value});
     expected += NumberText(value);
   }
+  for (long long value : {0LL, 7LL, -3LL, 1234567890123LL, -9223372036854775807LL - 1}) {
+    page.Put(Whole{value});
+    expected += WholeText(value);
+  }
   for (const char* text : texts) {
     page.Line(Html{text}, '|', JsText{text, utf8});
     expected += HtmlText(text) + "|" + JsString(text, utf8) + "\r\n";
