@@ -33,7 +33,7 @@ void Increment(std::string& digits) {
 // The value rounded to 2 decimals, half away from zero, deciding on the
 // digits of its written form so that 1.005 rounds up as it reads.
 double RoundHundredths(double value) {
-  if (WholeHundredths(value)) return value;  // two decimals at most: nothing to round
+  if (NearestHundredths(value)) return value;  // two decimals at most: nothing to round
   std::string text = Plain(value);
   bool negative = text[0] == '-';
   if (negative) text.erase(0, 1);
@@ -50,8 +50,9 @@ double RoundHundredths(double value) {
 }  // namespace
 
 std::string TwoDecimals(double value) {
-  if (std::optional<long long> hundredths = WholeHundredths(value)) {
-    // printf's rounding of the exact value gives these same digits.
+  if (std::optional<long long> hundredths = NearestHundredths(value)) {
+    // printf's rounding of the exact value gives these same digits: it lies
+    // far closer to k / 100 than to any other hundredth.
     long long k = *hundredths;
     unsigned long long magnitude = static_cast<unsigned long long>(k < 0 ? -k : k);
     char chars[24];

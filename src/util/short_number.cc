@@ -8,14 +8,25 @@
 
 namespace corvalis {
 
+std::optional<long long> NearestHundredths(double value) {
+  if (!(std::fabs(value) < 1e12)) return std::nullopt;
+  // value * 100 lies within 0.02 of k, and k / 100 is divided exactly
+  // rounded, so the comparison tells whether value is k / 100's double.
+  long long k = std::llround(value * 100);
+  if (static_cast<double>(k) / 100 != value) return std::nullopt;
+  return k;
+}
+
 ShortNumber::ShortNumber(double value) {
   char* end = chars_;
   if (value == 0) {
     *end++ = '0';  // -0 too
   } else if (value == std::trunc(value) && std::fabs(value) < 1e15) {
     end = std::to_chars(chars_, chars_ + sizeof chars_, static_cast<long long>(value)).ptr;
-  } else if (std::optional<long long> hundredths = WholeHundredths(value)) {
-    // No 0 before the point, and no trailing 0 after it.
+  } else if (std::optional<long long> hundredths = NearestHundredths(value)) {
+    // The shortest text that reads back as the value, which PlainNumber
+    // writes, is k / 100's: any other decimal of as few digits lies 0.01 or
+    // more away. No 0 before the point, and no trailing 0 after it.
     long long k = *hundredths;
     unsigned long long magnitude = static_cast<unsigned long long>(k < 0 ? -k : k);
     if (k < 0) *end++ = '-';

@@ -5,10 +5,15 @@
 #define CORVALIS_UTIL_SHORT_NUMBER_H_
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace corvalis {
+
+// k when `value` is the double nearest to k / 100 and below 1e12 in size:
+// any value read from a text of two decimals at most, or cut to hundredths.
+std::optional<long long> NearestHundredths(double value);
 
 class ShortNumber {
  public:

@@ -26,8 +26,19 @@ void ExpectPlainOrEmpty(double value) {
 }
 
 TEST(ShortNumberTest, WholeAndHundredthsValuesAreWrittenAsPlainNumberWrites) {
-  // Not every k / 100 is one: 1199.91 * 100 is no whole number in doubles.
-  for (long long k = -120000; k <= 120000; ++k) ExpectPlainOrEmpty(static_cast<double>(k) / 100);
+  for (long long k = -120000; k <= 120000; ++k) {
+    double value = static_cast<double>(k) / 100;
+    EXPECT_EQ(NearestHundredths(value), k);
+    EXPECT_FALSE(ShortNumber(value).empty()) << value;
+    ExpectPlainOrEmpty(value);
+  }
+  std::mt19937_64 random(11);
+  std::uniform_int_distribution<long long> large(-99999999999999, 99999999999999);
+  for (int i = 0; i < 20000; ++i) {
+    double value = static_cast<double>(large(random)) / 100;
+    EXPECT_FALSE(ShortNumber(value).empty()) << value;
+    ExpectPlainOrEmpty(value);
+  }
   for (double value : {0.0, -0.0, 6.5, 0.75, -0.25, 0.5, 76.0, -3.0, 12.25, 1e14, -1e14,
                        999999999999999.0, -999999999999999.0, 999999999999.5, 1199.75}) {
     EXPECT_FALSE(ShortNumber(value).empty()) << value;
@@ -38,7 +49,7 @@ TEST(ShortNumberTest, WholeAndHundredthsValuesAreWrittenAsPlainNumberWrites) {
 TEST(ShortNumberTest, OtherValuesAreLeftToPlainNumber) {
   const double inf = std::numeric_limits<double>::infinity();
   for (double value : {1e15, -1e15, 1e300, 1.005, 0.001, 1e-300, 2.0 / 3, 1e12 + 0.5, inf,
-                       -inf, std::nan("")}) {
+                       -inf, std::nan(""), 0.1 + 0.2, 1199.91 + 1e-9}) {
     EXPECT_TRUE(ShortNumber(value).empty()) << value;
     ExpectPlainOrEmpty(value);
   }
