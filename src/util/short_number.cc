@@ -10,8 +10,8 @@ namespace corvalis {
 
 std::optional<long long> NearestHundredths(double value) {
   if (!(std::fabs(value) < 1e12)) return std::nullopt;
-  // value * 100 lies within 0.02 of k, and k / 100 is divided exactly
-  // rounded, so the comparison tells whether value is k / 100's double.
+  // value * 100 lies within 0.02 of such a k, and the division k / 100 is
+  // correctly rounded: equal to value only when value is its double.
   long long k = std::llround(value * 100);
   if (static_cast<double>(k) / 100 != value) return std::nullopt;
   return k;
