@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "rankings/lower_team_names.h"
 #include "rankings/ranking_page.h"
 #include "util/escaping.h"
 #include "util/text.h"
@@ -13,12 +14,13 @@ namespace {
 
 void AddElevenPage(const Eleven& eleven, const std::string& title, TextEncoding encoding,
                    Page& page) {
-  std::vector<RankingRow> rows;
+  RankingPage ranking({"estremi", "kx", "RUOLO", title}, page);
+  LowerTeamNames lower(encoding);
   for (const ElevenPlayer& p : eleven) {
-    rows.push_back({p.role, p.name + " (" + LowerText(p.team, encoding) + ") [" +
-                                TrimSpaces(p.figure) + "]"});
+    ranking.AddRow(p.role, Html{p.name}, " (", Html{lower.Of(p.team)}, ") [",
+                   Html{Trimmed(p.figure)}, "]");
   }
-  AddRankingPage({"estremi", "kx", "RUOLO", title}, rows, page);
+  ranking.Finish();
 }
 
 // crvTop11.js: one T11 record per player, team and figure as they are; the
@@ -28,7 +30,7 @@ void AddTop11Script(const Eleven& eleven, TextEncoding encoding, Page& page) {
   page.Line("a = arrTop11");
   for (size_t s = 0; s < eleven.size(); ++s) {
     const ElevenPlayer& p = eleven[s];
-    page.Line("a[", WholeText(static_cast<long long>(s) + 1), "]=new T11(",
+    page.Line("a[", Whole{static_cast<long long>(s) + 1}, "]=new T11(",
               JsText{Trimmed(p.role), encoding}, ",", JsText{Trimmed(p.name), encoding}, ",",
               JsText{p.team, encoding}, ",", JsValue(p.figure, encoding), ")");
   }

@@ -6,6 +6,7 @@
 
 #include "rankings/short_display_name.h"
 #include "util/key_index.h"
+#include "util/short_number.h"
 #include "util/text.h"
 
 namespace corvalis {
@@ -82,7 +83,9 @@ std::vector<ElevenCandidate> RankSeason(const std::vector<SeasonPlayer>& players
   for (const SeasonPlayer& p : players) {
     double average = p.lines > 0 ? p.fantavoto_sum / p.lines : 0;
     presences += p.lines;
-    candidates.push_back({p.role, p.name, p.team, NumberText(FloorHundredths(average)), p.lines});
+    std::string figure;
+    AppendNumberText(figure, FloorHundredths(average));
+    candidates.push_back({p.role, p.name, p.team, std::move(figure), p.lines});
   }
   double minimum = candidates.empty()
                        ? 0
@@ -124,7 +127,7 @@ Eleven ChooseEleven(const std::vector<ElevenCandidate>& ranked, const ElevenCaps
   Eleven eleven;
   for (const auto& [role, r] : chosen) {
     const ElevenCandidate& c = ranked[r];
-    eleven.push_back({std::string(1, kRoleLetters[role]), ShortDisplayName(c.name),
+    eleven.push_back({std::string(1, kRoleLetters[role]), std::string(ShortDisplayName(c.name)),
                       std::string(c.team), c.figure});
   }
   return eleven;

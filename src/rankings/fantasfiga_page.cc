@@ -29,9 +29,9 @@ void AddFantasfigaPage(const League& league, const std::vector<Luck>& luck,
   }
   std::stable_sort(teams.begin(), teams.end(),
                    [](const Team& a, const Team& b) { return a.average > b.average; });
-  std::vector<RankingRow> rows;
-  for (const Team& team : teams) rows.push_back({LuckText(team.average), league.teams[team.t]});
-  AddRankingPage({"fs", "fs", "NUM", "CLASSIFICA FANTASFIGA", "Text/css"}, rows, page);
+  RankingPage ranking({"fs", "fs", "NUM", "CLASSIFICA FANTASFIGA", "Text/css"}, page);
+  for (const Team& team : teams) ranking.AddRow(LuckText(team.average), Html{league.teams[team.t]});
+  ranking.Finish();
 }
 
 }  // namespace corvalis

@@ -4,30 +4,48 @@
 #define CORVALIS_RANKINGS_RANKING_PAGE_H_
 
 #include <string>
-#include <vector>
+#include <string_view>
 
 #include "util/page.h"
 
 namespace corvalis {
 
 struct RankingFrame {
-  const char* id;          // div id and table/row class ("ico", "mom", ...)
-  const char* prefix;      // prefix of the cell classes ("ico", "can", ...)
-  const char* figure;      // class of the figure cell after the prefix ("NUM")
-  std::string title;       // text of the title row
-  const char* style_type = "text/css";  // the fantasfiga page writes "Text/css"
+  std::string_view id;      // div id and table/row class ("ico", "mom", ...)
+  std::string_view prefix;  // prefix of the cell classes ("ico", "can", ...)
+  std::string_view figure;  // class of the figure cell after the prefix ("NUM")
+  std::string title;        // text of the title row
+  std::string_view style_type = "text/css";  // the fantasfiga page writes "Text/css"
 };
 
-// A row's texts as the league's files and the tallies give them (names,
-// teams, votes): the page escapes them. The title is the program's own.
-struct RankingRow {
-  std::string figure;
-  std::string name;
-};
+// Writes the page row by row: the head when made, one line per row (the
+// first with the "d" classes, the second with the "p" classes, and so on),
+// the closing lines at Finish().
+class RankingPage {
+ public:
+  RankingPage(RankingFrame frame, Page& page);
 
-// The whole page: head, one line per row (the first with the "d" classes,
-// the second with the "p" classes, and so on), closing lines.
-void AddRankingPage(const RankingFrame& frame, const std::vector<RankingRow>& rows, Page& page);
+  // A row: its figure, and the pieces of its name cell. The figure and the
+  // league's texts among the pieces (names, teams, votes) go as Html{...};
+  // escaping them one by one gives the text escaping the whole cell would,
+  // as long as the program's own pieces between them begin with a space or
+  // a bracket, which no character reference can run into.
+  template <typename... Pieces>
+  void AddRow(std::string_view figure, const Pieces&... name) {
+    // Odd ranks ("d") and even ranks ("p") alternate, from rank 1.
+    char parity = rows_++ % 2 == 0 ? 'd' : 'p';
+    page_.Line("<tr class=\"", frame_.id, "\"><td class=\"", frame_.prefix, frame_.figure, parity,
+               "\">", Html{figure}, "</td><td class=\"", frame_.prefix, "NOME", parity, "\">",
+               name..., "</td></tr>");
+  }
+
+  void Finish();
+
+ private:
+  RankingFrame frame_;
+  Page& page_;
+  size_t rows_ = 0;
+};
 
 }  // namespace corvalis
 

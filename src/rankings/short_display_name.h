@@ -10,8 +10,9 @@ namespace corvalis {
 
 // The name cut right after its second letter from "a" to "y" ("ROSSI Mario"
 // -> "ROSSI Mar", "De Rossi" -> "De Ro"); "z", accented letters and every
-// other byte do not count. A name with fewer such letters stays whole.
-std::string ShortDisplayName(std::string_view name);
+// other byte do not count. A name with fewer such letters stays whole. The
+// answer is a front part of `name` itself.
+std::string_view ShortDisplayName(std::string_view name);
 
 }  // namespace corvalis
 

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <vector>
 
+#include "rankings/lower_team_names.h"
 #include "rankings/ranking_page.h"
 #include "rankings/short_display_name.h"
+#include "util/short_number.h"
 #include "util/text.h"
 #include "site/site_pages.h"
 
@@ -13,8 +15,8 @@ namespace {
 
 struct Underrated {
   const BenchVotePlayer* player;
-  std::string average;  // floored to hundredths, as text
-  double average_value;  // read back from that text
+  double average;        // floored to hundredths
+  double average_value;  // read back from its text
 };
 
 // Highest `key` first, equal keys in their order; the ranking sort leaves
@@ -26,17 +28,20 @@ void Rank(std::vector<Underrated>& rows, Key key) {
                    [&](const Underrated& a, const Underrated& b) { return key(a) > key(b); });
 }
 
-std::vector<RankingRow> Rows(const std::vector<Underrated>& ranked, TextEncoding encoding,
-                             bool by_total, double average_presences) {
-  std::vector<RankingRow> rows;
+void AddRows(const std::vector<Underrated>& ranked, bool by_total, double average_presences,
+             LowerTeamNames& lower, RankingPage& ranking) {
+  std::string average;
   for (const Underrated& row : ranked) {
     const BenchVotePlayer& player = *row.player;
     if (row.average_value < 6 || (!by_total && player.votes <= average_presences)) continue;
-    rows.push_back({AtLeastTwoDecimals(by_total ? player.VoteSumText() : row.average),
-                    ShortDisplayName(player.name) + " (" + LowerText(player.team, encoding) +
-                        ") [" + PlainNumber(player.votes) + "]"});
+    average.clear();
+    AppendPlainNumber(average, row.average);
+    ShortNumber votes(player.votes);  // a count: never empty
+    ranking.AddRow(AtLeastTwoDecimals(by_total ? player.VoteSumText() : average),
+                   Html{ShortDisplayName(player.name)}, " (", Html{lower.Of(player.team)},
+                   ") [", votes.text(), "]");
   }
-  return rows;
+  ranking.Finish();
 }
 
 }  // namespace
@@ -53,24 +58,27 @@ std::string AtLeastTwoDecimals(std::string_view text) {
 void WriteUnderratedPages(Env& env, const League& league, const BenchVotes& bench_votes,
                           TextEncoding encoding) {
   std::vector<Underrated> rows;
+  rows.reserve(bench_votes.players().size());
   double presences = 0;
   for (const BenchVotePlayer& player : bench_votes.players()) {
-    std::string average = PlainNumber(FloorHundredths(player.vote_sum / player.votes));
-    rows.push_back({&player, average, LeadingNumber(average)});
+    double average = FloorHundredths(player.vote_sum / player.votes);
+    rows.push_back({&player, average, ReadBack15(average)});
     presences += player.votes;
   }
   double average_presences = rows.empty() ? 0 : presences / rows.size();
+  LowerTeamNames lower(encoding);
 
   Rank(rows, [](const Underrated& row) { return row.average_value; });
   WritePage(env, league.SourcePath(kUnderratedByAveragePage), [&](Page& page) {
-    AddRankingPage({"ico", "ico", "NUM", "Gli INCOMPRESI con Media >= 6.00 e maggiori assenze"},
-                   Rows(rows, encoding, false, average_presences), page);
+    RankingPage ranking(
+        {"ico", "ico", "NUM", "Gli INCOMPRESI con Media >= 6.00 e maggiori assenze"}, page);
+    AddRows(rows, false, average_presences, lower, ranking);
   });
 
   Rank(rows, [](const Underrated& row) { return row.player->vote_sum; });
   WritePage(env, league.SourcePath(kUnderratedByTotalPage), [&](Page& page) {
-    AddRankingPage({"ico", "ico", "NUM", "Gli INCOMPRESI per Totale con Media >=6.00"},
-                   Rows(rows, encoding, true, average_presences), page);
+    RankingPage ranking({"ico", "ico", "NUM", "Gli INCOMPRESI per Totale con Media >=6.00"}, page);
+    AddRows(rows, true, average_presences, lower, ranking);
   });
 }
 

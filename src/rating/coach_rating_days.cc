@@ -9,6 +9,7 @@
 #include "rating/coach_rating_page.h"
 #include "rating/rating_text.h"
 #include "util/escaping.h"
+#include "util/short_number.h"
 #include "util/text.h"
 
 namespace corvalis {
@@ -21,25 +22,40 @@ struct DayRow {
   std::string votes;
   std::string gap_per_vote;
   std::string score;
-  std::string module_used;
+  std::string_view module_used;
   std::string max;
   std::string best_modules;  // " 3-4-3 4-4-2"
 };
 
-DayRow MakeDayRow(const League& league, const TeamMatchday& day) {
+// The module texts, made once for all the rows.
+struct ModuleTexts {
+  explicit ModuleTexts(const League& league) : none(ModuleText(nullptr)) {
+    for (const Module& module : league.modules) of.push_back(ModuleText(&module));
+  }
+  std::vector<std::string> of;  // in conf.txt order
+  std::string none;
+};
+
+// The texts are made straight into the row's members.
+DayRow MakeDayRow(const ModuleTexts& modules, const TeamMatchday& day) {
   double votes = day.valid_votes;
   double per_vote =
       votes > 11 ? std::floor(100 * day.gap / (votes - 11)) / 100 : kNoGapPerVote;
-  DayRow row;
-  row.gap = DayGapText(day.gap);
-  row.votes = NumberText(votes);
-  row.gap_per_vote = day.gap == kDidNotPlay ? "n/a" : GapPerVoteText(per_vote);
-  row.score = ScoreText(day.actual_score);
-  row.module_used =
-      ModuleText(day.module_used >= 0 ? &league.modules[day.module_used] : nullptr);
-  row.max = ScoreText(day.max);
-  for (size_t m = 0; m < league.modules.size(); ++m) {
-    if (day.best_modules & (1u << m)) row.best_modules += ' ' + ModuleText(&league.modules[m]);
+  DayRow row{
+      .gap = DayGapText(day.gap),
+      .votes = {},
+      .gap_per_vote = day.gap == kDidNotPlay ? "n/a" : GapPerVoteText(per_vote),
+      .score = ScoreText(day.actual_score),
+      .module_used = day.module_used >= 0 ? modules.of[day.module_used] : modules.none,
+      .max = ScoreText(day.max),
+      .best_modules = {},
+  };
+  AppendNumberText(row.votes, votes);
+  for (size_t m = 0; m < modules.of.size(); ++m) {
+    if (day.best_modules & (1u << m)) {
+      row.best_modules += ' ';
+      row.best_modules += modules.of[m];
+    }
   }
   return row;
 }
@@ -71,7 +87,7 @@ void AddDayRow(std::string_view team, const DayRow& row, Page& page) {
 void AddScriptRecord(int n, std::string_view team, const DayRow& row, TextEncoding encoding,
                      Page& script) {
   auto value = [&](std::string_view text) { return JsValue(text, encoding); };
-  script.Line("a[", WholeText(n), "]=new Cv(", JsText{team, encoding}, ",",
+  script.Line("a[", Whole{n}, "]=new Cv(", JsText{team, encoding}, ",",
               value(Trimmed(row.gap)), ",", value(Trimmed(row.votes)), ",",
               value(row.gap_per_vote == "n/a" ? "999" : row.gap_per_vote), ",",
               value(row.score), ",\"", row.module_used, "\",", value(row.max), ",\"",
@@ -90,6 +106,7 @@ void AddMatchdayTables(const League& league, const SeasonRating& rating, TextEnc
   files.matchday_script.Line("var arrCorvalis=new Array()");
   files.matchday_script.Line("a=arrCorvalis");
   std::vector<int> teams(league.num_teams());
+  ModuleTexts modules(league);
   for (int g = kMatchdays; g >= 1; --g) {
     if (teams.empty() || !rating.has_export[g]) continue;
     // Smallest gap first, equal gaps in conf.txt order; 9999 (did not
@@ -101,7 +118,7 @@ void AddMatchdayTables(const League& league, const SeasonRating& rating, TextEnc
     AddDayHeader(g, page);
     int n = 0;
     for (int t : teams) {
-      DayRow row = MakeDayRow(league, rating.teams[t].days[g]);
+      DayRow row = MakeDayRow(modules, rating.teams[t].days[g]);
       AddDayRow(league.teams[t], row, page);
       if (g == rating.last_matchday) {
         AddScriptRecord(++n, league.teams[t], row, encoding, files.matchday_script);

@@ -87,8 +87,8 @@ void AddGapTables(const League& league, const SeasonRating& rating, TextEncoding
     page.Line(R"(<td><div align="center">)", Number{double(team.matches)}, "</div></td>");
     page.Line(R"(<td>&nbsp;</td>)");
     page.Line(R"(    </tr>)");
-    script.Line("a[", WholeText(row), "]=new CvTot(", JsText{league.teams[t], encoding}, ",",
-                JsValue(weighted, encoding), ",", WholeText(team.matches), ")");
+    script.Line("a[", Whole{row}, "]=new CvTot(", JsText{league.teams[t], encoding}, ",",
+                JsValue(weighted, encoding), ",", Whole{team.matches}, ")");
   }
   page.Line(R"( </table>)");
   page.Line(R"(  <br />)");

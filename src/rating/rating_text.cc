@@ -1,14 +1,22 @@
 #include "rating/rating_text.h"
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
+#include "util/short_number.h"
 #include "util/text.h"
 
 namespace corvalis {
 namespace {
 
 constexpr double kNotAvailable = 9999;
+
+// PlainNumber, made cheaply for the values these forms meet most.
+std::string Plain(double value) {
+  ShortNumber number(value);
+  return number.empty() ? PlainNumber(value) : std::string(number.text());
+}
 
 // Adds one to a string of decimal digits ("099" -> "100", "99" -> "100").
 void Increment(std::string& digits) {
@@ -25,8 +33,8 @@ void Increment(std::string& digits) {
 // The value rounded to 2 decimals, half away from zero, deciding on the
 // digits of its written form so that 1.005 rounds up as it reads.
 double RoundHundredths(double value) {
-  if (WholeHundredths(value)) return value;  // two decimals at most: nothing to round
-  std::string text = PlainNumber(value);
+  if (NearestHundredths(value)) return value;  // two decimals at most: nothing to round
+  std::string text = Plain(value);
   bool negative = text[0] == '-';
   if (negative) text.erase(0, 1);
   size_t point = text.find('.');
@@ -42,16 +50,19 @@ double RoundHundredths(double value) {
 }  // namespace
 
 std::string TwoDecimals(double value) {
-  if (std::optional<long long> hundredths = WholeHundredths(value)) {
-    // printf's rounding of the exact value gives these same digits.
+  if (std::optional<long long> hundredths = NearestHundredths(value)) {
+    // printf's rounding of the exact value gives these same digits: it lies
+    // far closer to k / 100 than to any other hundredth.
     long long k = *hundredths;
     unsigned long long magnitude = static_cast<unsigned long long>(k < 0 ? -k : k);
-    std::string text = k < 0 ? "-" : "";
-    text += std::to_string(magnitude / 100);
-    text += '.';
-    text += static_cast<char>('0' + magnitude % 100 / 10);
-    text += static_cast<char>('0' + magnitude % 10);
-    return text;
+    char chars[24];
+    char* end = chars;
+    if (k < 0) *end++ = '-';
+    end = std::to_chars(end, chars + sizeof chars, magnitude / 100).ptr;
+    *end++ = '.';
+    *end++ = static_cast<char>('0' + magnitude % 100 / 10);
+    *end++ = static_cast<char>('0' + magnitude % 10);
+    return std::string(chars, end);
   }
   char buffer[400];
   std::snprintf(buffer, sizeof(buffer), "%.2f", value == 0 ? 0.0 : value);
@@ -61,7 +72,8 @@ std::string TwoDecimals(double value) {
 std::string GapText(double value) {
   if (value == kNotAvailable) return "n/a";
   std::string text = TwoDecimals(value);
-  return text.size() < 5 ? " " + text : text;
+  if (text.size() < 5) text.insert(0, 1, ' ');
+  return text;
 }
 
 std::string DayGapText(double value) {
@@ -78,55 +90,69 @@ std::string GapPerVoteText(double value) {
 std::string WeightedText(double value) {
   if (value == kNotAvailable) return "n/a";
   if (value == 0) return ".00";
-  std::string text = PlainNumber(value);
+  std::string text = Plain(value);
   if (text.find('.') == std::string::npos) {
     // Whole numbers: "5.00", "12.000", "1440.000".
-    return text + (text.size() == 1 ? ".00" : ".000");
+    text += text.size() == 1 ? ".00" : ".000";
+  } else if (text.size() == 4 && value >= 10) {
+    text += "00";
+  } else if (text.size() == 3) {
+    text += "0";
+  } else if (text.size() == 2) {
+    text += "00";
   }
-  if (text.size() == 4 && value >= 10) return text + "00";
-  if (text.size() == 3) return text + "0";
-  if (text.size() == 2) return text + "00";
   return text;
 }
 
 std::string ScoreText(double value) {
-  std::string text = PlainNumber(RoundHundredths(value));
+  std::string text = Plain(RoundHundredths(value));
   if (text.size() == 2) {
     // ".5" would become ".5.00", which no script can read.
-    return text + (text[0] == '.' ? "0" : ".00");
+    text += text[0] == '.' ? "0" : ".00";
+  } else if (text.size() == 4) {
+    text += "0";
   }
-  if (text.size() == 4) return text + "0";
   return text;
 }
 
 std::string ShareText(double share) {
-  std::string text = PlainNumber(share);
-  if (text[0] == '.') text = std::string("0") + text;
+  std::string text = Plain(share);
+  if (text[0] == '.') text.insert(0, 1, '0');
   if (text.size() < 3) text += ".0";
-  return text.size() < 4 ? std::string(" ") + text : text;
+  if (text.size() < 4) text.insert(0, 1, ' ');
+  return text;
 }
 
 std::string PerMatchText(double value) {
-  std::string text = PlainNumber(value);
-  return text[0] == '.' ? std::string("0") + text : text;
+  std::string text = Plain(value);
+  if (text[0] == '.') text.insert(0, 1, '0');
+  return text;
 }
 
 std::string BestAverageText(double value) {
-  std::string text = PlainNumber(value);
-  if (text.size() == 4 && value >= 10) return text + "0";
-  if (text.size() == 2 && value >= 10) return text + ".00";
+  std::string text = Plain(value);
+  if (text.size() == 4 && value >= 10) {
+    text += "0";
+  } else if (text.size() == 2 && value >= 10) {
+    text += ".00";
+  }
   return text;
 }
 
 std::string MatchdayText(int g) {
   std::string text = WholeText(g);
-  return g < 10 ? std::string(" ") + text : text;
+  if (g < 10) text.insert(0, 1, ' ');
+  return text;
 }
 
 std::string ModuleText(const Module* module) {
   if (module == nullptr) return "0-0-0";
-  return PlainNumber(module->defenders) + "-" + PlainNumber(module->midfielders) + "-" +
-         PlainNumber(module->forwards);
+  std::string text = Plain(module->defenders);
+  text += '-';
+  AppendPlainNumber(text, module->midfielders);
+  text += '-';
+  AppendPlainNumber(text, module->forwards);
+  return text;
 }
 
 }  // namespace corvalis

@@ -4,6 +4,7 @@
 
 #include "site/site_pages.h"
 #include "util/escaping.h"
+#include "util/short_number.h"
 #include "util/text.h"
 
 namespace corvalis {
@@ -14,8 +15,6 @@ std::string Script(const std::string& source) {
   return "<script src=\"" + source + "\" type=\"text/javascript\"></script>";
 }
 
-// A figure of the page's own data: a number literal, or null for none.
-std::string JsNumber(double value) { return PlainNumber(value); }
 
 bool MatchdayHasResults(const ChartsData& data, int g) {
   return data.league.num_teams() > 0 && data.rating.has_export[g];
@@ -42,11 +41,19 @@ void AddChartData(Page& page, const ChartsData& data) {
       if (!MatchdayHasResults(data, g)) continue;
       double gap = team.days[g].gap;
       if (!gaps.empty()) gaps += ",";
-      gaps += gap == kDidNotPlay ? "null" : JsNumber(gap);
+      if (gap == kDidNotPlay) {
+        gaps += "null";
+      } else {
+        AppendPlainNumber(gaps, gap);
+      }
     }
     // Cut to hundredths, as the coach-rating page prints it.
-    std::string average =
-        team.matches > 0 ? JsNumber(FloorHundredths(team.average_gap)) : "null";
+    std::string average;
+    if (team.matches > 0) {
+      AppendPlainNumber(average, FloorHundredths(team.average_gap));
+    } else {
+      average = "null";
+    }
     page.Line("{nome: ", JsText{data.league.teams[t], data.encoding}, ", media: ", average,
               ", scarti: [", gaps, "]}", t + 1 < n ? "," : "");
   }

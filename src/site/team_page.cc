@@ -72,11 +72,6 @@ void AddScorerRows(const std::vector<TallyRow>& scorers, std::string_view team, 
   }
 }
 
-// Counts as the team page prints them: nothing for no starts, "0" for no
-// substitution.
-std::string StartsText(int starts) { return starts == 0 ? "" : WholeText(starts); }
-std::string SubstitutionText(int count) { return WholeText(count); }
-
 void AddAppearanceRows(const League& league, const SeasonRating& rating, std::string_view team,
                        TextEncoding encoding, Page& page) {
   // The roster of the team of that name: normally its own.
@@ -91,14 +86,16 @@ void AddAppearanceRows(const League& league, const SeasonRating& rating, std::st
                    [](const RosterPlayer* a, const RosterPlayer* b) { return a->starts > b->starts; });
   for (const RosterPlayer* player : players) {
     page.Line("<tr class='sq'>");
-    page.Line("<td class=\"sqNUMd\">", StartsText(player->starts), "</td>");
+    page.Put("<td class=\"sqNUMd\">");
+    if (player->starts != 0) page.Put(Whole{player->starts});  // nothing for no starts
+    page.Line("</td>");
     page.Line("<td class=\"sqNOMEd\">", Html{UpperText(player->role, encoding)}, " ",
               Html{player->name}, "</td>");
     page.Line("</tr>");
     page.Line("<tr class='sq'>");
     page.Line("<td class=\"sqNUMp\">&nbsp;</td>");
-    page.Line("<td class=\"sqGIOp\"> Subentrato:", SubstitutionText(player->subs_in),
-              " Sostituito:", SubstitutionText(player->bench_listings), "</td>");
+    page.Line("<td class=\"sqGIOp\"> Subentrato:", Whole{player->subs_in}, " Sostituito:",
+              Whole{player->bench_listings}, "</td>");
     page.Line("</tr>");
   }
 }

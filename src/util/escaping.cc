@@ -76,6 +76,14 @@ void AppendHtml(std::string& out, std::string_view text) {
   out.append(text.data() + plain, text.size() - plain);
 }
 
+bool IsPlainHtml(std::string_view text) {
+  for (char c : text) {
+    // "&", "<" and ">" all lie below "?", and letters above it.
+    if (static_cast<unsigned char>(c) <= '>' && (c == '<' || c == '>' || c == '&')) return false;
+  }
+  return true;
+}
+
 std::string JsString(std::string_view text, TextEncoding encoding) {
   std::string out;
   AppendJsString(out, text, encoding);
@@ -107,6 +115,13 @@ void AppendJsString(std::string& out, std::string_view text, TextEncoding encodi
     }
   }
   out += '"';
+}
+
+bool IsPlainJs(std::string_view text) {
+  for (unsigned char c : text) {
+    if (c < 0x20 || c >= 0x7F || c == '"' || c == '\\' || c == '<') return false;
+  }
+  return true;
 }
 
 std::string JsValue(std::string_view text, TextEncoding encoding) {

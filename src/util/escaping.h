@@ -17,6 +17,9 @@ namespace corvalis {
 // Quotes stay: no league text is written inside an attribute.
 std::string HtmlText(std::string_view text);
 void AppendHtml(std::string& out, std::string_view text);
+// True when HtmlText(text) is `text` itself: no "<", ">" or "&" in it, as
+// in nearly every league text.
+bool IsPlainHtml(std::string_view text);
 
 // `text` as a double-quoted JavaScript string literal made of ASCII only:
 // quotes, backslashes, control characters and "<" are escaped, and every
@@ -24,6 +27,9 @@ void AppendHtml(std::string& out, std::string_view text);
 // script reads the same whatever charset the server announces for it.
 std::string JsString(std::string_view text, TextEncoding encoding);
 void AppendJsString(std::string& out, std::string_view text, TextEncoding encoding);
+// True when JsString(text) is `text` itself between quotes: printable ASCII
+// without quotes, backslashes or "<".
+bool IsPlainJs(std::string_view text);
 
 // A value of a data script: written as it is when it is a number literal
 // ("7.5", ".860", "-1"), as a string literal otherwise ("n/a", "sv/ng").

@@ -1,28 +1,73 @@
 #include "util/page.h"
 
+#include <algorithm>
+#include <charconv>
 #include <memory>
 #include <utility>
 
 #include "util/escaping.h"
 #include "util/run_stop.h"
+#include "util/short_number.h"
 #include "util/text.h"
 
 namespace corvalis {
 
 Page::Page(std::function<void(std::string_view)> spill) : spill_(std::move(spill)) {
-  text_.reserve(kSpillBytes + kSpillBytes / 4);
+  Grow(kSpillBytes + kSpillBytes / 4);
+}
+
+Page& Page::operator=(Page&& other) noexcept {
+  buffer_ = std::move(other.buffer_);
+  size_ = std::exchange(other.size_, 0);
+  capacity_ = std::exchange(other.capacity_, 0);
+  spill_ = std::move(other.spill_);
+  other.spill_ = nullptr;
+  return *this;
+}
+
+void Page::Grow(size_t more) {
+  size_t capacity = std::max({size_ + more, 2 * capacity_, size_t{256}});
+  std::unique_ptr<char[]> buffer(new char[capacity]);
+  std::char_traits<char>::copy(buffer.get(), buffer_.get(), size_);
+  buffer_ = std::move(buffer);
+  capacity_ = capacity;
 }
 
 void Page::Spill() {
-  spill_(text_);
-  text_.clear();
+  spill_(text());
+  size_ = 0;
 }
 
-void Page::Put(const Html& piece) { AppendHtml(text_, piece.text); }
+void Page::Put(const Html& piece) {
+  if (IsPlainHtml(piece.text)) return Put(piece.text);
+  std::string text;
+  AppendHtml(text, piece.text);
+  Put(text);
+}
 
-void Page::Put(const Number& piece) { text_ += NumberText(piece.value); }
+void Page::Put(const Number& piece) {
+  ShortNumber number(piece.value);
+  if (number.empty()) return Put(NumberText(piece.value));
+  if (number.text()[0] != '-') Put(' ');
+  Put(number.text());
+}
 
-void Page::Put(const JsText& piece) { AppendJsString(text_, piece.text, piece.encoding); }
+void Page::Put(const Whole& piece) {
+  char digits[24];
+  Put(std::string_view(digits, std::to_chars(digits, digits + sizeof digits, piece.value).ptr));
+}
+
+void Page::Put(const JsText& piece) {
+  if (IsPlainJs(piece.text)) {
+    Put('"');
+    Put(piece.text);
+    Put('"');
+    return;
+  }
+  std::string text;
+  AppendJsString(text, piece.text, piece.encoding);
+  Put(text);
+}
 
 namespace {
 

@@ -3,9 +3,12 @@
 #ifndef CORVALIS_UTIL_PAGE_H_
 #define CORVALIS_UTIL_PAGE_H_
 
+#include <cstddef>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/env.h"
 #include "util/encoding.h"
@@ -19,6 +22,9 @@ struct Html {  // a league text, escaped for the content of an element
 struct Number {  // the number-to-text form, with its leading space
   double value;
 };
+struct Whole {  // a whole number as WholeText writes it ("7", "-3")
+  long long value;
+};
 struct JsText {  // a league text as a script's string literal
   std::string_view text;
   TextEncoding encoding;
@@ -30,36 +36,52 @@ class Page {
   // A page that goes to `spill` a piece at a time, whenever it holds some
   // kSpillBytes; text() is then only what was not yet handed over.
   explicit Page(std::function<void(std::string_view)> spill);
+  Page(Page&& other) noexcept { *this = std::move(other); }
+  Page& operator=(Page&& other) noexcept;
 
   // Appends the pieces and ends the line.
   template <typename... Pieces>
   Page& Line(const Pieces&... pieces) {
     (Put(pieces), ...);
-    text_.append("\r\n", 2);
-    if (spill_ && text_.size() >= kSpillBytes) Spill();
+    Put(std::string_view("\r\n"));
+    if (spill_ && size_ >= kSpillBytes) Spill();
     return *this;
   }
 
-  void Put(std::string_view piece) { text_.append(piece); }
+  // Inline, so that the copy of a literal piece has a known length and
+  // needs no call.
+  void Put(std::string_view piece) {
+    if (piece.size() > capacity_ - size_) Grow(piece.size());
+    std::char_traits<char>::copy(buffer_.get() + size_, piece.data(), piece.size());
+    size_ += piece.size();
+  }
   // Appends lines made elsewhere (ended by CR LF).
   void PutLines(std::string_view lines) {
-    text_.append(lines);
-    if (spill_ && text_.size() >= kSpillBytes) Spill();
+    Put(lines);
+    if (spill_ && size_ >= kSpillBytes) Spill();
   }
-  void Put(char c) { text_ += c; }
+  void Put(char c) { Put(std::string_view(&c, 1)); }
   void Put(const Html& piece);
   void Put(const Number& piece);
+  void Put(const Whole& piece);
   void Put(const JsText& piece);
 
-  std::string_view text() const { return text_; }
-  size_t size() const { return text_.size(); }
-  void Clear() { text_.clear(); }
+  std::string_view text() const { return {buffer_.get(), size_}; }
+  size_t size() const { return size_; }
+  void Clear() { size_ = 0; }
   // Hands over what the page holds.
   void Spill();
 
  private:
   static constexpr size_t kSpillBytes = 32768;
-  std::string text_;
+  // Makes room for `more` bytes beyond the text.
+  void Grow(size_t more);
+
+  // The text is kept in a buffer of its own rather than a std::string,
+  // whose appends always go through a call.
+  std::unique_ptr<char[]> buffer_;
+  size_t size_ = 0;
+  size_t capacity_ = 0;
   std::function<void(std::string_view)> spill_;
 };
 

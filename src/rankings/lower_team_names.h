@@ -1,0 +1,29 @@
+// Team names in lower case, as the ranking rows show them ("(juventus)").
+// A page names the same few teams on every row: each is lowered once.
+#ifndef CORVALIS_RANKINGS_LOWER_TEAM_NAMES_H_
+#define CORVALIS_RANKINGS_LOWER_TEAM_NAMES_H_
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "util/encoding.h"
+
+namespace corvalis {
+
+class LowerTeamNames {
+ public:
+  explicit LowerTeamNames(TextEncoding encoding) : encoding_(encoding) {}
+
+  // LowerText(team); the text it looks at must outlive this object, and
+  // the answer lasts as long as it does.
+  std::string_view Of(std::string_view team);
+
+ private:
+  TextEncoding encoding_;
+  std::unordered_map<std::string_view, std::string> lowered_;
+};
+
+}  // namespace corvalis
+
+#endif  // CORVALIS_RANKINGS_LOWER_TEAM_NAMES_H_

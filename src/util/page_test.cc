@@ -1,0 +1,63 @@
+#include "util/page.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "util/escaping.h"
+#include "util/text.h"
+
+namespace corvalis {
+namespace {
+
+TEST(PageTest, PiecesWriteAsTheirTextForms) {
+  const TextEncoding utf8 = TextEncoding::kUtf8;
+  const double values[] = {0,    -0.0, 7,     -3,    6.5,   0.75, -0.5, 1e14, -1e14,
+                           1e15, 1e20, 1.005, 1e-7, 12.25, NAN,  INFINITY};
+  const char* texts[] = {"Inter Nos", "", "Bar & Co", "<b>", "Citt&agrave;", "a\"b\\c",
+                         "Citt\xC3\xA0", "tab\there", "</script>"};
+  Page page;
+  std::string expected;
+  for (double value : values) {
+    page.Put(Number{value});
+    expected += NumberText(value);
+  }
+  for (long long value : {0LL, 7LL, -3LL, 1234567890123LL, -9223372036854775807LL - 1}) {
+    page.Put(Whole{value});
+    expected += WholeText(value);
+  }
+  for (const char* text : texts) {
+    page.Line(Html{text}, '|', JsText{text, utf8});
+    expected += HtmlText(text) + "|" + JsString(text, utf8) + "\r\n";
+  }
+  EXPECT_EQ(page.text(), expected);
+}
+
+TEST(PageTest, GrowsSpillsAndMovesWithoutLosingBytes) {
+  std::string spilled;
+  Page page([&](std::string_view bytes) { spilled += bytes; });
+  std::string expected;
+  for (int i = 0; i < 5000; ++i) {
+    std::string line(i % 97, static_cast<char>('a' + i % 26));
+    page.Line(line, Number{double(i)});
+    expected += line + NumberText(i) + "\r\n";
+  }
+  EXPECT_GT(spilled.size(), 0u);
+  page.Spill();
+  EXPECT_EQ(spilled, expected);
+  EXPECT_EQ(page.size(), 0u);
+
+  Page small;
+  for (int i = 0; i < 1000; ++i) small.Put("0123456789");
+  Page moved = std::move(small);
+  EXPECT_EQ(moved.size(), 10000u);
+  EXPECT_EQ(moved.text().substr(9990), "0123456789");
+  small = Page();
+  small.Put("x");
+  EXPECT_EQ(small.text(), "x");
+}
+
+}  // namespace
+}  // namespace corvalis
