@@ -1,6 +1,7 @@
 #include "driver/run.h"
 
 #include <exception>
+#include <optional>
 
 #include "driver/exclusive_run.h"
 #include "input/bench_settings.h"
@@ -8,6 +9,7 @@
 #include "input/league.h"
 #include "input/season_exports.h"
 #include "matchday/calendar.h"
+#include "matchday/calendar_reading.h"
 #include "publish/preview.h"
 #include "publish/publishing.h"
 #include "rankings/player_rankings.h"
@@ -26,15 +28,25 @@ void RunSeason(Env& env, const RunOptions& options) {
   League league = ReadLeague(env);
   ClaimLeague(env, league, options.preview_folder);  // before anything is written
 
+  // Each export is read once and goes: the rating and the calendar read it
+  // in turn; the calendar's pages wait for the season's rating.
   SeasonExports exports = SeasonExports::Find(env, league);
-  SeasonRating rating = RateSeason(env, league, exports);
+  SeasonRater rater(league);
+  CalendarReading calendar_reading(league);
+  for (int g = 1; g <= kMatchdays; ++g) {
+    std::optional<MatchdayExport> day = exports.Read(env, league, g);
+    if (!day) continue;
+    rater.Rate(env, *day);
+    calendar_reading.Read(*day);
+  }
+  SeasonRating rating = rater.Close();
   TextEncoding encoding = Narrowed(league.encoding, exports.encoding());
   WriteRatingPages(env, league, rating, encoding);
 
   Credits credits = ReadCredits(env, league);
   encoding = Narrowed(encoding, credits.encoding);
-  CalendarResult calendar = RunCalendar(env, league, exports, rating, credits, encoding);
-  exports = SeasonExports();  // read by both readings: later stages reuse its memory
+  CalendarResult calendar =
+      RunCalendar(env, league, calendar_reading, rating, credits, encoding);
   Rankings rankings = WritePlayerRankings(env, league, rating, calendar, encoding);
 
   BenchSettings bench = ReadBenchSettings(env, league);

@@ -45,27 +45,16 @@ SeasonExports SeasonExports::Find(Env& env, const League& league) {
   return exports;
 }
 
-const MatchdayExport* SeasonExports::Read(Env& env, const League& league, int g) {
-  if (names_[g].empty()) return nullptr;
+std::optional<MatchdayExport> SeasonExports::Read(Env& env, const League& league, int g) {
+  if (names_[g].empty()) return std::nullopt;
   std::string path = league.SourcePath(names_[g]);
   TextLines lines = ReadLeagueTextOrStop(env, path, &encoding_);
-  auto day = std::make_unique<MatchdayExport>(ParseExport(std::move(lines), league, g));
+  std::optional<MatchdayExport> day = ParseExport(std::move(lines), league, g);
   day->path = env.NativePath(path);
   for (const std::string& text : StrayHeaderWarnings(*day)) {
     env.ShowMessage(text, MessageKind::kWarning);
   }
-  days_[g] = std::move(day);
-  return days_[g].get();
-}
-
-void SeasonExports::KeepLinesOnly(int g) {
-  if (days_[g] == nullptr) return;
-  MatchdayExport& day = *days_[g];
-  // Swapped out rather than cleared: a cleared vector keeps its room.
-  std::vector<ExportMatch>().swap(day.matches);
-  std::vector<BlockLine>().swap(day.block_lines);
-  std::vector<ScoreLine>().swap(day.score_lines);
-  std::vector<StrayHeader>().swap(day.stray_headers);
+  return day;
 }
 
 }  // namespace corvalis

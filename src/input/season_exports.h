@@ -1,11 +1,11 @@
 // The results exports of a season: found with one listing of the source
-// folder, each read and parsed once, when its matchday comes. The parse
-// serves the rating at once; the file's lines are kept for the calendar.
+// folder, each read and parsed once, when its matchday comes, and handed to
+// the readers, which keep none of it.
 #ifndef CORVALIS_INPUT_SEASON_EXPORTS_H_
 #define CORVALIS_INPUT_SEASON_EXPORTS_H_
 
 #include <array>
-#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,24 +24,15 @@ class SeasonExports {
   // folder (the first match in listing order).
   static SeasonExports Find(Env& env, const League& league);
 
-  // Reads and parses the export of matchday g, null when it has none. The
+  // Reads and parses the export of matchday g, none when it has none. The
   // file's warnings come now; a file that cannot be read ends the run.
-  const MatchdayExport* Read(Env& env, const League& league, int g);
-
-  // Matchday g's export once read; null when it has none.
-  const MatchdayExport* Get(int g) const { return days_[g].get(); }
-
-  // The rating has read matchday g's matches: from now on only the file's
-  // lines are kept, for the readings that walk them (the calendar's), and
-  // the next export's parse reuses the memory.
-  void KeepLinesOnly(int g);
+  std::optional<MatchdayExport> Read(Env& env, const League& league, int g);
 
   // The encoding of the exports read so far: UTF-8 while all are.
   TextEncoding encoding() const { return encoding_; }
 
  private:
   std::array<std::string, kMatchdays + 1> names_;
-  std::array<std::unique_ptr<MatchdayExport>, kMatchdays + 1> days_;
   TextEncoding encoding_ = TextEncoding::kUtf8;
 };
 

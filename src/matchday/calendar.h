@@ -1,7 +1,7 @@
-// The calendar stage: every export read once more, match by match, into
-// calenbomber.htm (the season) and ultima.htm (the last matchday), with the
-// season's tallies of fantasy goals, man of the match awards, players and
-// fantasfiga deviations.
+// The calendar stage: what the calendar's reading of the exports logged,
+// written into calenbomber.htm (the season) and ultima.htm (the last
+// matchday), with the season's tallies of fantasy goals, man of the match
+// awards, players and fantasfiga deviations.
 #ifndef CORVALIS_MATCHDAY_CALENDAR_H_
 #define CORVALIS_MATCHDAY_CALENDAR_H_
 
@@ -10,7 +10,7 @@
 
 #include "input/credits.h"
 #include "input/league.h"
-#include "input/season_exports.h"
+#include "matchday/calendar_reading.h"
 #include "matchday/tallies.h"
 #include "platform/env.h"
 #include "rating/season_rating.h"
@@ -35,10 +35,12 @@ struct CalendarResult {
   std::vector<Luck> luck;  // conf.txt order
 };
 
-// Writes calenbomber.htm and ultima.htm into the source folder. `rating`
-// gives the season's scores (the fantasfiga deviations) and the order in
-// which a name that two teams share is looked up.
-CalendarResult RunCalendar(Env& env, const League& league, const SeasonExports& exports,
+// Writes calenbomber.htm and ultima.htm into the source folder from
+// `reading`, with the surnames shown in `encoding`, the credits of
+// `credits` and the warnings the reading logged. `rating` gives the
+// season's scores (the fantasfiga deviations) and the order in which a name
+// that two teams share is looked up.
+CalendarResult RunCalendar(Env& env, const League& league, CalendarReading& reading,
                            const SeasonRating& rating, const Credits& credits,
                            TextEncoding encoding);
 

@@ -2,31 +2,26 @@
 
 #include "input/role_code.h"
 #include "matchday/man_of_the_match.h"
-#include "util/encoding.h"
+#include "matchday/scorers.h"
 #include "util/text.h"
 
 namespace corvalis {
 namespace {
 
-constexpr int kNone = -1;
-
 bool StartsWithSost(std::string_view field) { return field.substr(0, 4) == "Sost"; }
 
 class CalendarReader {
  public:
-  CalendarReader(const CalendarContext& context, const SeasonRating& rating,
-                 const Credits& credits, const MatchdayExport& day, CalendarSeason& season,
-                 std::vector<DayPlayer>* players)
+  CalendarReader(const CalendarContext& context, const MatchdayExport& day,
+                 SeasonPlayers& season_players, std::vector<DayPlayer>* players)
       : context_(context),
-        rating_(rating),
-        credits_(credits),
         day_(day),
-        season_(season),
+        season_players_(season_players),
         players_(players),
         lines_(day.AllLines()),
         team_lengths_(context.league) {}
 
-  MatchdayReport Read();
+  void Read();
 
  private:
   enum Side { kHome = 0, kAway = 1 };
@@ -34,13 +29,8 @@ class CalendarReader {
 
   bool NextLine(std::string_view& line) { return lines_.Next(line); }
 
-  // The pages from the coach rating on list the teams by weighted gap: a
-  // name that two teams share is looked up in that order.
-  int FirstTeamNamed(std::string_view name) const;
-  int LastTeamNamed(std::string_view name) const;
-
   bool FindMatch();
-  bool ReadMatch(MatchdayReport& report);
+  bool ReadMatch();
   Part ReadPlayers();
   Part ReadGoals(double scorer_goals[2]);
   bool ReadExtraTime(double scorer_goals[2]);
@@ -50,26 +40,23 @@ class CalendarReader {
   void ConsiderCandidate(Side side, std::string_view role, const PlayerColumn& column,
                          double fantavoto, int season_row);
   void ReadScore(std::string_view rest);
-  void BookDeviation(int from, double score, int to);
   std::string_view TeamOf(Side side) const { return side == kHome ? home_name_ : away_name_; }
   std::string MatchName() const {
     return MessageExcerpt(home_name_) + " - " + MessageExcerpt(away_name_) + " del file " +
            day_.path;
   }
-  void Warn(const std::string& text) { context_.env.ShowMessage(text, MessageKind::kWarning); }
 
   const CalendarContext& context_;
-  const SeasonRating& rating_;
-  const Credits& credits_;
   const MatchdayExport& day_;
-  CalendarSeason& season_;
+  SeasonPlayers& season_players_;
   std::vector<DayPlayer>* players_;
   int player_lines_ = 0;
   LineCursor lines_;  // where the reading is in the file
   TeamNameLengths team_lengths_;
 
   // The match being read.
-  int team_[2] = {kNone, kNone};
+  const std::string* home_team_ = nullptr;  // the league's name of the home side
+  const std::string* away_team_ = nullptr;  // the league's name of the away side; null: none
   std::string_view home_name_;
   std::string_view away_name_;  // as read: the side may match no team
   bool has_away_ = false;       // the header names an away side
@@ -80,27 +67,9 @@ class CalendarReader {
   double goals_[2] = {0, 0};
 };
 
-int CalendarReader::FirstTeamNamed(std::string_view name) const {
-  for (int t : rating_.weighted_order) {
-    if (context_.league.teams[t] == name) return t;
+void CalendarReader::Read() {
+  while (FindMatch() && ReadMatch()) {
   }
-  return kNone;
-}
-
-int CalendarReader::LastTeamNamed(std::string_view name) const {
-  int found = kNone;
-  for (int t : rating_.weighted_order) {
-    if (context_.league.teams[t] == name) found = t;
-  }
-  return found;
-}
-
-MatchdayReport CalendarReader::Read() {
-  MatchdayReport report;
-  report.matchday = day_.matchday;
-  while (FindMatch() && ReadMatch(report)) {
-  }
-  return report;
 }
 
 // Skips to the next line whose first field names a team, wherever it is:
@@ -112,20 +81,22 @@ bool CalendarReader::FindMatch() {
     std::string_view rest = line;
     std::string_view first = Trimmed(NextField(rest));
     if (first.empty() || !team_lengths_.Possible(first)) continue;
-    team_[kHome] = FirstTeamNamed(first);
-    if (team_[kHome] == kNone) continue;
-    home_name_ = context_.league.teams[team_[kHome]];
+    int home = context_.league.FirstTeamNamed(first);
+    if (home < 0) continue;
+    home_team_ = &context_.league.teams[home];
+    home_name_ = *home_team_;
     away_name_ = Trimmed(NextField(rest));
     has_away_ = !away_name_.empty();
-    team_[kAway] = has_away_ ? LastTeamNamed(away_name_) : kNone;
+    int away = has_away_ ? context_.league.FirstTeamNamed(away_name_) : -1;
+    away_team_ = away < 0 ? nullptr : &context_.league.teams[away];
     return true;
   }
   return false;
 }
 
-// Reads one match after its header and adds it to `report` unless it
-// breaks off. False when the file has ended.
-bool CalendarReader::ReadMatch(MatchdayReport& report) {
+// Reads one match after its header and logs it unless it breaks off. False
+// when the file has ended.
+bool CalendarReader::ReadMatch() {
   for (int side : {kHome, kAway}) {
     sides_[side].Clear();
     goals_[side] = 0;
@@ -139,14 +110,15 @@ bool CalendarReader::ReadMatch(MatchdayReport& report) {
   Part players = NextLine(titles) ? ReadPlayers() : Part::kFileEnded;
   Part goals = players == Part::kFound ? ReadGoals(scorer_goals) : players;
   if (goals == Part::kFileEnded) {
-    Warn("Il file " + day_.path + " finisce dentro la partita " + MessageExcerpt(home_name_) +
-         " - " + MessageExcerpt(away_name_) + ": la partita non e' nel calendario");
+    context_.log.Show("Il file " + day_.path + " finisce dentro la partita " +
+                      MessageExcerpt(home_name_) + " - " + MessageExcerpt(away_name_) +
+                      ": la partita non e' nel calendario");
     return false;
   }
   if (goals == Part::kBroken) {
-    Warn("La partita " + MatchName() + " non ha la riga " +
-         (players == Part::kBroken ? "del punteggio" : "\"Gol\"") +
-         " prima delle sostituzioni: non e' nel calendario");
+    context_.log.Show("La partita " + MatchName() + " non ha la riga " +
+                      (players == Part::kBroken ? "del punteggio" : "\"Gol\"") +
+                      " prima delle sostituzioni: non e' nel calendario");
     return true;
   }
   bool file_goes_on = ReadExtraTime(scorer_goals);
@@ -155,15 +127,14 @@ bool CalendarReader::ReadMatch(MatchdayReport& report) {
   for (MomCandidate& candidate : candidates_) {
     candidate.won = candidate.home ? home_won : away_won;
   }
-  std::string man_of_the_match =
-      ChooseManOfTheMatch(context_, season_.surnames, candidates_, highest_);
-
-  MatchReport& m = report.matches.emplace_back();
+  MatchReport& m = context_.log.AddMatch();
   m.home_team = std::string(home_name_);
   m.away_team = std::string(away_name_);
   m.home_goals = goals_[kHome];
   m.away_goals = goals_[kAway];
-  std::string scorers[2];
+  if (const MomCandidate* best = ChooseManOfTheMatch(context_, candidates_, highest_)) {
+    context_.log.AddManOfTheMatch(best->name, best->season_row);
+  }
   for (int side : {kHome, kAway}) {
     RankSide(sides_[side]);
   }
@@ -171,21 +142,15 @@ bool CalendarReader::ReadMatch(MatchdayReport& report) {
     double goals_to_assign = scorer_goals[side];
     if (goals_to_assign > kMaxScorerGoals) {
       std::string team(TeamOf(Side(side)));
-      context_.warned.Warn(context_.env,
-                           "La partita " + MatchName() + " ha piu' di " +
-                               std::to_string(kMaxScorerGoals) + " gol di " +
-                               MessageExcerpt(team) + ": marcatori solo per i primi " +
-                               std::to_string(kMaxScorerGoals),
-                           "gol " + team + " " + MatchName());
+      context_.log.Warn("La partita " + MatchName() + " ha piu' di " +
+                            std::to_string(kMaxScorerGoals) + " gol di " +
+                            MessageExcerpt(team) + ": marcatori solo per i primi " +
+                            std::to_string(kMaxScorerGoals),
+                        "gol " + team + " " + MatchName());
       goals_to_assign = kMaxScorerGoals;
     }
-    scorers[side] = AssignScorers(context_, season_.surnames, sides_[side], goals_to_assign,
-                                  TeamOf(Side(side)));
+    AssignScorers(context_, sides_[side], goals_to_assign, TeamOf(Side(side)), side == kHome);
   }
-  m.home_scorers = std::move(scorers[kHome]);
-  m.away_scorers = std::move(scorers[kAway]);
-  m.credits = credits_.TextFor(home_name_, away_name_);
-  m.man_of_the_match = TrimSpaces(man_of_the_match);
   return file_goes_on;
 }
 
@@ -281,22 +246,20 @@ void CalendarReader::RecordPlayer(Side side, bool goalkeeper, const PlayerColumn
   int season_row = -1;
   if (++player_lines_ <= kMatchdayPlayers) {
     players_->push_back({role, column.name, team, column.fantavoto});
-    season_row = season_.players.Add(role, column.name, team, fantavoto);
+    season_row = season_players_.Add(role, column.name, team, fantavoto);
     if (season_row < 0) {
-      context_.warned.Warn(context_.env,
-                           "Totali di stagione pieni (" + std::to_string(kTallyPlayers) +
-                               " giocatori): " + MessageExcerpt(column.name) +
-                               " e gli altri nuovi giocatori non entrano nei Top 11 e Flop 11 "
-                               "di stagione",
-                           "totali di stagione pieni");
+      context_.log.Warn("Totali di stagione pieni (" + std::to_string(kTallyPlayers) +
+                            " giocatori): " + MessageExcerpt(column.name) +
+                            " e gli altri nuovi giocatori non entrano nei Top 11 e Flop 11 "
+                            "di stagione",
+                        "totali di stagione pieni");
     }
   } else {
-    context_.warned.Warn(context_.env,
-                         "Il file " + day_.path + " ha piu' di " +
-                             std::to_string(kMatchdayPlayers) +
-                             " righe di giocatori: dalla riga di " + MessageExcerpt(column.name) +
-                             " in poi non entrano nei Top 11 e Flop 11 ne' nei totali di stagione",
-                         "giocatori della giornata " + day_.path);
+    context_.log.Warn("Il file " + day_.path + " ha piu' di " +
+                          std::to_string(kMatchdayPlayers) +
+                          " righe di giocatori: dalla riga di " + MessageExcerpt(column.name) +
+                          " in poi non entrano nei Top 11 e Flop 11 ne' nei totali di stagione",
+                      "giocatori della giornata " + day_.path);
   }
 
   if (!goalkeeper && !sides_[side].Full()) {
@@ -318,8 +281,7 @@ void CalendarReader::ConsiderCandidate(Side side, std::string_view role,
   }
   highest_ = fantavoto;
   if (++candidates_met_ > kMomCandidates) {
-    context_.warned.Warn(
-        context_.env,
+    context_.log.Warn(
         "Nella partita " + MatchName() + " piu' di " + std::to_string(kMomCandidates) +
             " giocatori hanno il fantavoto piu' alto: il migliore in campo e' scelto "
             "tra i primi " + std::to_string(kMomCandidates),
@@ -330,38 +292,26 @@ void CalendarReader::ConsiderCandidate(Side side, std::string_view role,
                          ReadBack15(fantavoto), side == kHome, false, season_row});
 }
 
-// The fantasfiga deviations: each side's score of the match less its season
-// average goes to the other side.
+// The scores of the fantasfiga deviations, booked once the season is rated.
 void CalendarReader::ReadScore(std::string_view rest) {
-  double home = FloorThousandths(DecimalNumber(NextField(rest)));
-  double away = 0;
+  PendingScores scores{home_team_, has_away_ ? away_team_ : nullptr};
+  scores.home_score = FloorThousandths(DecimalNumber(NextField(rest)));
   if (has_away_) {
     NextField(rest);
-    away = FloorThousandths(DecimalNumber(NextField(rest)));
+    scores.away_score = FloorThousandths(DecimalNumber(NextField(rest)));
   }
-  // A team that meets itself keeps one score of the match: the away one.
-  if (team_[kAway] == team_[kHome]) home = away;
-  BookDeviation(team_[kAway], away, team_[kHome]);
-  BookDeviation(team_[kHome], home, team_[kAway]);
-}
-
-// A side that scored exactly 3 books nothing.
-void CalendarReader::BookDeviation(int from, double score, int to) {
-  if (from == kNone) return;
-  const TeamRating& season = rating_.teams[from];
-  if (season.matches == 0 || score == 3) return;
-  double deviation = score - season.score_sum / season.matches;
-  if (to == kNone) return;
-  season_.luck[to].sum += deviation;
-  season_.luck[to].count += 1;
+  context_.log.AddScores(scores);
 }
 
 }  // namespace
 
-MatchdayReport ReadForCalendar(const CalendarContext& context, const SeasonRating& rating,
-                               const Credits& credits, const MatchdayExport& day,
-                               CalendarSeason& season, std::vector<DayPlayer>* players) {
-  return CalendarReader(context, rating, credits, day, season, players).Read();
+void CalendarReading::Read(const MatchdayExport& day) {
+  log_.BeginDay(day.matchday);
+  CalendarContext context{league_, log_, scorers_, awards_};
+  std::vector<DayPlayer> players;
+  CalendarReader(context, day, season_players_, &players).Read();
+  last_players_ = std::move(players);
+  last_bytes_ = day.bytes;
 }
 
 }  // namespace corvalis

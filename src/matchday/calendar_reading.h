@@ -1,19 +1,20 @@
-// The calendar's reading of a results export: every match with its goals,
-// fantasy scorers, man of the match and credits, and what the season's
-// tallies and the player rankings gather from it.
+// The calendar's reading of the results exports: every match with its goals,
+// fantasy scorers and man of the match, and what the season's tallies and
+// the player rankings gather. Each export is read as soon as the rating has
+// read it, so that no file is kept for later; what the pages still need
+// waits in a CalendarLog.
 #ifndef CORVALIS_MATCHDAY_CALENDAR_READING_H_
 #define CORVALIS_MATCHDAY_CALENDAR_READING_H_
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "input/credits.h"
+#include "input/league.h"
 #include "input/results_export.h"
-#include "matchday/calendar_page.h"
-#include "matchday/scorers.h"
+#include "matchday/calendar_log.h"
 #include "matchday/tallies.h"
-#include "rating/season_rating.h"
 
 namespace corvalis {
 
@@ -30,23 +31,36 @@ struct DayPlayer {
   std::string_view fantavoto;  // as read
 };
 
-// What the reading adds to over the season.
-struct CalendarSeason {
-  SeasonPlayers players;
-  std::vector<Luck> luck;  // conf.txt order
-  ShownSurnames surnames;  // of the scorers and men of the match
-};
+class CalendarReading {
+ public:
+  explicit CalendarReading(const League& league)
+      : league_(league), scorers_(league.sq, true), awards_(league.sq, false) {}
 
-// Reads `day`: returns the matches to print and fills `players` with the
-// matchday's player lines. The matches are found in the file's lines by the
-// calendar's own rules, not the rating's blocks: any line naming a team,
-// outside the lines read for a match (the header, the column titles, the
-// player lines, and the lines up to the goals line and on to a "Sost" line),
-// begins one, also after an "EOF" line. A match that breaks off (no score
-// or goals line, or the file ends inside it) is not printed, with a warning.
-MatchdayReport ReadForCalendar(const CalendarContext& context, const SeasonRating& rating,
-                               const Credits& credits, const MatchdayExport& day,
-                               CalendarSeason& season, std::vector<DayPlayer>* players);
+  // Reads `day`, an export of the season in matchday order. The matches are
+  // found in the file's lines by the calendar's own rules, not the rating's
+  // blocks: any line naming a team, outside the lines read for a match (the
+  // header, the column titles, the player lines, and the lines up to the
+  // goals line and on to a "Sost" line), begins one, also after an "EOF"
+  // line. A match that breaks off (no score or goals line, or the file ends
+  // inside it) is not in the calendar, with a warning.
+  void Read(const MatchdayExport& day);
+
+  CalendarLog& log() { return log_; }
+  SeasonPlayers& season_players() { return season_players_; }
+  Tally& scorers() { return scorers_; }  // fantasy goals; a row takes the team of the latest goal
+  Tally& awards() { return awards_; }    // man of the match; a row keeps its first team
+  // The player lines of the last export read, in line order.
+  const std::vector<DayPlayer>& last_players() const { return last_players_; }
+
+ private:
+  const League& league_;
+  CalendarLog log_;
+  SeasonPlayers season_players_;
+  Tally scorers_;
+  Tally awards_;
+  std::vector<DayPlayer> last_players_;
+  std::shared_ptr<const std::string> last_bytes_;  // what last_players_' texts are views of
+};
 
 }  // namespace corvalis
 

@@ -49,8 +49,8 @@ void PreferRole(std::vector<MomCandidate>& candidates, char letter, double& best
 
 }  // namespace
 
-std::string ChooseManOfTheMatch(const CalendarContext& context, ShownSurnames& surnames,
-                                std::vector<MomCandidate>& candidates, double best) {
+const MomCandidate* ChooseManOfTheMatch(const CalendarContext& context,
+                                        std::vector<MomCandidate>& candidates, double best) {
   // Scores are compared as their texts read back; so is the best score.
   best = ReadBack15(best);
   Rank(candidates);
@@ -76,16 +76,14 @@ std::string ChooseManOfTheMatch(const CalendarContext& context, ShownSurnames& s
   for (const MomCandidate& c : candidates) {
     if (c.score != best) continue;
     if (!context.awards.Count(c.name, c.team)) {
-      context.warned.Warn(context.env,
-                          "Classifica migliore in campo piena (" +
-                              std::to_string(kTallyPlayers) + " giocatori): " +
-                              MessageExcerpt(c.name) +
-                              " e gli altri nuovi premiati non sono contati",
-                          "migliori in campo pieni");
+      context.log.Warn("Classifica migliore in campo piena (" + std::to_string(kTallyPlayers) +
+                           " giocatori): " + MessageExcerpt(c.name) +
+                           " e gli altri nuovi premiati non sono contati",
+                       "migliori in campo pieni");
     }
-    return surnames.Of(context, c.name, c.season_row);
+    return &c;
   }
-  return "";
+  return nullptr;
 }
 
 }  // namespace corvalis

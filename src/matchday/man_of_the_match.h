@@ -27,10 +27,9 @@ struct MomCandidate {
 };
 
 // Chooses among `candidates` (in the order met; `best` is the match's
-// highest fantavoto), counts the award and returns his surname as shown;
-// "" when there is no candidate.
-std::string ChooseManOfTheMatch(const CalendarContext& context, ShownSurnames& surnames,
-                                std::vector<MomCandidate>& candidates, double best);
+// highest fantavoto) and counts the award; null when there is no candidate.
+const MomCandidate* ChooseManOfTheMatch(const CalendarContext& context,
+                                        std::vector<MomCandidate>& candidates, double best);
 
 }  // namespace corvalis
 

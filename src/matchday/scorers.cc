@@ -130,11 +130,10 @@ void BreakTie(const CalendarContext& context, SideTable& side, int tied) {
 
 void CountScorer(const CalendarContext& context, std::string_view name, std::string_view team) {
   if (!context.scorers.Count(name, team)) {
-    context.warned.Warn(context.env,
-                        "Classifica cannonieri piena (" + std::to_string(kTallyPlayers) +
-                            " giocatori): i gol di " + MessageExcerpt(name) +
-                            " e degli altri nuovi marcatori non sono contati",
-                        "cannonieri pieni");
+    context.log.Warn("Classifica cannonieri piena (" + std::to_string(kTallyPlayers) +
+                         " giocatori): i gol di " + MessageExcerpt(name) +
+                         " e degli altri nuovi marcatori non sono contati",
+                     "cannonieri pieni");
   }
 }
 
@@ -146,7 +145,7 @@ void SideTable::Clear() {
   rank = kLineOrder;
 }
 
-std::string SurnameOf(const CalendarContext& context, std::string_view name) {
+std::string SurnameOf(const SurnameContext& context, std::string_view name) {
   std::string_view text = name;
   for (int pass = 2;; ++pass) {
     if (pass > 15) {
@@ -164,7 +163,7 @@ std::string SurnameOf(const CalendarContext& context, std::string_view name) {
   }
 }
 
-std::string ShownSurnames::Of(const CalendarContext& context, std::string_view name,
+std::string ShownSurnames::Of(const SurnameContext& context, std::string_view name,
                               int season_row) {
   auto work_out = [&] { return FirstAsIsRestLower(SurnameOf(context, name), context.encoding); };
   if (season_row < 0) return work_out();
@@ -176,9 +175,8 @@ std::string ShownSurnames::Of(const CalendarContext& context, std::string_view n
 
 void RankSide(SideTable& side) { RankPlaces(side, kScorerPlaces, &SidePlayer::fantavoto); }
 
-std::string AssignScorers(const CalendarContext& context, ShownSurnames& surnames,
-                          SideTable& side, double goals, std::string_view team) {
-  std::string scorers;
+void AssignScorers(const CalendarContext& context, SideTable& side, double goals,
+                   std::string_view team, bool home) {
   for (int goal = 1; goal <= goals; ++goal) {
     if (side[0].code.empty()) break;  // no outfield player: no scorer
 
@@ -191,15 +189,13 @@ std::string AssignScorers(const CalendarContext& context, ShownSurnames& surname
     if (tied > 1) BreakTie(context, side, tied);
 
     SidePlayer& scorer = side[0];
-    if (!scorers.empty()) scorers += ", ";
-    scorers += surnames.Of(context, scorer.name, scorer.season_row);
+    context.log.AddScorer(home, scorer.name, scorer.season_row);
     CountScorer(context, scorer.name, team);
 
     scorer.fantavoto = ReadBack15(scorer.fantavoto - kGoalPenalty);
     for (int i = 0; i < side.size; ++i) side.players[i].working = side.players[i].fantavoto;
     RankSide(side);
   }
-  return scorers;
 }
 
 }  // namespace corvalis

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "input/league.h"
+#include "matchday/calendar_log.h"
 #include "matchday/tallies.h"
 #include "platform/env.h"
 #include "util/encoding.h"
@@ -19,14 +20,21 @@
 
 namespace corvalis {
 
-// What the calendar's choices of scorers and men of the match work with.
+// What the calendar's choices of scorers and men of the match work with, as
+// the exports are read: the choices are made then and logged, with the
+// warnings.
 struct CalendarContext {
-  Env& env;
   const League& league;
-  TextEncoding encoding;
-  OnceWarnings& warned;
+  CalendarLog& log;
   Tally& scorers;  // goals, by name (and team with SQ); the latest team
   Tally& awards;   // man of the match, by name (and team with SQ); the first team
+};
+
+// What showing a surname works with, once every league text is read.
+struct SurnameContext {
+  Env& env;
+  OnceWarnings& warned;
+  TextEncoding encoding;
 };
 
 // The surname part of a player name as the exports write it: the last word
@@ -34,7 +42,7 @@ struct CalendarContext {
 // the encoding ("DE ROSSI D." -> "DE ROSSI", "MONTÈ Ivan" -> "MONTÈ"). A
 // name that still ends in lower case is returned as it stands, after a
 // warning (once per name).
-std::string SurnameOf(const CalendarContext& context, std::string_view name);
+std::string SurnameOf(const SurnameContext& context, std::string_view name);
 
 // Surnames as the calendar shows them (SurnameOf, the first character as is
 // and the rest lowered: "De rossi"), worked out once per row of the
@@ -42,7 +50,7 @@ std::string SurnameOf(const CalendarContext& context, std::string_view name);
 class ShownSurnames {
  public:
   // `season_row` -1: a player without a row, worked out every time.
-  std::string Of(const CalendarContext& context, std::string_view name, int season_row);
+  std::string Of(const SurnameContext& context, std::string_view name, int season_row);
 
  private:
   std::vector<std::optional<std::string>> by_row_;
@@ -81,10 +89,10 @@ struct SideTable {
 void RankSide(SideTable& side);
 
 // Hands `goals` goals to the players of `side` (ranked), counting each for
-// `team`; returns the scorers' surnames ("Rossi, Bianchi"). The side keeps
-// the lowered fantavoti.
-std::string AssignScorers(const CalendarContext& context, ShownSurnames& surnames,
-                          SideTable& side, double goals, std::string_view team);
+// `team` and logging each scorer in turn (`home`: as the home side's). The
+// side keeps the lowered fantavoti.
+void AssignScorers(const CalendarContext& context, SideTable& side, double goals,
+                   std::string_view team, bool home);
 
 }  // namespace corvalis
 

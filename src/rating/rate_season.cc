@@ -1,31 +1,38 @@
 #include "rating/rate_season.h"
 
-#include "rating/rating_reading.h"
 #include "rating/season_aggregation.h"
 #include "util/run_stop.h"
 
 namespace corvalis {
 
-SeasonRating RateSeason(Env& env, const League& league, SeasonExports& exports) {
-  RatingReadingState state;
-  SeasonRating& rating = state.rating;
+SeasonRater::SeasonRater(const League& league) : league_(league) {
+  SeasonRating& rating = state_.rating;
   rating.teams.resize(league.num_teams() + 1);  // and the extra row of repeated blocks
   for (TeamRating& team : rating.teams) team.best_module_count.assign(league.modules.size(), 0);
   rating.module_best_count.assign(league.modules.size(), 0);
   rating.module_only_best_count.assign(league.modules.size(), 0);
   rating.bench_votes = BenchVotes(league.sq);
-  bool any = false;
-  for (int g = 1; g <= kMatchdays; ++g) {
-    const MatchdayExport* day = exports.Read(env, league, g);
-    if (day == nullptr) continue;
-    any = true;
-    RateMatchday(league, g, ReadForRating(env, league, *day, state), rating);
-    exports.KeepLinesOnly(g);
-  }
-  if (!any) throw RunStop("Files Risultati Assenti", kExitInputMessage);
+}
+
+void SeasonRater::Rate(Env& env, const MatchdayExport& day) {
+  any_ = true;
+  RateMatchday(league_, day.matchday, ReadForRating(env, league_, day, state_), state_.rating);
+}
+
+SeasonRating SeasonRater::Close() {
+  if (!any_) throw RunStop("Files Risultati Assenti", kExitInputMessage);
+  SeasonRating& rating = state_.rating;
   rating.teams.pop_back();
-  CloseSeason(league, rating);
+  CloseSeason(league_, rating);
   return std::move(rating);
+}
+
+SeasonRating RateSeason(Env& env, const League& league, SeasonExports& exports) {
+  SeasonRater rater(league);
+  for (int g = 1; g <= kMatchdays; ++g) {
+    if (std::optional<MatchdayExport> day = exports.Read(env, league, g)) rater.Rate(env, *day);
+  }
+  return rater.Close();
 }
 
 }  // namespace corvalis

@@ -1,14 +1,15 @@
 // A results export of the fixed league: the fuzzer's bytes are matchday 1's
 // export, read the way a run reads it: found, parsed and rated (the
 // rating's reading, the matchday rated, the season closed), then, when that
-// let the run go on, read by the calendar. The pages are the whole run's.
+// let the run go on, read by the calendar, whose page is then written.
+#include <optional>
+
 #include "fuzz_league.h"
 #include "input/credits.h"
 #include "input/season_exports.h"
+#include "matchday/calendar.h"
 #include "matchday/calendar_reading.h"
-#include "matchday/tallies.h"
 #include "rating/rate_season.h"
-#include "util/once_warnings.h"
 
 using namespace corvalis;
 
@@ -18,15 +19,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const League& league = fuzz::FixedLeague();
   fuzz::StopsAreOutcomes([&] {
     SeasonExports exports = SeasonExports::Find(*env, league);
-    SeasonRating rating = RateSeason(*env, league, exports);
-    OnceWarnings warned;
-    Tally scorers(league.sq, true), awards(league.sq, false);
+    SeasonRater rater(league);
+    CalendarReading calendar(league);
+    if (std::optional<MatchdayExport> day = exports.Read(*env, league, 1)) {
+      rater.Rate(*env, *day);
+      calendar.Read(*day);
+    }
+    SeasonRating rating = rater.Close();
     TextEncoding encoding = Narrowed(league.encoding, exports.encoding());
-    CalendarContext context{*env, league, encoding, warned, scorers, awards};
-    CalendarSeason season;
-    season.luck.resize(league.num_teams());
-    std::vector<DayPlayer> players;
-    ReadForCalendar(context, rating, Credits{}, *exports.Get(1), season, &players);
+    RunCalendar(*env, league, calendar, rating, Credits{}, encoding);
   });
   return 0;
 }
