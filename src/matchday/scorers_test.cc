@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <string>
+#include <vector>
 
 #include "platform/fake_env.h"
 
@@ -16,12 +18,26 @@ SidePlayer Player(std::string_view code, std::string_view name, double fantavoto
 
 class ScorersTest : public ::testing::Test {
  protected:
-  // The side in line order, ranked, hands out `goals` for "Alfa".
+  // The side in line order, ranked, hands out `goals` for "Alfa"; the
+  // scorers logged, shown as the calendar shows them.
   std::string Assign(std::initializer_list<SidePlayer> players, double goals) {
     SideTable side;
     for (const SidePlayer& player : players) side.Add(player);
     RankSide(side);
-    return AssignScorers(context_, surnames_, side, goals, "Alfa");
+    CalendarLog log;
+    log.BeginDay(1);
+    CalendarContext context{league_, log, scorers_, awards_};
+    AssignScorers(context, side, goals, "Alfa", true);
+    std::string shown;
+    for (const CalendarLog::Step& step : log.days()[0].steps) {
+      if (step.kind != CalendarLog::Step::kHomeScorer) continue;
+      if (!shown.empty()) shown += ", ";
+      const ShownPlayer& player = log.player(step.index);
+      std::string_view name =
+          player.season_row < 0 ? std::string_view(player.name) : season_names_[player.season_row];
+      shown += surnames_.Of(surname_context_, name, player.season_row);
+    }
+    return shown;
   }
 
   FakeEnv env_;
@@ -29,8 +45,9 @@ class ScorersTest : public ::testing::Test {
   OnceWarnings warned_;
   Tally scorers_{false, true};
   Tally awards_{false, false};
-  CalendarContext context_{env_, league_, TextEncoding::kUtf8, warned_, scorers_, awards_};
+  SurnameContext surname_context_{env_, warned_, TextEncoding::kUtf8};
   ShownSurnames surnames_;
+  std::vector<std::string> season_names_ = {"rossi mario"};  // the names of the rows used
 };
 
 // Each goal costs its scorer 3, so the next goal may go to another player.
