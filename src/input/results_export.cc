@@ -41,6 +41,7 @@ class ExportParser {
   bool ParseBlock();
   bool ParseScoreLine(std::string_view rest);
   void SetMatchSpans();
+  void SplitPlayerLines();
   void NoteSearchedLine(std::string_view line);
   void NoteIfHeader(std::string_view first, std::string_view rest, int match);
   void NoteHeadersAfterEof();
@@ -68,6 +69,19 @@ void ExportParser::Parse() {
   out_.block_lines.reserve(lines_.size());
   ParseMatches();
   SetMatchSpans();
+  SplitPlayerLines();
+}
+
+// Split once the blocks are known: the table takes just the room it needs.
+void ExportParser::SplitPlayerLines() {
+  const char* bytes = lines_.bytes()->data();
+  out_.block_columns.resize(out_.block_lines.size());
+  for (size_t i = 0; i < out_.block_lines.size(); ++i) {
+    const BlockLine& line = out_.block_lines[i];
+    if (line.kind() == BlockLine::kPlayer) {
+      out_.block_columns[i] = SplitPlayerLine(std::string_view(bytes + line.offset, line.length));
+    }
+  }
 }
 
 void ExportParser::SetMatchSpans() {
@@ -335,8 +349,14 @@ std::vector<std::string> StrayHeaderWarnings(const MatchdayExport& day) {
   return out;
 }
 
-PlayerColumns MatchdayExport::Columns(const BlockLine& line) const {
-  return SplitPlayerLine(std::string_view(bytes->data() + line.offset, line.length));
+const PlayerColumns* MatchdayExport::BlockColumnsAt(std::string_view line, size_t& from) const {
+  size_t offset = static_cast<size_t>(line.data() - bytes->data());
+  while (from < block_lines.size() && block_lines[from].offset < offset) ++from;
+  if (from == block_lines.size() || block_lines[from].offset != offset ||
+      block_lines[from].kind() != BlockLine::kPlayer) {
+    return nullptr;
+  }
+  return &block_columns[from];
 }
 
 MatchdayExport ParseExport(TextLines lines, const League& league, int matchday) {

@@ -107,6 +107,9 @@ struct MatchdayExport {
   // The lines and score lines of all blocks, one table each for the export.
   std::vector<BlockLine> block_lines;
   std::vector<ScoreLine> score_lines;
+  // The columns of each block line (none for a score line), split once for
+  // both readings.
+  std::vector<PlayerColumns> block_columns;
   ExportEnd end = ExportEnd::kEofLine;
   std::string_view end_text;
   uint32_t eof_line = 0;  // the number of the "EOF" line that ended the file
@@ -115,8 +118,15 @@ struct MatchdayExport {
   // Every line of the file in turn, for a reading that finds the matches by
   // its own rules (the calendar's).
   LineCursor AllLines() const { return LineCursor(*bytes); }
-  // The columns of a player line.
-  PlayerColumns Columns(const BlockLine& line) const;
+  // The columns of a player line of `block_lines`.
+  const PlayerColumns& Columns(const BlockLine& line) const {
+    return block_columns[static_cast<size_t>(&line - block_lines.data())];
+  }
+  // The columns of the file's line `line` (a view of `bytes`) when it is a
+  // player line of a block, else null. `from` is where to look from in
+  // `block_lines`: a reader that goes down the file passes the same one
+  // every time.
+  const PlayerColumns* BlockColumnsAt(std::string_view line, size_t& from) const;
 };
 
 // Whether a text has the length of some team's name: most lines of an export

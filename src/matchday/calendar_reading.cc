@@ -52,6 +52,8 @@ class CalendarReader {
   std::vector<DayPlayer>* players_;
   int player_lines_ = 0;
   LineCursor lines_;  // where the reading is in the file
+  size_t block_line_ = 0;  // where the rating's block lines are looked up from
+  PlayerColumns split_;    // a line that is no block line, split here
   TeamNameLengths team_lengths_;
 
   // The match being read.
@@ -159,9 +161,14 @@ bool CalendarReader::ReadMatch() {
 CalendarReader::Part CalendarReader::ReadPlayers() {
   std::string_view line;
   while (NextLine(line)) {
-    // Split as a player line at once: most lines are one.
-    PlayerColumns columns = SplitPlayerLine(line);
-    std::string_view first = columns.has_home ? columns.home.code : columns.away.code;
+    // Split as a player line at once: most lines are one, and most are the
+    // player lines of the rating's blocks, split already.
+    const PlayerColumns* columns = day_.BlockColumnsAt(line, block_line_);
+    if (columns == nullptr) {
+      split_ = SplitPlayerLine(line);
+      columns = &split_;
+    }
+    std::string_view first = columns->has_home ? columns->home.code : columns->away.code;
     if (first == "Parziale squadra" || first == "Totale squadra") {
       std::string_view rest = line;
       NextField(rest);
@@ -169,7 +176,7 @@ CalendarReader::Part CalendarReader::ReadPlayers() {
       return Part::kFound;
     }
     if (first.empty() || StartsWithSost(first)) return Part::kBroken;
-    ReadPlayerLine(columns);
+    ReadPlayerLine(*columns);
   }
   return Part::kFileEnded;
 }

@@ -118,7 +118,7 @@ void RatingReader::ReadMatch(const ExportMatch& match) {
                          "formazione (file " + day_.path + ")";
       state_.warned.Warn(env_, text, text);
     }
-    PlayerColumns columns = day_.Columns(line);
+    const PlayerColumns& columns = day_.Columns(line);
     if (columns.has_home) ReadColumn(kHome, team_[kHome], columns.home);
     if (team_[kAway] == kUnset) {
       // The away team is not in conf.txt: said once, and its column is not
