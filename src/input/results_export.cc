@@ -364,6 +364,7 @@ MatchdayExport ParseExport(TextLines lines, const League& league, int matchday) 
   out.matchday = matchday;
   out.bytes = lines.bytes();
   ExportParser(out, lines, league).Parse();
+  out.lines = std::move(lines);
   return out;
 }
 

@@ -100,9 +100,11 @@ struct MatchdayExport {
 
   int matchday = 0;
   std::string path;  // as messages name it
-  // The file's bytes, which every text of the export is a view of: the
-  // parse keeps them and lets the line views go.
+  // The file's bytes, which every text of the export is a view of.
   std::shared_ptr<const std::string> bytes;
+  // Every line of the file, for a reading that finds the matches by its own
+  // rules (the calendar's). An export lives while its matchday is read.
+  TextLines lines;
   std::vector<ExportMatch> matches;
   // The lines and score lines of all blocks, one table each for the export.
   std::vector<BlockLine> block_lines;
@@ -115,9 +117,6 @@ struct MatchdayExport {
   uint32_t eof_line = 0;  // the number of the "EOF" line that ended the file
   std::vector<StrayHeader> stray_headers;  // in file order
 
-  // Every line of the file in turn, for a reading that finds the matches by
-  // its own rules (the calendar's).
-  LineCursor AllLines() const { return LineCursor(*bytes); }
   // The columns of a player line of `block_lines`.
   const PlayerColumns& Columns(const BlockLine& line) const {
     return block_columns[static_cast<size_t>(&line - block_lines.data())];

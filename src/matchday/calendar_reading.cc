@@ -18,7 +18,6 @@ class CalendarReader {
         day_(day),
         season_players_(season_players),
         players_(players),
-        lines_(day.AllLines()),
         team_lengths_(context.league) {}
 
   void Read();
@@ -27,7 +26,11 @@ class CalendarReader {
   enum Side { kHome = 0, kAway = 1 };
   enum class Part { kFound, kBroken, kFileEnded };
 
-  bool NextLine(std::string_view& line) { return lines_.Next(line); }
+  bool NextLine(std::string_view& line) {
+    if (next_ == day_.lines.size()) return false;
+    line = day_.lines[next_++];
+    return true;
+  }
 
   bool FindMatch();
   bool ReadMatch();
@@ -51,7 +54,7 @@ class CalendarReader {
   SeasonPlayers& season_players_;
   std::vector<DayPlayer>* players_;
   int player_lines_ = 0;
-  LineCursor lines_;  // where the reading is in the file
+  size_t next_ = 0;  // the next line of the file to read
   size_t block_line_ = 0;  // where the rating's block lines are looked up from
   PlayerColumns split_;    // a line that is no block line, split here
   TeamNameLengths team_lengths_;
