@@ -4,47 +4,64 @@
 #include <utility>
 
 namespace corvalis {
-// The ends are found with memchr, which looks at many bytes at a time: a
-// line ends at the first LF, or earlier at a CR (a CR right before the LF
-// belongs to it).
-bool LineCursor::NextSpan(std::string_view& line, size_t& length) {
-  size_t size = bytes_.size();
-  if (start_ >= size) return false;
-  const char* from = bytes_.data() + start_;
-  size_t left = size - start_;
-  const char* lf = static_cast<const char*>(std::memchr(from, '\n', left));
-  size_t span = lf != nullptr ? static_cast<size_t>(lf - from) : left;
-  const char* cr = static_cast<const char*>(std::memchr(from, '\r', span));
-  if (cr != nullptr) {
-    length = static_cast<size_t>(cr - from);
-    // CR LF is one line end; a lone CR is one too.
-    start_ += length + (length + 1 == span && lf != nullptr ? 2 : 1);
-  } else {
-    length = span;
-    start_ = lf != nullptr ? start_ + span + 1 : size;
+namespace {
+
+// Calls visit(start, length) for every line of `bytes`. The ends are found
+// with memchr, which looks at many bytes at a time: a line ends at the first
+// LF, or earlier at a CR (a CR right before the LF belongs to it).
+template <typename Visit>
+void ForEachLine(std::string_view bytes, Visit visit) {
+  const char* data = bytes.data();
+  size_t size = bytes.size();
+  size_t start = 0;
+  while (start < size) {
+    const char* from = data + start;
+    size_t left = size - start;
+    const char* lf = static_cast<const char*>(std::memchr(from, '\n', left));
+    size_t span = lf != nullptr ? static_cast<size_t>(lf - from) : left;
+    const char* cr = static_cast<const char*>(std::memchr(from, '\r', span));
+    if (cr != nullptr) {
+      size_t length = static_cast<size_t>(cr - from);
+      visit(start, length);
+      // CR LF is one line end; a lone CR is one too.
+      start += length + (length + 1 == span && lf != nullptr ? 2 : 1);
+    } else if (lf != nullptr) {
+      visit(start, span);
+      start += span + 1;
+    } else {
+      visit(start, span);
+      start = size;
+    }
   }
-  line = std::string_view(from, length);
-  return true;
 }
+
+}  // namespace
 
 TextLines::TextLines(std::initializer_list<std::string_view> lines)
     : TextLines(std::vector<std::string>(lines.begin(), lines.end())) {}
 
 TextLines::TextLines(const std::vector<std::string>& lines) {
   std::string bytes;
+  std::vector<size_t> lengths;
+  lengths.reserve(lines.size());
   size_t total = 0;
-  for (const std::string& line : lines) total += line.size() + 1;
+  for (const std::string& line : lines) total += line.size();
   bytes.reserve(total);
   for (const std::string& line : lines) {
     bytes += line;
-    bytes += '\n';
+    lengths.push_back(line.size());
   }
+  Adopt(std::move(bytes), lengths);
+}
+
+// Views of consecutive pieces of `bytes`, `lengths[k]` bytes each.
+void TextLines::Adopt(std::string bytes, const std::vector<size_t>& lengths) {
   bytes_ = std::make_shared<const std::string>(std::move(bytes));
-  lines_.reserve(lines.size());
+  lines_.reserve(lengths.size());
   const char* next = bytes_->data();
-  for (const std::string& line : lines) {
-    lines_.emplace_back(next, line.size());
-    next += line.size() + 1;
+  for (size_t length : lengths) {
+    lines_.emplace_back(next, length);
+    next += length;
   }
 }
 
@@ -61,16 +78,13 @@ TextLines TextLines::FromBytes(std::string bytes, size_t max_line) {
   text.bytes_ = std::make_shared<const std::string>(std::move(bytes));
   std::string_view all = *text.bytes_;
   text.lines_.reserve(count);
-  LineCursor cursor(all);
-  std::string_view line;
-  size_t length;
-  while (cursor.NextSpan(line, length)) {
+  ForEachLine(all, [&](size_t start, size_t length) {
     if (length > max_line) {
-      line = line.substr(0, max_line);
+      length = max_line;
       text.cut_lines_.push_back(text.lines_.size() + 1);
     }
-    text.lines_.push_back(line);
-  }
+    text.lines_.push_back(all.substr(start, length));
+  });
   return text;
 }
 

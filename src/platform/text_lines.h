@@ -23,9 +23,7 @@ class TextLines {
   using iterator = const_iterator;
 
   TextLines() = default;
-  // Lines given one by one (tests, generated text): kept as they are, each
-  // followed by a LF in bytes(), so that a LineCursor over bytes() gives
-  // them back as long as none holds a CR or LF or is over kMaxLineBytes.
+  // Lines given one by one (tests, generated text): kept as they are.
   TextLines(std::initializer_list<std::string_view> lines);
   TextLines(const std::vector<std::string>& lines);  // NOLINT: implicit on purpose
 
@@ -41,7 +39,7 @@ class TextLines {
   const_iterator begin() const { return lines_.begin(); }
   const_iterator end() const { return lines_.end(); }
 
-  // The bytes the lines are views of, line ends included.
+  // The bytes the lines are views of.
   const std::shared_ptr<const std::string>& bytes() const { return bytes_; }
 
   // Numbers (from 1) of the lines that FromBytes cut.
@@ -52,35 +50,13 @@ class TextLines {
   }
 
  private:
+  void Adopt(std::string bytes, const std::vector<size_t>& lengths);
+
   // Shared, never changed: copies of a TextLines are cheap and their views
   // stay valid whichever copy goes first.
   std::shared_ptr<const std::string> bytes_;
   std::vector<std::string_view> lines_;
   std::vector<size_t> cut_lines_;
-};
-
-// The lines of a file's bytes one at a time, split and cut as FromBytes
-// splits and cuts them, for a reader that goes through them in order and
-// needs no view of each kept.
-class LineCursor {
- public:
-  explicit LineCursor(std::string_view bytes, size_t max_line = kMaxLineBytes)
-      : bytes_(bytes), max_line_(max_line) {}
-
-  // The next line; false after the last one.
-  bool Next(std::string_view& line) {
-    size_t length;
-    if (!NextSpan(line, length)) return false;
-    if (length > max_line_) line = line.substr(0, max_line_);
-    return true;
-  }
-  // As Next, with the line's length before any cut.
-  bool NextSpan(std::string_view& line, size_t& length);
-
- private:
-  std::string_view bytes_;
-  size_t max_line_;
-  size_t start_ = 0;
 };
 
 }  // namespace corvalis

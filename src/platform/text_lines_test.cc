@@ -25,23 +25,6 @@ TEST(TextLinesTest, LongLinesKeepTheirStartAndAreListed) {
   EXPECT_TRUE(TextLines::FromBytes("abcd\n", 4).cut_lines().empty());
 }
 
-// A reader that walks the bytes line by line sees what FromBytes keeps,
-// also for lines given one by one.
-TEST(TextLinesTest, CursorGivesTheSameLines) {
-  auto walked = [](std::string_view bytes, size_t max_line) {
-    std::vector<std::string> out;
-    LineCursor cursor(bytes, max_line);
-    std::string_view line;
-    while (cursor.Next(line)) out.emplace_back(line);
-    return out;
-  };
-  for (const char* bytes : {"a\r\nb\nc\rd", "a\r\r\nb", "\n", "", "abcdef\r\nab\r\nabcde"}) {
-    EXPECT_EQ(walked(bytes, 4), Strings(TextLines::FromBytes(bytes, 4))) << bytes;
-  }
-  TextLines given = {"uno", "", "tre"};
-  EXPECT_EQ(walked(*given.bytes(), kMaxLineBytes), Strings(given));
-}
-
 TEST(TextLinesTest, CopiesOutliveTheOriginal) {
   TextLines copy;
   {
