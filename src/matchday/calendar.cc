@@ -76,8 +76,8 @@ CalendarResult RunCalendar(Env& env, const League& league, CalendarReading& read
   const std::vector<SeasonPlayer>& season = reading.season_players().players();
   auto surname = [&](uint32_t i) {
     const ShownPlayer& player = log.player(i);
-    std::string_view name = player.season_row < 0 ? std::string_view(player.name)
-                                                  : std::string_view(season[player.season_row].name);
+    const std::string& name =
+        player.season_row < 0 ? log.name(player.name) : season[player.season_row].name;
     return surnames.Of(shown, name, player.season_row);
   };
   LuckBook luck(league, rating);

@@ -27,14 +27,28 @@ void CalendarLog::AddScores(const PendingScores& scores) {
   scores_.push_back(scores);
 }
 
+void CalendarLog::BeginDay(int matchday, size_t matches) {
+  Day& day = days_.emplace_back();
+  day.matchday = matchday;
+  day.matches.reserve(matches);
+}
+
 void CalendarLog::AddManOfTheMatch(std::string_view name, int season_row) {
-  AddStep(Step::kManOfTheMatch, players_.size());
-  players_.push_back({season_row, season_row < 0 ? std::string(name) : std::string()});
+  AddPlayer(Step::kManOfTheMatch, name, season_row);
 }
 
 void CalendarLog::AddScorer(bool home, std::string_view name, int season_row) {
-  AddStep(home ? Step::kHomeScorer : Step::kAwayScorer, players_.size());
-  players_.push_back({season_row, season_row < 0 ? std::string(name) : std::string()});
+  AddPlayer(home ? Step::kHomeScorer : Step::kAwayScorer, name, season_row);
+}
+
+void CalendarLog::AddPlayer(Step::Kind kind, std::string_view name, int season_row) {
+  AddStep(kind, players_.size());
+  ShownPlayer& player = players_.emplace_back();
+  player.season_row = season_row;
+  if (season_row < 0) {
+    player.name = static_cast<uint32_t>(names_.size());
+    names_.emplace_back(name);
+  }
 }
 
 }  // namespace corvalis

@@ -28,10 +28,11 @@ struct PendingScores {
 };
 
 // A player whose surname a match shows: by his row of the season's
-// players, or by his name when he has none.
+// players, or by his name when he has none. Most have a row: a name is kept
+// apart, for those without.
 struct ShownPlayer {
   int season_row = -1;
-  std::string name;  // only without a row
+  uint32_t name = 0;  // without a row: the index of his name in the log
 };
 
 class CalendarLog {
@@ -47,7 +48,8 @@ class CalendarLog {
     std::vector<Step> steps;
   };
 
-  void BeginDay(int matchday) { days_.push_back({matchday, {}, {}}); }
+  // `matches`: how many the day's export is likely to hold.
+  void BeginDay(int matchday, size_t matches);
 
   // A warning with a `key` is kept only the first time: the calendar's
   // warnings of one kind come once per run.
@@ -63,8 +65,10 @@ class CalendarLog {
   const std::string& warning(uint32_t i) const { return warnings_[i]; }
   const PendingScores& scores(uint32_t i) const { return scores_[i]; }
   const ShownPlayer& player(uint32_t i) const { return players_[i]; }
+  const std::string& name(uint32_t i) const { return names_[i]; }
 
  private:
+  void AddPlayer(Step::Kind kind, std::string_view name, int season_row);
   void AddStep(Step::Kind kind, size_t index) {
     days_.back().steps.push_back({kind, static_cast<uint32_t>(index)});
   }
@@ -74,6 +78,7 @@ class CalendarLog {
   std::vector<std::string> warned_keys_;
   std::vector<PendingScores> scores_;
   std::vector<ShownPlayer> players_;
+  std::vector<std::string> names_;
 };
 
 }  // namespace corvalis

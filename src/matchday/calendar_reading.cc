@@ -316,7 +316,7 @@ void CalendarReader::ReadScore(std::string_view rest) {
 }  // namespace
 
 void CalendarReading::Read(const MatchdayExport& day) {
-  log_.BeginDay(day.matchday);
+  log_.BeginDay(day.matchday, day.matches.size());
   CalendarContext context{league_, log_, scorers_, awards_};
   std::vector<DayPlayer> players;
   CalendarReader(context, day, season_players_, &players).Read();

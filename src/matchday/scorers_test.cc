@@ -25,7 +25,7 @@ class ScorersTest : public ::testing::Test {
     for (const SidePlayer& player : players) side.Add(player);
     RankSide(side);
     CalendarLog log;
-    log.BeginDay(1);
+    log.BeginDay(1, 1);
     CalendarContext context{league_, log, scorers_, awards_};
     AssignScorers(context, side, goals, "Alfa", true);
     std::string shown;
@@ -34,7 +34,7 @@ class ScorersTest : public ::testing::Test {
       if (!shown.empty()) shown += ", ";
       const ShownPlayer& player = log.player(step.index);
       std::string_view name =
-          player.season_row < 0 ? std::string_view(player.name) : season_names_[player.season_row];
+          player.season_row < 0 ? log.name(player.name) : season_names_[player.season_row];
       shown += surnames_.Of(surname_context_, name, player.season_row);
     }
     return shown;
