@@ -27,12 +27,4 @@ SeasonRating SeasonRater::Close() {
   return std::move(rating);
 }
 
-SeasonRating RateSeason(Env& env, const League& league, SeasonExports& exports) {
-  SeasonRater rater(league);
-  for (int g = 1; g <= kMatchdays; ++g) {
-    if (std::optional<MatchdayExport> day = exports.Read(env, league, g)) rater.Rate(env, *day);
-  }
-  return rater.Close();
-}
-
 }  // namespace corvalis

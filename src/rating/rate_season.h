@@ -5,7 +5,6 @@
 
 #include "input/league.h"
 #include "input/results_export.h"
-#include "input/season_exports.h"
 #include "platform/env.h"
 #include "rating/rating_reading.h"
 #include "rating/season_rating.h"
@@ -16,8 +15,10 @@ class SeasonRater {
  public:
   explicit SeasonRater(const League& league);
 
-  // Rates the export of the next matchday with one (in matchday order):
-  // shows the reading's warnings, throws RunStop for those that end the run.
+  // Rates the export of the next matchday with one: the exports come in
+  // matchday order, each read and rated before the next file is read, so a
+  // file's messages come with its matchday and a message that ends the run
+  // (RunStop) leaves the later files unread.
   void Rate(Env& env, const MatchdayExport& day);
 
   // The season rated. Throws RunStop ("Files Risultati Assenti") when no
@@ -29,11 +30,6 @@ class SeasonRater {
   RatingReadingState state_;
   bool any_ = false;
 };
-
-// Reads and rates the exports in matchday order, each one read, parsed and
-// rated before the next file is read: a file's messages come with its
-// matchday, and a message that ends the run leaves the later files unread.
-SeasonRating RateSeason(Env& env, const League& league, SeasonExports& exports);
 
 }  // namespace corvalis
 
