@@ -75,5 +75,39 @@ TEST(MalformedExportsE2eTest, TeamLineAmongTheBenchLinesBeginsACalendarMatch) {
   ExpectSameFile(home, "tests/data/matchday_cup/expected", "ultima.htm");
 }
 
+// The calendar reads each export right after the rating, but says what it
+// met only when its pages are written: after every message of the rating,
+// the later matchdays' too.
+TEST(MalformedExportsE2eTest, CalendarWarningsComeAfterTheWholeRating) {
+  ScratchFolder home;
+  CopyFolder(RepoPath("tests/data/matchday_cup/league"), home.path());
+  std::string first = ReadFile(home.File("Coppa Risultati1.tab"));
+  size_t bench = first.find("\tP\tRISERVA Alfa\t");
+  ASSERT_NE(bench, std::string::npos);
+  first.insert(bench, "\tGamma\t\t\t\t\tIgnota\r\n");  // line 16
+  WriteFile(home.File("Coppa Risultati1.tab"), first);
+  std::string third = ReadFile(home.File("Coppa Risultati3.tab"));
+  size_t header = third.find("Giornata 3\r\n");
+  ASSERT_NE(header, std::string::npos);
+  third.insert(header + 12, "EOF\r\n");  // line 3
+  WriteFile(home.File("Coppa Risultati3.tab"), third);
+
+  RunResult run = RunProgram(home.path(), {"--home", home.path()});
+  std::string file1 = home.File("Coppa Risultati1.tab");
+  std::string file3 = home.File("Coppa Risultati3.tab");
+  EXPECT_EQ(run.err,
+            "Il file " + file1 +
+                ", riga 16: Gamma - Ignota e' dentro la partita Alfa Club - Beta United, prima "
+                "della riga vuota che la chiude: il voto allenatore non la legge come partita\n"
+                "Il file " + file3 +
+                ", riga 4: la partita Beta United - Gamma viene dopo la riga EOF (riga 3): il "
+                "voto allenatore non legge ne' lei ne' le righe che seguono\n"
+                "La partita Gamma - Ignota del file " + file1 +
+                " non ha la riga del punteggio prima delle sostituzioni: non e' nel "
+                "calendario\n");
+  EXPECT_EQ(run.status, 0);
+  ExpectSameFile(home, "tests/data/matchday_cup/expected", "calenbomber.htm");
+}
+
 }  // namespace
 }  // namespace corvalis::e2e
