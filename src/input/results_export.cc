@@ -75,12 +75,12 @@ void ExportParser::Parse() {
 // Split once the blocks are known: the table takes just the room it needs.
 void ExportParser::SplitPlayerLines() {
   const char* bytes = lines_.bytes()->data();
-  out_.block_columns.resize(out_.block_lines.size());
-  for (size_t i = 0; i < out_.block_lines.size(); ++i) {
-    const BlockLine& line = out_.block_lines[i];
-    if (line.kind() == BlockLine::kPlayer) {
-      out_.block_columns[i] = SplitPlayerLine(std::string_view(bytes + line.offset, line.length));
-    }
+  out_.block_columns.reserve(out_.block_lines.size());
+  for (const BlockLine& line : out_.block_lines) {
+    out_.block_columns.push_back(line.kind() == BlockLine::kPlayer
+                                     ? SplitPlayerLine(std::string_view(bytes + line.offset,
+                                                                        line.length))
+                                     : PlayerColumns());
   }
 }
 

@@ -7,29 +7,6 @@
 
 namespace corvalis {
 
-std::string_view NextField(std::string_view& line, int& tabs) {
-  const char* data = line.data();
-  size_t size = line.size();
-  size_t start = 0;
-  while (start < size && data[start] == '\t') ++start;
-  size_t end = start;
-  while (end < size && data[end] != '\t') ++end;
-  std::string_view field(data + start, end - start);
-  if (end < size) {
-    tabs = static_cast<int>(start) + 1;  // the tab that ends the field counts
-    line.remove_prefix(end + 1);
-  } else {
-    tabs = static_cast<int>(start);
-    line = std::string_view();
-  }
-  return field;
-}
-
-std::string_view NextField(std::string_view& line) {
-  int tabs;
-  return NextField(line, tabs);
-}
-
 std::string_view NextWord(std::string_view& line) {
   size_t start = std::string_view::npos;
   for (size_t i = 0; i < line.size(); ++i) {
@@ -179,13 +156,6 @@ std::string PlainNumber(double value) {
 std::string NumberText(double value) {
   std::string text = PlainNumber(value);
   return text[0] == '-' ? text : " " + text;
-}
-
-std::string_view Trimmed(std::string_view text) {
-  size_t begin = text.find_first_not_of(' ');
-  if (begin == std::string_view::npos) return {};
-  size_t end = text.find_last_not_of(' ');
-  return text.substr(begin, end - begin + 1);
 }
 
 std::string TrimSpaces(std::string_view text) { return std::string(Trimmed(text)); }

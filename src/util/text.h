@@ -14,8 +14,31 @@ namespace corvalis {
 // closes the field (a field that ends at the end of the line has none).
 // So consecutive tabs never give an empty field in mid-line: `tabs` tells
 // the caller how many were consumed. The view points into the caller's line.
-std::string_view NextField(std::string_view& line, int& tabs);
-std::string_view NextField(std::string_view& line);
+// Every line of every file goes through here, most fields are a few bytes:
+// inline, so that the counting of tabs costs nothing to a caller that does
+// not ask for it.
+inline std::string_view NextField(std::string_view& line, int& tabs) {
+  const char* data = line.data();
+  size_t size = line.size();
+  size_t start = 0;
+  while (start < size && data[start] == '\t') ++start;
+  size_t end = start;
+  while (end < size && data[end] != '\t') ++end;
+  std::string_view field(data + start, end - start);
+  if (end < size) {
+    tabs = static_cast<int>(start) + 1;  // the tab that ends the field counts
+    line.remove_prefix(end + 1);
+  } else {
+    tabs = static_cast<int>(start);
+    line = std::string_view();
+  }
+  return field;
+}
+
+inline std::string_view NextField(std::string_view& line) {
+  int tabs;
+  return NextField(line, tabs);
+}
 
 // Takes the next space-separated word off the front of `line`: leading
 // spaces are skipped, the word ends at the next space, and the line keeps
@@ -78,7 +101,14 @@ double ReadBack15(double value);
 
 // The text with leading and trailing spaces removed (tabs stay).
 std::string TrimSpaces(std::string_view text);
-std::string_view Trimmed(std::string_view text);
+inline std::string_view Trimmed(std::string_view text) {
+  // Most fields have no space at either end: no search.
+  if (text.empty() || (text.front() != ' ' && text.back() != ' ')) return text;
+  size_t begin = text.find_first_not_of(' ');
+  if (begin == std::string_view::npos) return {};
+  size_t end = text.find_last_not_of(' ');
+  return text.substr(begin, end - begin + 1);
+}
 
 // floor(value * 100) / 100 and floor(value * 1000) / 1000 in double
 // precision: the cuts used for every figure printed with fixed decimals.
