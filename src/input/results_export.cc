@@ -20,8 +20,10 @@ bool IsScoreTitle(std::string_view field) {
 
 class ExportParser {
  public:
-  ExportParser(MatchdayExport& out, const TextLines& lines, const League& league)
-      : out_(out), lines_(lines), league_(league), team_lengths_(league) {}
+  ExportParser(MatchdayExport& out, const TextLines& lines, const League& league,
+               size_t split_ahead)
+      : out_(out), lines_(lines), league_(league), split_ahead_(split_ahead),
+        team_lengths_(league) {}
 
   void Parse();
 
@@ -55,6 +57,7 @@ class ExportParser {
   MatchdayExport& out_;
   const TextLines& lines_;
   const League& league_;
+  const size_t split_ahead_;
   size_t next_ = 0;
   TeamNameLengths team_lengths_;
   std::vector<uint32_t> line_counts_;   // of each match, in order
@@ -75,8 +78,9 @@ void ExportParser::Parse() {
 // Split once the blocks are known: the table takes just the room it needs.
 void ExportParser::SplitPlayerLines() {
   const char* bytes = lines_.bytes()->data();
-  out_.block_columns.reserve(out_.block_lines.size());
-  for (const BlockLine& line : out_.block_lines) {
+  size_t count = std::min(out_.block_lines.size(), split_ahead_);
+  out_.block_columns.reserve(count);
+  for (const BlockLine& line : std::span<const BlockLine>(out_.block_lines).first(count)) {
     out_.block_columns.push_back(line.kind() == BlockLine::kPlayer
                                      ? SplitPlayerLine(std::string_view(bytes + line.offset,
                                                                         line.length))
@@ -351,19 +355,20 @@ std::vector<std::string> StrayHeaderWarnings(const MatchdayExport& day) {
 
 const PlayerColumns* MatchdayExport::BlockColumnsAt(std::string_view line, size_t& from) const {
   size_t offset = static_cast<size_t>(line.data() - bytes->data());
-  while (from < block_lines.size() && block_lines[from].offset < offset) ++from;
-  if (from == block_lines.size() || block_lines[from].offset != offset ||
+  while (from < block_columns.size() && block_lines[from].offset < offset) ++from;
+  if (from == block_columns.size() || block_lines[from].offset != offset ||
       block_lines[from].kind() != BlockLine::kPlayer) {
     return nullptr;
   }
   return &block_columns[from];
 }
 
-MatchdayExport ParseExport(TextLines lines, const League& league, int matchday) {
+MatchdayExport ParseExport(TextLines lines, const League& league, int matchday,
+                           size_t split_ahead) {
   MatchdayExport out;
   out.matchday = matchday;
   out.bytes = lines.bytes();
-  ExportParser(out, lines, league).Parse();
+  ExportParser(out, lines, league, split_ahead).Parse();
   out.lines = std::move(lines);
   return out;
 }

@@ -44,6 +44,13 @@ struct PlayerColumns {
   PlayerColumn away;
 };
 
+// The block lines of an export split ahead: several times those of the
+// largest league's export, and the table stays small whatever a file holds.
+constexpr size_t kSplitBlockLines = 4096;
+
+// The columns of a player line's text.
+PlayerColumns SplitPlayerLine(std::string_view line);
+
 // A line of a block: a player line, or a score line with what follows it up
 // to the bench title. Eight bytes: a season keeps one for most of its lines.
 struct BlockLine {
@@ -109,8 +116,9 @@ struct MatchdayExport {
   // The lines and score lines of all blocks, one table each for the export.
   std::vector<BlockLine> block_lines;
   std::vector<ScoreLine> score_lines;
-  // The columns of each block line (none for a score line), split once for
-  // both readings.
+  // The columns of the first kSplitBlockLines block lines (none for a score
+  // line), split once for both readings; the lines after those, only in
+  // exports far larger than any season's, are split as they are read.
   std::vector<PlayerColumns> block_columns;
   ExportEnd end = ExportEnd::kEofLine;
   std::string_view end_text;
@@ -118,8 +126,13 @@ struct MatchdayExport {
   std::vector<StrayHeader> stray_headers;  // in file order
 
   // The columns of a player line of `block_lines`.
-  const PlayerColumns& Columns(const BlockLine& line) const {
-    return block_columns[static_cast<size_t>(&line - block_lines.data())];
+  // The columns of a player line of `block_lines`: from the table, or split
+  // into `scratch`.
+  const PlayerColumns& Columns(const BlockLine& line, PlayerColumns& scratch) const {
+    size_t i = static_cast<size_t>(&line - block_lines.data());
+    if (i < block_columns.size()) return block_columns[i];
+    scratch = SplitPlayerLine(std::string_view(bytes->data() + line.offset, line.length));
+    return scratch;
   }
   // The columns of the file's line `line` (a view of `bytes`) when it is a
   // player line of a block, else null. `from` is where to look from in
@@ -144,15 +157,14 @@ class TeamNameLengths {
 };
 
 // Parses `lines` of the export of matchday `matchday`; match headers are
-// recognised by the team names of `league`.
-MatchdayExport ParseExport(TextLines lines, const League& league, int matchday = 0);
+// recognised by the team names of `league`. The first `split_ahead` block
+// lines are split into `block_columns`.
+MatchdayExport ParseExport(TextLines lines, const League& league, int matchday = 0,
+                           size_t split_ahead = kSplitBlockLines);
 
 // One warning per stray header inside a block, and one for those after the
 // "EOF" line: the rating reads none of them as a match.
 std::vector<std::string> StrayHeaderWarnings(const MatchdayExport& day);
-
-// The columns of a player line's text.
-PlayerColumns SplitPlayerLine(std::string_view line);
 
 }  // namespace corvalis
 

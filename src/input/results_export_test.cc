@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -153,6 +154,43 @@ void ExpectSameColumn(const PlayerColumn& a, const PlayerColumn& b, const std::s
 // Real lines and random ones of tabs and text, with runs of tabs, leading
 // and trailing tabs, more than ten fields and fields across eight-byte
 // boundaries.
+// Both readings take a player line's columns from the table the parse
+// splits ahead, or split the line themselves beyond it: the same columns
+// either way, and only block player lines are found in the table.
+TEST_F(StrayHeaderTest, ColumnsFromTheTableOrSplitAsRead) {
+  auto fields = [](const PlayerColumns& c) {
+    return std::vector<std::string_view>{c.home.code, c.home.name, c.home.vote, c.home.bonus,
+                                         c.home.fantavoto, c.away.code, c.away.name,
+                                         c.away.vote, c.away.bonus, c.away.fantavoto,
+                                         c.has_home ? "home" : ""};
+  };
+  std::vector<std::string> lines = Join({Block("Alfa", "Beta"), Block("Gamma", "Delta"), {"EOF"}});
+  for (size_t ahead : {size_t{0}, size_t{1}, size_t{3}, kSplitBlockLines}) {
+    MatchdayExport day = ParseExport(TextLines(lines), league_, 1, ahead);
+    ASSERT_EQ(day.block_lines.size(), 6u);
+    EXPECT_EQ(day.block_columns.size(), std::min<size_t>(ahead, 6));
+    PlayerColumns scratch;
+    for (const BlockLine& line : day.block_lines) {
+      if (line.kind() != BlockLine::kPlayer) continue;
+      std::string_view text(day.bytes->data() + line.offset, line.length);
+      EXPECT_EQ(fields(day.Columns(line, scratch)), fields(SplitPlayerLine(text))) << ahead;
+    }
+    size_t from = 0, found = 0;
+    for (std::string_view text : day.lines) {
+      if (const PlayerColumns* columns = day.BlockColumnsAt(text, from)) {
+        ++found;
+        EXPECT_EQ(fields(*columns), fields(SplitPlayerLine(text))) << ahead;
+      }
+    }
+    // Of the six block lines, the two score lines are no player lines.
+    size_t in_table = 0;
+    for (size_t i = 0; i < day.block_columns.size(); ++i) {
+      if (day.block_lines[i].kind() == BlockLine::kPlayer) ++in_table;
+    }
+    EXPECT_EQ(found, in_table) << ahead;
+  }
+}
+
 TEST(SplitPlayerLineTest, TakesTheFieldsAsTheFieldExtractorDoes) {
   std::vector<std::string> lines = {
       "\tP\tFERRARA P.\t4,5\t-1\t3,5\tP\tVITALE Riccardo\t7\t-3\t4",

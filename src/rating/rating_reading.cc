@@ -57,6 +57,8 @@ class RatingReader {
   std::vector<bool> seen_;
   std::vector<MatchdayPlay> plays_;
 
+  PlayerColumns scratch_;  // a line beyond the export's table of split lines
+
   // The match being read.
   const ExportMatch* match_ = nullptr;
   int team_[2] = {kUnset, kUnset};
@@ -118,7 +120,7 @@ void RatingReader::ReadMatch(const ExportMatch& match) {
                          "formazione (file " + day_.path + ")";
       state_.warned.Warn(env_, text, text);
     }
-    const PlayerColumns& columns = day_.Columns(line);
+    const PlayerColumns& columns = day_.Columns(line, scratch_);
     if (columns.has_home) ReadColumn(kHome, team_[kHome], columns.home);
     if (team_[kAway] == kUnset) {
       // The away team is not in conf.txt: said once, and its column is not
