@@ -16,6 +16,33 @@ void ExpectSameFile(const ScratchFolder& home, const std::string& expected_folde
       << name;
 }
 
+// Matchday 1: the empty line before Gamma - Delta (line 18) goes.
+void DropEmptyLineBeforeSecondMatch(const ScratchFolder& home) {
+  std::string first = ReadFile(home.File("Coppa Risultati1.tab"));
+  size_t gap = first.find("\r\n\r\n\tGamma\t");
+  ASSERT_NE(gap, std::string::npos);
+  first.erase(gap, 2);
+  WriteFile(home.File("Coppa Risultati1.tab"), first);
+}
+
+// Matchday 3: an "EOF" line (line 3) before every match.
+void AddEarlyEofLine(const ScratchFolder& home) {
+  std::string third = ReadFile(home.File("Coppa Risultati3.tab"));
+  size_t header = third.find("Giornata 3\r\n");
+  ASSERT_NE(header, std::string::npos);
+  third.insert(header + 12, "EOF\r\n");
+  WriteFile(home.File("Coppa Risultati3.tab"), third);
+}
+
+// Matchday 1: a team line, Gamma - Ignota, among the bench lines (line 16).
+void AddTeamLineAmongTheBench(const ScratchFolder& home) {
+  std::string first = ReadFile(home.File("Coppa Risultati1.tab"));
+  size_t bench = first.find("\tP\tRISERVA Alfa\t");
+  ASSERT_NE(bench, std::string::npos);
+  first.insert(bench, "\tGamma\t\t\t\t\tIgnota\r\n");
+  WriteFile(home.File("Coppa Risultati1.tab"), first);
+}
+
 // Lines of the exports that name two teams where the coach rating begins no
 // match: one where the empty line closing the match before it is missing,
 // and matches after an "EOF" line that comes too early. Each is said with
@@ -24,16 +51,8 @@ void ExpectSameFile(const ScratchFolder& home, const std::string& expected_folde
 TEST(MalformedExportsE2eTest, MatchesTheRatingCannotReadAreNamedWithTheirLine) {
   ScratchFolder home;
   CopyFolder(RepoPath("tests/data/matchday_cup/league"), home.path());
-  std::string first = ReadFile(home.File("Coppa Risultati1.tab"));
-  size_t gap = first.find("\r\n\r\n\tGamma\t");
-  ASSERT_NE(gap, std::string::npos);
-  first.erase(gap, 2);  // the empty line before Gamma - Delta, line 18
-  WriteFile(home.File("Coppa Risultati1.tab"), first);
-  std::string third = ReadFile(home.File("Coppa Risultati3.tab"));
-  size_t header = third.find("Giornata 3\r\n");
-  ASSERT_NE(header, std::string::npos);
-  third.insert(header + 12, "EOF\r\n");  // line 3
-  WriteFile(home.File("Coppa Risultati3.tab"), third);
+  DropEmptyLineBeforeSecondMatch(home);
+  AddEarlyEofLine(home);
 
   RunResult run = RunProgram(home.path(), {"--home", home.path()});
   EXPECT_EQ(run.err,
@@ -55,11 +74,7 @@ TEST(MalformedExportsE2eTest, MatchesTheRatingCannotReadAreNamedWithTheirLine) {
 TEST(MalformedExportsE2eTest, TeamLineAmongTheBenchLinesBeginsACalendarMatch) {
   ScratchFolder home;
   CopyFolder(RepoPath("tests/data/matchday_cup/league"), home.path());
-  std::string first = ReadFile(home.File("Coppa Risultati1.tab"));
-  size_t bench = first.find("\tP\tRISERVA Alfa\t");
-  ASSERT_NE(bench, std::string::npos);
-  first.insert(bench, "\tGamma\t\t\t\t\tIgnota\r\n");  // line 16
-  WriteFile(home.File("Coppa Risultati1.tab"), first);
+  AddTeamLineAmongTheBench(home);
 
   RunResult run = RunProgram(home.path(), {"--home", home.path()});
   std::string file = home.File("Coppa Risultati1.tab");
@@ -81,16 +96,8 @@ TEST(MalformedExportsE2eTest, TeamLineAmongTheBenchLinesBeginsACalendarMatch) {
 TEST(MalformedExportsE2eTest, CalendarWarningsComeAfterTheWholeRating) {
   ScratchFolder home;
   CopyFolder(RepoPath("tests/data/matchday_cup/league"), home.path());
-  std::string first = ReadFile(home.File("Coppa Risultati1.tab"));
-  size_t bench = first.find("\tP\tRISERVA Alfa\t");
-  ASSERT_NE(bench, std::string::npos);
-  first.insert(bench, "\tGamma\t\t\t\t\tIgnota\r\n");  // line 16
-  WriteFile(home.File("Coppa Risultati1.tab"), first);
-  std::string third = ReadFile(home.File("Coppa Risultati3.tab"));
-  size_t header = third.find("Giornata 3\r\n");
-  ASSERT_NE(header, std::string::npos);
-  third.insert(header + 12, "EOF\r\n");  // line 3
-  WriteFile(home.File("Coppa Risultati3.tab"), third);
+  AddTeamLineAmongTheBench(home);
+  AddEarlyEofLine(home);
 
   RunResult run = RunProgram(home.path(), {"--home", home.path()});
   std::string file1 = home.File("Coppa Risultati1.tab");
