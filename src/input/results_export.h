@@ -125,7 +125,6 @@ struct MatchdayExport {
   uint32_t eof_line = 0;  // the number of the "EOF" line that ended the file
   std::vector<StrayHeader> stray_headers;  // in file order
 
-  // The columns of a player line of `block_lines`.
   // The columns of a player line of `block_lines`: from the table, or split
   // into `scratch`.
   const PlayerColumns& Columns(const BlockLine& line, PlayerColumns& scratch) const {
@@ -134,10 +133,10 @@ struct MatchdayExport {
     scratch = SplitPlayerLine(std::string_view(bytes->data() + line.offset, line.length));
     return scratch;
   }
-  // The columns of the file's line `line` (a view of `bytes`) when it is a
-  // player line of a block, else null. `from` is where to look from in
-  // `block_lines`: a reader that goes down the file passes the same one
-  // every time.
+  // The columns of the file's line `line` (one of `lines`) when it is a
+  // player line of a block that the table holds, else null. `from` is where
+  // to look from in `block_lines`: a reader that goes down the file passes
+  // the same one every time.
   const PlayerColumns* BlockColumnsAt(std::string_view line, size_t& from) const;
 };
 
