@@ -77,14 +77,11 @@ void ExportParser::Parse() {
 
 // Split once the blocks are known: the table takes just the room it needs.
 void ExportParser::SplitPlayerLines() {
-  const char* bytes = lines_.bytes()->data();
   size_t count = std::min(out_.block_lines.size(), split_ahead_);
   out_.block_columns.reserve(count);
   for (const BlockLine& line : std::span<const BlockLine>(out_.block_lines).first(count)) {
-    out_.block_columns.push_back(line.kind() == BlockLine::kPlayer
-                                     ? SplitPlayerLine(std::string_view(bytes + line.offset,
-                                                                        line.length))
-                                     : PlayerColumns());
+    bool player = line.kind() == BlockLine::kPlayer;
+    out_.block_columns.push_back(player ? SplitPlayerLine(out_.Text(line)) : PlayerColumns());
   }
 }
 

@@ -125,12 +125,16 @@ struct MatchdayExport {
   uint32_t eof_line = 0;  // the number of the "EOF" line that ended the file
   std::vector<StrayHeader> stray_headers;  // in file order
 
+  // The text of a line of `block_lines`.
+  std::string_view Text(const BlockLine& line) const {
+    return std::string_view(bytes->data() + line.offset, line.length);
+  }
   // The columns of a player line of `block_lines`: from the table, or split
   // into `scratch`.
   const PlayerColumns& Columns(const BlockLine& line, PlayerColumns& scratch) const {
     size_t i = static_cast<size_t>(&line - block_lines.data());
     if (i < block_columns.size()) return block_columns[i];
-    scratch = SplitPlayerLine(std::string_view(bytes->data() + line.offset, line.length));
+    scratch = SplitPlayerLine(Text(line));
     return scratch;
   }
   // The columns of the file's line `line` (one of `lines`) when it is a

@@ -172,8 +172,8 @@ TEST_F(StrayHeaderTest, ColumnsFromTheTableOrSplitAsRead) {
     PlayerColumns scratch;
     for (const BlockLine& line : day.block_lines) {
       if (line.kind() != BlockLine::kPlayer) continue;
-      std::string_view text(day.bytes->data() + line.offset, line.length);
-      EXPECT_EQ(fields(day.Columns(line, scratch)), fields(SplitPlayerLine(text))) << ahead;
+      EXPECT_EQ(fields(day.Columns(line, scratch)), fields(SplitPlayerLine(day.Text(line))))
+          << ahead;
     }
     size_t from = 0, found = 0;
     for (std::string_view text : day.lines) {

@@ -1,14 +1,11 @@
 #include "matchday/calendar_log.h"
 
-#include <algorithm>
 #include <utility>
 
 namespace corvalis {
 
 void CalendarLog::Warn(std::string text, const std::string& key) {
-  if (std::find(warned_keys_.begin(), warned_keys_.end(), key) != warned_keys_.end()) return;
-  warned_keys_.push_back(key);
-  Show(std::move(text));
+  if (warned_.First(key)) Show(std::move(text));
 }
 
 void CalendarLog::Show(std::string text) {

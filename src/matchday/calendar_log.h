@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "matchday/calendar_page.h"
+#include "util/once_warnings.h"
 
 namespace corvalis {
 
@@ -75,7 +76,7 @@ class CalendarLog {
 
   std::vector<Day> days_;
   std::vector<std::string> warnings_;
-  std::vector<std::string> warned_keys_;
+  OnceWarnings warned_;  // keys of the warnings kept
   std::vector<PendingScores> scores_;
   std::vector<ShownPlayer> players_;
   std::vector<std::string> names_;

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "util/short_number.h"
+
 namespace corvalis {
 
 std::string_view NextWord(std::string_view& line) {
@@ -99,20 +101,9 @@ std::optional<long long> WholeHundredths(double value) {
 
 std::string PlainNumber(double value) {
   if (!std::isfinite(value) || value == 0) return "0";
-  if (value == std::trunc(value) && std::fabs(value) < 1e15) {
-    return std::to_string(static_cast<long long>(value));  // counters and whole sums
-  }
-  if (std::optional<long long> hundredths = WholeHundredths(value)) {
-    // Votes and their sums: fifteen digits round to the two decimals.
-    long long k = *hundredths;
-    unsigned long long magnitude = static_cast<unsigned long long>(k < 0 ? -k : k);
-    std::string out = k < 0 ? "-" : "";
-    if (magnitude >= 100) out += std::to_string(magnitude / 100);
-    out += '.';
-    out += static_cast<char>('0' + magnitude % 100 / 10);
-    if (magnitude % 10 != 0) out += static_cast<char>('0' + magnitude % 10);
-    return out;
-  }
+  // Counters, whole sums, votes and their sums: written in a few bytes.
+  ShortNumber short_form(value);
+  if (!short_form.empty()) return std::string(short_form.text());
   // Fifteen significant digits, then written out without an exponent. The
   // shortest form that reads back as the same double is the same text
   // whenever it has at most fifteen digits, and is much cheaper to make.
