@@ -42,10 +42,9 @@ if [ -z "${WINEPREFIX:-}" ]; then
   own_prefix=1
 fi
 cleanup() {
-  # The prefix's wine server was kept running: stop it, and wait for it
-  # before its folder goes.
-  if [ "$own_prefix" -eq 1 ] && [ -n "${wine:-}" ]; then
-    "$(dirname "$wine")/wineserver" -k 2>/dev/null || true
+  # The prefix's wine server leaves by itself once idle; wait for it before
+  # its folder goes.
+  if [ "$own_prefix" -eq 1 ]; then
     "$(dirname "$wine")/wineserver" -w 2>/dev/null || true
   fi
   rm -rf "$scratch"
@@ -71,8 +70,6 @@ fi
 
 echo "== Wine: first start of the prefix (${SECONDS}s)"
 "$wine" wineboot --init >/dev/null 2>&1 || true
-# One wine server for the whole check: none stops while the next test starts.
-[ "$own_prefix" -eq 0 ] || "$(dirname "$wine")/wineserver" -p 2>/dev/null || true
 
 echo "== Unit tests under Wine (${SECONDS}s)"
 # A Wine process now and then dies at start-up, before the test prints a
