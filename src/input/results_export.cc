@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "util/byte_words.h"
 #include "util/text.h"
 
 namespace corvalis {
@@ -217,48 +218,26 @@ void ExportParser::NoteHeadersAfterEof() {
   }
 }
 
-// 0x80 in each byte of `word` that is a tab, 0 in the others: after the
-// xor a tab byte is 0, the only byte whose high bit the sum leaves clear
-// (no carry crosses bytes).
-uint64_t TabBytes(uint64_t word) {
-  constexpr uint64_t kTabs = 0x0909090909090909ULL, kLow7 = 0x7F7F7F7F7F7F7F7FULL;
-  uint64_t x = word ^ kTabs;
-  return ~(((x & kLow7) + kLow7) | x) & ~kLow7;
-}
-
-// Where the first tab at or after `i` is (`size` for none), eight bytes at
-// a time where the machine allows.
+// Where the first tab at or after `i` is (`size` for none), sixteen bytes
+// at a time.
 size_t FindTab(const char* data, size_t i, size_t size) {
-  if constexpr (std::endian::native == std::endian::little) {
-    for (; i + 8 <= size; i += 8) {
-      uint64_t word;
-      std::memcpy(&word, data + i, 8);
-      uint64_t tabs = TabBytes(word);
-      if (tabs != 0) return i + static_cast<size_t>(std::countr_zero(tabs)) / 8;
-    }
+  for (; i + 16 <= size; i += 16) {
+    uint32_t tabs = SixteenBytesEqual(data + i, '\t');
+    if (tabs != 0) return i + static_cast<size_t>(std::countr_zero(tabs));
   }
   while (i < size && data[i] != '\t') ++i;
   return i;
 }
 
-// The eight high bits of TabBytes gathered into one byte, byte 0's lowest.
-uint64_t TabBitsOfWord(const char* data) {
-  uint64_t word;
-  std::memcpy(&word, data, 8);
-  return ((TabBytes(word) >> 7) * 0x0102040810204080ULL) >> 56;
-}
-
 // Bit k set when byte k of the `size` (at most 64) bytes at `data` is a
-// tab; eight bytes at a time where the machine allows.
+// tab; sixteen bytes at a time.
 uint64_t TabBits(const char* data, size_t size) {
   uint64_t bits = 0;
   size_t k = 0;
-  if constexpr (std::endian::native == std::endian::little) {
-    for (; k + 8 <= size; k += 8) bits |= TabBitsOfWord(data + k) << k;
-    if (k < size && size >= 8) {
-      // The last bytes as the end of the line's last eight: no byte loop.
-      return bits | (TabBitsOfWord(data + size - 8) >> (8 - (size - k))) << k;
-    }
+  for (; k + 16 <= size; k += 16) bits |= uint64_t{SixteenBytesEqual(data + k, '\t')} << k;
+  if (k < size && size >= 16) {
+    // The last bytes as the end of the line's last sixteen: no byte loop.
+    return bits | uint64_t{SixteenBytesEqual(data + size - 16, '\t') >> (16 - (size - k))} << k;
   }
   for (; k < size; ++k) {
     if (data[k] == '\t') bits |= uint64_t{1} << k;
@@ -288,12 +267,16 @@ void SplitFields(std::string_view line, Field (&fields)[10], size_t& leading,
     // Most lines: every field found from one mask of the line's tabs.
     uint64_t tabs = TabBits(data, size);
     uint64_t text = ~tabs & (size == 64 ? ~uint64_t{0} : (uint64_t{1} << size) - 1);
-    while (text != 0 && count < 10) {
-      size_t start = static_cast<size_t>(std::countr_zero(text));
-      uint64_t tabs_after = tabs & (~uint64_t{0} << start);
-      size_t end = tabs_after != 0 ? static_cast<size_t>(std::countr_zero(tabs_after)) : size;
+    // A field starts at a byte of text after a tab (or at the line's
+    // start) and ends at the first tab after text (or at the line's end).
+    uint64_t starts = text & ~(text << 1);
+    uint64_t ends = tabs & (text << 1);
+    while (starts != 0 && count < 10) {
+      size_t start = static_cast<size_t>(std::countr_zero(starts));
+      size_t end = ends != 0 ? static_cast<size_t>(std::countr_zero(ends)) : size;
       fields[count++] = {data + start, end - start};
-      text = end >= 64 ? 0 : text & (~uint64_t{0} << end);
+      starts &= starts - 1;
+      ends &= ends - 1;
     }
     if (count > 0) {
       leading = static_cast<size_t>(fields[0].data - data);

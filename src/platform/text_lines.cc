@@ -1,37 +1,37 @@
 #include "platform/text_lines.h"
 
+#include <bit>
 #include <cstring>
 #include <utility>
+
+#include "util/byte_words.h"
 
 namespace corvalis {
 namespace {
 
-// Calls visit(start, length) for every line of `bytes`. The ends are found
-// with memchr, which looks at many bytes at a time: a line ends at the first
-// LF, or earlier at a CR (a CR right before the LF belongs to it).
+// Where the first CR or LF at or after `i` is (`size` for none), sixteen
+// bytes at a time: most lines are a few such steps.
+size_t FindLineEnd(const char* data, size_t i, size_t size) {
+  for (; i + 16 <= size; i += 16) {
+    uint32_t ends = SixteenBytesEqual(data + i, '\n', '\r');
+    if (ends != 0) return i + static_cast<size_t>(std::countr_zero(ends));
+  }
+  while (i < size && data[i] != '\n' && data[i] != '\r') ++i;
+  return i;
+}
+
+// Calls visit(start, length) for every line of `bytes`: a line ends at the
+// first LF or CR, and a CR right before an LF ends it together with it.
 template <typename Visit>
 void ForEachLine(std::string_view bytes, Visit visit) {
   const char* data = bytes.data();
   size_t size = bytes.size();
   size_t start = 0;
   while (start < size) {
-    const char* from = data + start;
-    size_t left = size - start;
-    const char* lf = static_cast<const char*>(std::memchr(from, '\n', left));
-    size_t span = lf != nullptr ? static_cast<size_t>(lf - from) : left;
-    const char* cr = static_cast<const char*>(std::memchr(from, '\r', span));
-    if (cr != nullptr) {
-      size_t length = static_cast<size_t>(cr - from);
-      visit(start, length);
-      // CR LF is one line end; a lone CR is one too.
-      start += length + (length + 1 == span && lf != nullptr ? 2 : 1);
-    } else if (lf != nullptr) {
-      visit(start, span);
-      start += span + 1;
-    } else {
-      visit(start, span);
-      start = size;
-    }
+    size_t end = FindLineEnd(data, start, size);
+    visit(start, end - start);
+    if (end == size) return;
+    start = end + (data[end] == '\r' && end + 1 < size && data[end + 1] == '\n' ? 2 : 1);
   }
 }
 
