@@ -66,8 +66,9 @@ class Env {
   // run of characters, "?" exactly one, ASCII letters match without regard
   // to case. Among several matches the one whose ASCII-lower-cased name sorts
   // first byte by byte wins (ties: plain byte order). Also the existence test
-  // of a named file.
-  std::optional<std::string> FindFirst(const std::string& pattern);
+  // of a named file. Implementations may override it to avoid listing every
+  // name, with the same result.
+  virtual std::optional<std::string> FindFirst(const std::string& pattern);
 
   // Reads a text file as lines (see TextLines::FromBytes: lines longer than
   // kMaxLineBytes are cut). Only a plain file is read: a folder, a FIFO or a

@@ -55,6 +55,13 @@ class PosixEnv : public Env {
     return posix::PlainFilesIn(ToPosix(folder));
   }
 
+  std::optional<std::string> FindFirst(const std::string& pattern) override {
+    FolderAndName parts = SplitFolder(pattern);
+    std::string found = posix::FirstPlainFileMatching(ToPosix(parts.folder), parts.name);
+    if (found.empty()) return std::nullopt;
+    return found;
+  }
+
   Status ReadLines(const std::string& path, TextLines* lines) override {
     std::string bytes;
     Status status = posix::ReadWhole(path, &bytes);

@@ -122,23 +122,44 @@ std::string ToPosix(const std::string& path) {
   return out;
 }
 
+namespace {
+
+// The listing says what most entries are; links and file systems that do
+// not say are asked.
+bool IsPlainEntry(const std::string& dir, const struct dirent& entry) {
+  return entry.d_type == DT_REG || ((entry.d_type == DT_LNK || entry.d_type == DT_UNKNOWN) &&
+                                    IsPlainFile(dir + "/" + entry.d_name));
+}
+
+bool IsDots(std::string_view name) { return name == "." || name == ".."; }
+
+}  // namespace
+
 std::vector<std::string> PlainFilesIn(const std::string& folder) {
   std::vector<std::string> names;
   std::string dir = folder.empty() ? "." : folder;
   DIR* d = ::opendir(dir.c_str());
   if (d == nullptr) return names;
   while (struct dirent* entry = ::readdir(d)) {
-    std::string name = entry->d_name;
-    if (name == "." || name == "..") continue;
-    // The listing says what most entries are; links and file systems that
-    // do not say are asked.
-    bool plain = entry->d_type == DT_REG ||
-                 ((entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) &&
-                  IsPlainFile(dir + "/" + name));
-    if (plain) names.push_back(name);
+    if (!IsDots(entry->d_name) && IsPlainEntry(dir, *entry)) names.push_back(entry->d_name);
   }
   ::closedir(d);
   return names;
+}
+
+std::string FirstPlainFileMatching(const std::string& folder, std::string_view pattern) {
+  std::string best;  // file names are never empty
+  std::string dir = folder.empty() ? "." : folder;
+  DIR* d = ::opendir(dir.c_str());
+  if (d == nullptr) return best;
+  while (struct dirent* entry = ::readdir(d)) {
+    std::string_view name = entry->d_name;
+    if (IsDots(name) || !WildcardMatch(pattern, name)) continue;
+    if (!best.empty() && !ListsBefore(name, best)) continue;
+    if (IsPlainEntry(dir, *entry)) best = name;
+  }
+  ::closedir(d);
+  return best;
 }
 
 std::string Resolve(const std::string& path) {
@@ -147,7 +168,7 @@ std::string Resolve(const std::string& path) {
   if (::stat(posix.c_str(), &st) == 0) return posix;
   FolderAndName parts = SplitFolder(posix);
   if (parts.name.find_first_of("*?") != std::string::npos) return posix;
-  std::string found = FirstMatch(parts.name, PlainFilesIn(parts.folder));
+  std::string found = FirstPlainFileMatching(parts.folder, parts.name);
   if (found.empty()) return posix;
   return parts.folder.empty() ? found : parts.folder + "/" + found;
 }

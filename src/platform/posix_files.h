@@ -42,6 +42,10 @@ std::string ToPosix(const std::string& path);
 // The names of the plain files in `folder` (the current folder when empty).
 std::vector<std::string> PlainFilesIn(const std::string& folder);
 
+// Of the plain files in `folder` whose names match `pattern`, the one
+// FirstMatch picks; "" for none. Only matching names are ever copied.
+std::string FirstPlainFileMatching(const std::string& folder, std::string_view pattern);
+
 // A run path as Windows would find its file: when the exact name is
 // missing, a name that differs only in the case of ASCII letters.
 std::string Resolve(const std::string& path);
