@@ -46,7 +46,13 @@ class ExportParser {
   void SetMatchSpans();
   void SplitPlayerLines();
   void NoteSearchedLine(std::string_view line);
-  void NoteIfHeader(std::string_view first, std::string_view rest, int match);
+  // Most first fields are role codes that no team name is as long as:
+  // turned away here, without a call.
+  void NoteIfHeader(std::string_view first, std::string_view rest, int match) {
+    bool spaced = !first.empty() && (first.front() == ' ' || first.back() == ' ');
+    if (spaced || team_lengths_.Possible(first)) NoteHeader(first, rest, match);
+  }
+  void NoteHeader(std::string_view first, std::string_view rest, int match);
   void NoteHeadersAfterEof();
 
   void ParseMatches();
@@ -201,7 +207,7 @@ void ExportParser::NoteSearchedLine(std::string_view line) {
 }
 
 // `first` and `rest` split the line just taken.
-void ExportParser::NoteIfHeader(std::string_view first, std::string_view rest, int match) {
+void ExportParser::NoteHeader(std::string_view first, std::string_view rest, int match) {
   first = Trimmed(first);
   if (first.empty() || !team_lengths_.Possible(first)) return;
   if (league_.FirstTeamNamed(first) < 0) return;
