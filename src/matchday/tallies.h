@@ -64,8 +64,8 @@ class SeasonPlayers {
  public:
   // Adds one line of a player; a new player gets a row. Returns his row, -1
   // when the table is full and the player has none. `name_hash` is
-  // KeyIndex::Hash(name).
-  // Inline up to the sum: most lines are of a player who has a row.
+  // KeyIndex::Hash(name). Inline up to the sum: most lines are of a player
+  // who has a row.
   int Add(std::string_view role, std::string_view name, uint64_t name_hash,
           std::string_view team, double fantavoto) {
     int found = index_.Find(name_hash,

@@ -40,35 +40,31 @@ class BenchVotes {
               std::string_view team) {
     return Record(name, KeyIndex::Hash(name), role_code, vote, team);
   }
-  // The same with `name_hash`, KeyIndex::Hash(name), at hand. Inline up to
-  // the vote's sum: most votes are for a player who has a row.
+  // The same with `name_hash`, KeyIndex::Hash(name), at hand.
   bool Record(std::string_view name, uint64_t name_hash, std::string_view role_code,
-              std::string_view vote, std::string_view team) {
-    // A nameless line would hold a free row only until the next player takes
-    // it: nothing of it stays, but a full register still says so.
-    if (name.empty()) return !Full();
-    uint64_t hash = by_team_ ? KeyIndex::Extend(name_hash, name.size(), team) : name_hash;
-    int found = index_.Find(hash, [&](int row) {
+              std::string_view vote, std::string_view team);
+
+  // The row of a named player, else null; the usual case of Record, small
+  // enough to be inlined where it is called. AddVote then adds the vote.
+  BenchVotePlayer* Find(std::string_view name, uint64_t name_hash, std::string_view team) {
+    if (name.empty()) return nullptr;
+    int found = index_.Find(Key(name, name_hash, team), [&](int row) {
       return KeyIndex::Same(players_[row].name, name) &&
              (!by_team_ || KeyIndex::Same(players_[row].team, team));
     });
-    if (found >= 0) {
-      AddVote(players_[found], vote);
-      return true;
-    }
-    return AddPlayer(hash, name, role_code, vote, team);
+    return found >= 0 ? &players_[found] : nullptr;
   }
+  static void AddVote(BenchVotePlayer& player, std::string_view vote);
 
   // In the order the players were first met.
   const std::vector<BenchVotePlayer>& players() const { return players_; }
 
  private:
-  bool Full() const { return static_cast<int>(players_.size()) == kBenchVotePlayers; }
-  static void AddVote(BenchVotePlayer& player, std::string_view vote);
-  // A row for a player who has none, under `hash`, his key's; false when
-  // the register is full.
-  bool AddPlayer(uint64_t hash, std::string_view name, std::string_view role_code,
-                 std::string_view vote, std::string_view team);
+  uint64_t Key(std::string_view name, uint64_t name_hash, std::string_view team) const {
+    return by_team_ ? KeyWithTeam(name.size(), name_hash, team) : name_hash;
+  }
+  // Out of line: it keeps Find small.
+  static uint64_t KeyWithTeam(size_t name_size, uint64_t name_hash, std::string_view team);
 
   bool by_team_;
   std::vector<BenchVotePlayer> players_;

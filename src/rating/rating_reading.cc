@@ -187,8 +187,12 @@ void RatingReader::ReadColumn(Side side, int t, const PlayerColumn& column) {
   UpdateRoster(side, t, column, no_vote);
   bool recorded = !no_vote && column.fantavoto != "999";
   if (bench_ && recorded && !(side == kAway && column.fantavoto.empty()) && t != extra_row_) {
-    if (!state_.rating.bench_votes.Record(column.name, column.name_hash, column.code,
-                                          column.fantavoto, league_.teams[t])) {
+    BenchVotes& votes = state_.rating.bench_votes;
+    const std::string& team_name = league_.teams[t];
+    if (BenchVotePlayer* player = votes.Find(column.name, column.name_hash, team_name)) {
+      BenchVotes::AddVote(*player, column.fantavoto);
+    } else if (!votes.Record(column.name, column.name_hash, column.code, column.fantavoto,
+                             team_name)) {
       WarnBenchVotesFull(column);
     }
   }

@@ -44,8 +44,8 @@ class KeyIndex {
   }
 
   // The row added under `hash` for which `same(row)` holds; -1 for none.
-  template <typename Same>
-  int Find(uint64_t hash, Same same) const {
+  template <typename SameKey>
+  int Find(uint64_t hash, SameKey same) const {
     if (slots_.empty()) return -1;
     size_t mask = slots_.size() - 1;
     for (size_t i = hash & mask;; i = (i + 1) & mask) {
