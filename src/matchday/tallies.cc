@@ -47,6 +47,7 @@ int SeasonPlayers::AddPlayer(std::string_view role, std::string_view name, uint6
                              std::string_view team, double fantavoto) {
   if (static_cast<int>(players_.size()) == kTallyPlayers) return -1;
   int added = static_cast<int>(players_.size());
+  if (added == 0) players_.reserve(256);  // a season's usual players, at once
   players_.push_back({std::string(role), std::string(name), std::string(team), fantavoto, 1});
   index_.Add(name_hash, added);
   return added;

@@ -28,6 +28,7 @@ bool BenchVotes::Record(std::string_view name, uint64_t name_hash, std::string_v
     return true;
   }
   if (full) return false;
+  if (players_.empty()) players_.reserve(256);  // a season's usual players, at once
   BenchVotePlayer& player = players_.emplace_back();
   player.role_code = std::string(role_code);
   player.name = std::string(name);
