@@ -313,7 +313,8 @@ PlayerColumns SplitPlayerLine(std::string_view line) {
   // The home column is there when the first field follows exactly one tab.
   bool has_home = leading + (first_ended_by_tab ? 1 : 0) == 2;
   auto column = [&](int at) {
-    return PlayerColumn{fields[at], fields[at + 1], fields[at + 2], fields[at + 3], fields[at + 4]};
+    return PlayerColumn{fields[at],     fields[at + 1], fields[at + 2],
+                        fields[at + 3], fields[at + 4], KeyIndex::Hash(fields[at + 1])};
   };
   if (!has_home) return PlayerColumns{false, PlayerColumn(), column(0)};
   return PlayerColumns{true, column(0), column(5)};

@@ -21,6 +21,7 @@
 
 #include "input/league.h"
 #include "platform/text_lines.h"
+#include "util/key_index.h"
 
 namespace corvalis {
 
@@ -32,6 +33,9 @@ struct PlayerColumn {
   std::string_view vote;       // the plain vote
   std::string_view bonus;      // the field after the vote
   std::string_view fantavoto;  // vote with bonuses
+  // KeyIndex::Hash(name), taken once at the split for every table that
+  // finds the player by name.
+  uint64_t name_hash = KeyIndex::EmptyHash();
 };
 
 // A player line holds the home column and then the away column. The home

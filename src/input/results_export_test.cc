@@ -159,6 +159,9 @@ void ExpectSameColumn(const PlayerColumn& a, const PlayerColumn& b, const std::s
 // either way, and only block player lines are found in the table.
 TEST_F(StrayHeaderTest, ColumnsFromTheTableOrSplitAsRead) {
   auto fields = [](const PlayerColumns& c) {
+    // The names' hashes too, as both readings' tables use them.
+    EXPECT_EQ(c.home.name_hash, KeyIndex::Hash(c.home.name));
+    EXPECT_EQ(c.away.name_hash, KeyIndex::Hash(c.away.name));
     return std::vector<std::string_view>{c.home.code, c.home.name, c.home.vote, c.home.bonus,
                                          c.home.fantavoto, c.away.code, c.away.name,
                                          c.away.vote, c.away.bonus, c.away.fantavoto,
@@ -210,6 +213,9 @@ TEST(SplitPlayerLineTest, TakesTheFieldsAsTheFieldExtractorDoes) {
     ASSERT_EQ(fast.has_home, reference.has_home) << line;
     if (fast.has_home) ExpectSameColumn(fast.home, reference.home, line);
     ExpectSameColumn(fast.away, reference.away, line);
+    // The tables find a player by the name's hash taken here.
+    EXPECT_EQ(fast.home.name_hash, KeyIndex::Hash(fast.home.name)) << line;
+    EXPECT_EQ(fast.away.name_hash, KeyIndex::Hash(fast.away.name)) << line;
   }
 }
 

@@ -256,7 +256,7 @@ void CalendarReader::RecordPlayer(Side side, bool goalkeeper, const PlayerColumn
   int season_row = -1;
   if (++player_lines_ <= kMatchdayPlayers) {
     players_->push_back({role, column.name, team, column.fantavoto});
-    season_row = season_players_.Add(role, column.name, team, fantavoto);
+    season_row = season_players_.Add(role, column.name, column.name_hash, team, fantavoto);
     if (season_row < 0) {
       context_.log.Warn("Totali di stagione pieni (" + std::to_string(kTallyPlayers) +
                             " giocatori): " + MessageExcerpt(column.name) +

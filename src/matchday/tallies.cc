@@ -9,14 +9,16 @@ int Tally::FirstNamed(std::string_view name) const {
 }
 
 int Tally::FirstNamed(uint64_t hash, std::string_view name) const {
-  return index_.Find(hash, [&](int row) { return rows_[row].name == name; });
+  return index_.Find(hash, [&](int row) { return KeyIndex::Same(rows_[row].name, name); });
 }
 
 bool Tally::Count(std::string_view name, std::string_view team) {
   uint64_t hash = KeyIndex::Hash(name);
   int first = FirstNamed(hash, name);
   int row = first;
-  while (by_team_ && row >= 0 && rows_[row].team != team) row = rows_[row].next_same_name;
+  while (by_team_ && row >= 0 && !KeyIndex::Same(rows_[row].team, team)) {
+    row = rows_[row].next_same_name;
+  }
   if (row >= 0) {
     rows_[row].count += 1;
     if (latest_team_ && !by_team_) rows_[row].team.assign(team);
@@ -36,20 +38,18 @@ bool Tally::Count(std::string_view name, std::string_view team) {
   return true;
 }
 
-int SeasonPlayers::Add(std::string_view role, std::string_view name, std::string_view team,
-                       double fantavoto) {
-  uint64_t hash = KeyIndex::Hash(name);
-  int found = index_.Find(hash, [&](int row) { return players_[row].name == name; });
-  if (found >= 0) {
-    SeasonPlayer& player = players_[found];
-    player.fantavoto_sum = ReadBack15(player.fantavoto_sum + fantavoto);
-    player.lines += 1;
-    return found;
-  }
+void SeasonPlayers::AddLine(SeasonPlayer& player, double fantavoto) {
+  player.fantavoto_sum = ReadBack15(player.fantavoto_sum + fantavoto);
+  player.lines += 1;
+}
+
+int SeasonPlayers::AddPlayer(std::string_view role, std::string_view name, uint64_t name_hash,
+                             std::string_view team, double fantavoto) {
   if (static_cast<int>(players_.size()) == kTallyPlayers) return -1;
   int added = static_cast<int>(players_.size());
+  if (added == 0) players_.reserve(256);  // a season's usual players, at once
   players_.push_back({std::string(role), std::string(name), std::string(team), fantavoto, 1});
-  index_.Add(hash, added);
+  index_.Add(name_hash, added);
   return added;
 }
 

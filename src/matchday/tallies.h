@@ -63,13 +63,25 @@ struct SeasonPlayer {
 class SeasonPlayers {
  public:
   // Adds one line of a player; a new player gets a row. Returns his row, -1
-  // when the table is full and the player has none.
-  int Add(std::string_view role, std::string_view name, std::string_view team,
-          double fantavoto);
+  // when the table is full and the player has none. `name_hash` is
+  // KeyIndex::Hash(name). Inline up to the sum: most lines are of a player
+  // who has a row.
+  int Add(std::string_view role, std::string_view name, uint64_t name_hash,
+          std::string_view team, double fantavoto) {
+    int found = index_.Find(name_hash,
+                            [&](int row) { return KeyIndex::Same(players_[row].name, name); });
+    if (found < 0) return AddPlayer(role, name, name_hash, team, fantavoto);
+    AddLine(players_[found], fantavoto);
+    return found;
+  }
 
   const std::vector<SeasonPlayer>& players() const { return players_; }
 
  private:
+  static void AddLine(SeasonPlayer& player, double fantavoto);
+  int AddPlayer(std::string_view role, std::string_view name, uint64_t name_hash,
+                std::string_view team, double fantavoto);
+
   std::vector<SeasonPlayer> players_;
   KeyIndex index_;
 };

@@ -37,12 +37,35 @@ class BenchVotes {
   // a point. False when the register is full and the player has none. A player
   // without a name gets no row.
   bool Record(std::string_view name, std::string_view role_code, std::string_view vote,
-              std::string_view team);
+              std::string_view team) {
+    return Record(name, KeyIndex::Hash(name), role_code, vote, team);
+  }
+  // The same with `name_hash`, KeyIndex::Hash(name), at hand.
+  bool Record(std::string_view name, uint64_t name_hash, std::string_view role_code,
+              std::string_view vote, std::string_view team);
+
+  // The row of a named player, else null; the usual case of Record, small
+  // enough to be inlined where it is called. AddVote then adds the vote.
+  BenchVotePlayer* Find(std::string_view name, uint64_t name_hash, std::string_view team) {
+    if (name.empty()) return nullptr;
+    int found = index_.Find(Key(name, name_hash, team), [&](int row) {
+      return KeyIndex::Same(players_[row].name, name) &&
+             (!by_team_ || KeyIndex::Same(players_[row].team, team));
+    });
+    return found >= 0 ? &players_[found] : nullptr;
+  }
+  static void AddVote(BenchVotePlayer& player, std::string_view vote);
 
   // In the order the players were first met.
   const std::vector<BenchVotePlayer>& players() const { return players_; }
 
  private:
+  uint64_t Key(std::string_view name, uint64_t name_hash, std::string_view team) const {
+    return by_team_ ? KeyWithTeam(name.size(), name_hash, team) : name_hash;
+  }
+  // Out of line: it keeps Find small.
+  static uint64_t KeyWithTeam(size_t name_size, uint64_t name_hash, std::string_view team);
+
   bool by_team_;
   std::vector<BenchVotePlayer> players_;
   KeyIndex index_;

@@ -187,8 +187,12 @@ void RatingReader::ReadColumn(Side side, int t, const PlayerColumn& column) {
   UpdateRoster(side, t, column, no_vote);
   bool recorded = !no_vote && column.fantavoto != "999";
   if (bench_ && recorded && !(side == kAway && column.fantavoto.empty()) && t != extra_row_) {
-    if (!state_.rating.bench_votes.Record(column.name, column.code, column.fantavoto,
-                                          league_.teams[t])) {
+    BenchVotes& votes = state_.rating.bench_votes;
+    const std::string& team_name = league_.teams[t];
+    if (BenchVotePlayer* player = votes.Find(column.name, column.name_hash, team_name)) {
+      BenchVotes::AddVote(*player, column.fantavoto);
+    } else if (!votes.Record(column.name, column.name_hash, column.code, column.fantavoto,
+                             team_name)) {
       WarnBenchVotesFull(column);
     }
   }
@@ -210,27 +214,34 @@ void RatingReader::WarnBenchVotesFull(const PlayerColumn& column) {
 void RatingReader::UpdateRoster(Side side, int t, const PlayerColumn& column, bool no_vote) {
   std::string_view code = column.code;
   bool placeholder = code.empty() || code == "--" || code == "EOF";
+  bool start = false;
   if (no_vote) {
     if (!bench_ || placeholder) return;
-    RosterPlayer* player = FindOrAdd(side, t, column, nullptr);
-    if (player != nullptr && EndsWith(code, 's')) player->bench_listings += 1;
   } else if (!bench_ && !placeholder) {
     Team(t).roster_named = true;
-    bool added = false;
-    RosterPlayer* player = FindOrAdd(side, t, column, &added);
-    if (player == nullptr) return;
+    start = true;
+  } else if (column.name.empty()) {
+    return;
+  }
+  // One lookup for every case: most columns find their player.
+  bool added = false;
+  RosterPlayer* player = FindOrAdd(side, t, column, &added);
+  if (player == nullptr) return;
+  if (start) {
     // A new player's counts start at one, even in a slot that a nameless
     // line left counts in.
     player->starts = added ? 1 : player->starts + 1;
     if (EndsWith(code, 'R')) player->subs_in = added ? 1 : player->subs_in + 1;
-  } else if (!column.name.empty()) {
-    FindOrAdd(side, t, column, nullptr);
+  } else if (no_vote && EndsWith(code, 's')) {
+    player->bench_listings += 1;
   }
 }
 
 RosterPlayer* RatingReader::FindOrAdd(Side side, int t, const PlayerColumn& column,
                                       bool* added) {
-  RosterPlayer* player = Team(t).roster.FindOrAdd(column.name, column.code, added);
+  Roster& roster = Team(t).roster;
+  if (RosterPlayer* player = roster.Find(column.name, column.name_hash)) return player;
+  RosterPlayer* player = roster.FindOrAdd(column.name, column.name_hash, column.code, added);
   if (player == nullptr) WarnRosterFull(side, t, column);
   return player;
 }

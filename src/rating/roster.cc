@@ -2,12 +2,9 @@
 
 namespace corvalis {
 
-RosterPlayer* Roster::FindOrAdd(std::string_view name, std::string_view code, bool* added) {
-  uint64_t hash = KeyIndex::Hash(name);
-  if (!name.empty()) {
-    int found = index_.Find(hash, [&](int slot) { return slots_[slot].name == name; });
-    if (found >= 0) return &slots_[found];
-  }
+RosterPlayer* Roster::FindOrAdd(std::string_view name, uint64_t name_hash,
+                                std::string_view code, bool* added) {
+  if (RosterPlayer* player = Find(name, name_hash)) return player;
   int free_slot = -1;
   if (unnamed_ > 0) {
     for (size_t p = 0; p < slots_.size() && free_slot < 0; ++p) {
@@ -17,6 +14,7 @@ RosterPlayer* Roster::FindOrAdd(std::string_view name, std::string_view code, bo
   if (free_slot < 0) {
     if (static_cast<int>(slots_.size()) == kRosterPlayers) return nullptr;
     free_slot = static_cast<int>(slots_.size());
+    if (slots_.empty()) slots_.reserve(32);  // a season's usual squad, at once
     slots_.emplace_back();
     ++unnamed_;
   }
@@ -25,7 +23,7 @@ RosterPlayer* Roster::FindOrAdd(std::string_view name, std::string_view code, bo
   player.name = std::string(name);
   player.role = std::string(code.substr(0, 1));
   --unnamed_;
-  index_.Add(hash, free_slot);
+  index_.Add(name_hash, free_slot);
   if (added != nullptr) *added = true;
   return &player;
 }

@@ -28,7 +28,18 @@ class Roster {
   // all kRosterPlayers slots are taken. A slot is free while its name is
   // empty, and an empty name finds the first free slot as it stands, counts
   // included: the next player to take that slot finds them there.
-  RosterPlayer* FindOrAdd(std::string_view name, std::string_view code, bool* added);
+  // `name_hash` is KeyIndex::Hash(name).
+  RosterPlayer* FindOrAdd(std::string_view name, uint64_t name_hash, std::string_view code,
+                          bool* added);
+
+  // The player of a non-empty `name` when he has a slot, else null: the
+  // usual case of FindOrAdd, small enough to be inlined where it is called.
+  RosterPlayer* Find(std::string_view name, uint64_t name_hash) {
+    if (name.empty()) return nullptr;
+    int found =
+        index_.Find(name_hash, [&](int slot) { return KeyIndex::Same(slots_[slot].name, name); });
+    return found >= 0 ? &slots_[found] : nullptr;
+  }
 
   // In the order the players were first met (slots without a name too).
   const std::vector<RosterPlayer>& slots() const { return slots_; }
