@@ -223,18 +223,26 @@ void RankSide(SideTable& side) { RankPlaces(side, kScorerPlaces, &SidePlayer::fa
 
 void AssignScorers(const CalendarContext& context, SideTable& side, double goals,
                    std::string_view team, bool home) {
+  // Until a tie is to be broken the places need no ranking: their order
+  // only has to tell who comes first among equal fantavoti, which ranking
+  // before every goal leaves as the line order with each scorer moved ahead
+  // of those met before. That holds while the places of nobody are all
+  // empty ones at 0, as the calendar's are; otherwise the side is ranked
+  // before every goal but a last one with a sole leader, whose ranking
+  // nobody looks at.
+  bool unranked = std::none_of(side.players.begin(), side.players.begin() + side.size,
+                               [](const SidePlayer& player) { return player.code.empty(); });
   for (int goal = 1; goal <= goals; ++goal) {
-    if (!(goal + 1 <= goals)) {
-      // The last goal: the ranking is not looked at after it, so a sole
-      // leader is found without it.
+    if (unranked || !(goal + 1 <= goals)) {
       int leader = SoleLeader(side);
       if (leader == kNoScorer) break;
       if (leader >= 0) {
         Score(context, side[leader], team, home);
-        break;
+        std::rotate(side.rank.begin(), side.rank.begin() + leader,
+                    side.rank.begin() + leader + 1);
+        continue;
       }
     }
-    // Ranked before each goal only: a side without goals is never ranked.
     RankSide(side);
     if (side[0].code.empty()) break;  // no outfield player: no scorer
 
