@@ -192,9 +192,8 @@ TEST(AssignScorersTest, SameScorersAsThePlainReading) {
   const std::vector<std::string_view> codes = {"D", "C", "A", "A", "C", "Cs", ""};
   const std::vector<double> goal_counts = {0, 0.5, 1, 1, 1.5, 2, 2, 3, 4, 7};
   const std::vector<std::string> rules = {"", "DF", "CE", "AT"};
-  const std::vector<std::string> names = {"P0",  "P1",  "P2",  "P3",  "P4",  "P5",
-                                          "P6",  "P7",  "P8",  "P9",  "P10", "P11",
-                                          "P12", "P13", "P14", "P15", "P16", "P17"};
+  std::vector<std::string> names;
+  for (int i = 0; i < kScorerPlaces; ++i) names.push_back("GIOCATORE " + std::to_string(i));
   std::mt19937 random(9);
   auto pick = [&](size_t below) { return random() % below; };
   for (int round = 0; round < 10000; ++round) {
