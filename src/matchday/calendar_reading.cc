@@ -141,9 +141,6 @@ bool CalendarReader::ReadMatch() {
     context_.log.AddManOfTheMatch(best->name, best->season_row);
   }
   for (int side : {kHome, kAway}) {
-    RankSide(sides_[side]);
-  }
-  for (int side : {kHome, kAway}) {
     double goals_to_assign = scorer_goals[side];
     if (goals_to_assign > kMaxScorerGoals) {
       std::string team(TeamOf(Side(side)));

@@ -30,49 +30,61 @@ constexpr std::array<uint8_t, kScorerPlaces> kLineOrder = [] {
   return order;
 }();
 
-// The ranking sort over places 0..n-1 by `column`, highest first, equal
-// values in their order. A place counts only when its value is that of some
-// player above -9999, so an empty place (value 0) comes along only when a
-// player shares its value; the places after the last one kept are emptied.
+}  // namespace
+
 void RankPlaces(SideTable& side, int n, Column column) {
-  // Each place read once.
-  double place_values[kScorerPlaces];
-  bool players[kScorerPlaces];
-  double player_values[kScorerPlaces];
-  int values = 0;
-  for (int r = 0; r < n; ++r) {
-    const SidePlayer& place = side[r];
-    double value = place_values[r] = place.*column;
-    players[r] = !place.code.empty() && value > -9999;
-    if (players[r]) player_values[values++] = value;
-  }
-  // An insertion sort as the places come, which keeps equal values in their
-  // order. A player's own value is in the list; the others look it up, and
-  // as the empty places all hold 0, the last answer is kept.
+  // One pass: the players go into an insertion sort as the places come,
+  // which keeps equal values in their order; the other places wait until
+  // every player's value is known. No value kept is NaN, as no player's is.
   struct Kept {
     double value;
     uint8_t slot;
+    uint8_t place;
   };
   Kept kept[kScorerPlaces];
   int count = 0;
-  double asked = std::numeric_limits<double>::quiet_NaN();
-  bool shared = false;
+  uint8_t waiting[kScorerPlaces];
+  int waits = 0;
   for (int r = 0; r < n; ++r) {
-    double value = place_values[r];
-    if (!players[r]) {
-      if (!(value == asked)) {
-        asked = value;
-        shared = std::find(player_values, player_values + values, value) != player_values + values;
-      }
-      if (!shared) continue;
+    uint8_t slot = side.rank[r];
+    const SidePlayer& place = side.players[slot];
+    double value = place.*column;
+    if (place.code.empty() || !(value > -9999)) {
+      waiting[waits++] = static_cast<uint8_t>(r);
+      continue;
     }
     int j = count++;
     for (; j > 0 && kept[j - 1].value < value; --j) kept[j] = kept[j - 1];
-    kept[j] = {value, side.rank[r]};
+    kept[j] = {value, slot, static_cast<uint8_t>(r)};
+  }
+  // A waiting place that shares a player's value goes after the places of
+  // its value that come before it. The values kept stay the players' own;
+  // waiting places mostly share one value (empty places hold 0): the last
+  // answer is kept.
+  double asked = std::numeric_limits<double>::quiet_NaN();
+  bool shared = false;
+  for (int w = 0; w < waits; ++w) {
+    uint8_t r = waiting[w];
+    uint8_t slot = side.rank[r];
+    double value = side.players[slot].*column;
+    if (!(value == asked)) {
+      asked = value;
+      shared = std::any_of(kept, kept + count, [&](const Kept& k) { return k.value == value; });
+    }
+    if (!shared) continue;
+    int j = count++;
+    for (; j > 0 && (kept[j - 1].value < value ||
+                     (kept[j - 1].value == value && kept[j - 1].place > r));
+         --j) {
+      kept[j] = kept[j - 1];
+    }
+    kept[j] = {value, slot, r};
   }
   for (int k = 0; k < count; ++k) side.rank[k] = kept[k].slot;
   std::fill(side.rank.begin() + count, side.rank.begin() + n, kEmptySlot);
 }
+
+namespace {
 
 void Lower(SidePlayer& player) { player.working = ReadBack15(player.working - kRuleStep); }
 
@@ -128,13 +140,47 @@ void BreakTie(const CalendarContext& context, SideTable& side, int tied) {
   }
 }
 
-void CountScorer(const CalendarContext& context, std::string_view name, std::string_view team) {
-  if (!context.scorers.Count(name, team)) {
+// Logs and counts a goal of `scorer`, whose fantavoto then drops.
+void Score(const CalendarContext& context, SidePlayer& scorer, std::string_view team,
+           bool home) {
+  context.log.AddScorer(home, scorer.name, scorer.season_row);
+  if (!context.scorers.Count(scorer.name, team)) {
     context.log.Warn("Classifica cannonieri piena (" + std::to_string(kTallyPlayers) +
-                         " giocatori): i gol di " + MessageExcerpt(name) +
+                         " giocatori): i gol di " + MessageExcerpt(scorer.name) +
                          " e degli altri nuovi marcatori non sono contati",
                      "cannonieri pieni");
   }
+  scorer.fantavoto = ReadBack15(scorer.fantavoto - kGoalPenalty);
+}
+
+constexpr int kNoScorer = -2;
+constexpr int kTiedLeaders = -1;
+
+// The place that ranking the side would put first, found without ranking
+// it, when no other place would share the lead: the first place, in their
+// order, holding the highest fantavoto of a player (an empty place sharing
+// it ends the leaders there). kNoScorer when ranking would put an empty
+// place first.
+int SoleLeader(SideTable& side) {
+  bool any = false;
+  double best = 0;
+  for (int r = 0; r < kScorerPlaces; ++r) {
+    const SidePlayer& place = side[r];
+    if (!place.code.empty() && place.fantavoto > -9999 && (!any || place.fantavoto > best)) {
+      best = place.fantavoto;
+      any = true;
+    }
+  }
+  if (!any) return kNoScorer;
+  int leader = kNoScorer;
+  for (int r = 0; r < kScorerPlaces; ++r) {
+    const SidePlayer& place = side[r];
+    if (!(place.fantavoto == best)) continue;
+    if (place.code.empty()) return leader;
+    if (leader >= 0) return kTiedLeaders;
+    leader = r;
+  }
+  return leader;
 }
 
 }  // namespace
@@ -177,7 +223,27 @@ void RankSide(SideTable& side) { RankPlaces(side, kScorerPlaces, &SidePlayer::fa
 
 void AssignScorers(const CalendarContext& context, SideTable& side, double goals,
                    std::string_view team, bool home) {
+  // Until a tie is to be broken the places need no ranking: their order
+  // only has to tell who comes first among equal fantavoti, which ranking
+  // before every goal leaves as the line order with each scorer moved ahead
+  // of those met before. That holds while the places of nobody are all
+  // empty ones at 0, as the calendar's are; otherwise the side is ranked
+  // before every goal but a last one with a sole leader, whose ranking
+  // nobody looks at.
+  bool unranked = std::none_of(side.players.begin(), side.players.begin() + side.size,
+                               [](const SidePlayer& player) { return player.code.empty(); });
   for (int goal = 1; goal <= goals; ++goal) {
+    if (unranked || !(goal + 1 <= goals)) {
+      int leader = SoleLeader(side);
+      if (leader == kNoScorer) break;
+      if (leader >= 0) {
+        Score(context, side[leader], team, home);
+        std::rotate(side.rank.begin(), side.rank.begin() + leader,
+                    side.rank.begin() + leader + 1);
+        continue;
+      }
+    }
+    RankSide(side);
     if (side[0].code.empty()) break;  // no outfield player: no scorer
 
     // Leaders: the players sharing the first place's fantavoto.
@@ -186,15 +252,15 @@ void AssignScorers(const CalendarContext& context, SideTable& side, double goals
            side[tied].fantavoto == side[0].fantavoto) {
       ++tied;
     }
-    if (tied > 1) BreakTie(context, side, tied);
-
-    SidePlayer& scorer = side[0];
-    context.log.AddScorer(home, scorer.name, scorer.season_row);
-    CountScorer(context, scorer.name, team);
-
-    scorer.fantavoto = ReadBack15(scorer.fantavoto - kGoalPenalty);
-    for (int i = 0; i < side.size; ++i) side.players[i].working = side.players[i].fantavoto;
-    RankSide(side);
+    if (tied > 1) {
+      // What the rules took off for an earlier goal is given back: only
+      // the leaders' figures are looked at.
+      if (goal > 1) {
+        for (int r = 0; r < tied; ++r) side[r].working = side[r].fantavoto;
+      }
+      BreakTie(context, side, tied);
+    }
+    Score(context, side[0], team, home);
   }
 }
 

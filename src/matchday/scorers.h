@@ -85,12 +85,20 @@ struct SideTable {
   SidePlayer& operator[](int place) { return players[rank[place]]; }
 };
 
-// Orders the places by fantavoto, best first, as the assignment expects them.
+// The ranking sort over places 0..n-1 by `column`, highest first, equal
+// values in their order. A place counts only when its value is that of some
+// player (a code and a value above -9999), so an empty place (value 0) comes
+// along only when a player shares its value; the places after the last one
+// kept are emptied.
+void RankPlaces(SideTable& side, int n, double SidePlayer::*column);
+
+// Orders the places by fantavoto, best first, as the assignment needs them.
 void RankSide(SideTable& side);
 
-// Hands `goals` goals to the players of `side` (ranked), counting each for
-// `team` and logging each scorer in turn (`home`: as the home side's). The
-// side keeps the lowered fantavoti.
+// Hands `goals` goals to the players of `side` (as added, in line order),
+// counting each for `team` and logging each scorer in turn (`home`: as the
+// home side's). The side keeps the lowered fantavoti; its ranking is left
+// as the goals need it, not as RankSide would leave it.
 void AssignScorers(const CalendarContext& context, SideTable& side, double goals,
                    std::string_view team, bool home);
 

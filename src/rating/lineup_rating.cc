@@ -1,43 +1,62 @@
 #include "rating/lineup_rating.h"
 
 #include <algorithm>
-#include <functional>
 
 namespace corvalis {
 
-RatedLineup::RatedLineup(const std::vector<LineupEntry>& lines) {
-  // The votes grouped by role in one fixed array (a block has at most
-  // kLineupSlots lines): counted, placed, then each role's sorted.
-  std::array<int, 5> count{};
-  size_t n = std::min(lines.size(), static_cast<size_t>(kLineupSlots));
-  auto voted = [](const LineupEntry& line) {
-    return line.role != Role::kNone && line.vote != kNoVote;
-  };
-  for (size_t i = 0; i < n; ++i) {
-    if (voted(lines[i])) ++count[static_cast<int>(lines[i].role)];
-  }
-  for (int role = 0; role < 5; ++role) start_[role + 1] = start_[role] + count[role];
-  std::array<int, 5> next;
-  std::copy(start_.begin(), start_.begin() + 5, next.begin());
-  for (size_t i = 0; i < n; ++i) {
-    if (voted(lines[i])) votes_[next[static_cast<int>(lines[i].role)]++] = lines[i].vote;
-  }
-  for (int role = 0; role < 5; ++role) {
-    std::sort(votes_.begin() + start_[role], votes_.begin() + start_[role + 1],
-              std::greater<double>());
+ModulePlaces::ModulePlaces(const Module& module)
+    : places{0, 1, module.defenders, module.midfielders, module.forwards},
+      most_taken{},
+      free_after{},
+      bonus(module.bonus) {
+  // A place is taken while more than none stay free, one at a time, as the
+  // rating of a lineup takes them; past kLineupSlots no lineup has votes
+  // left to take.
+  for (int role = 1; role <= 4; ++role) {
+    double free_places = places[role];
+    int taken = 0;
+    while (taken < kLineupSlots && !(free_places <= 0)) {
+      free_places -= 1;
+      ++taken;
+    }
+    most_taken[role] = taken;
+    free_after[role] = free_places;
   }
 }
 
-double RatedLineup::ModuleScore(const Module& module) const {
-  const double places[] = {0, 1, module.defenders, module.midfielders, module.forwards};
+RatedLineup::RatedLineup(const std::vector<LineupEntry>& lines) {
+  // Each voted line goes into its role's list as it comes, by insertion:
+  // a role has a few votes. Equal votes may end in any order, as the sums
+  // they make do not tell them apart.
+  size_t n = std::min(lines.size(), static_cast<size_t>(kLineupSlots));
+  for (size_t i = 0; i < n; ++i) {
+    const LineupEntry& line = lines[i];
+    if (line.role == Role::kNone || line.vote == kNoVote) continue;
+    int role = static_cast<int>(line.role);
+    double* votes = votes_[role].data();
+    int k = count_[role]++;
+    for (; k > 0 && votes[k - 1] < line.vote; --k) votes[k] = votes[k - 1];
+    votes[k] = line.vote;
+  }
+}
+
+double RatedLineup::ModuleScore(const ModulePlaces& module) const {
   double sum = 0;
   double left = 0;
   for (int role = 1; role <= 4; ++role) {
-    double free_places = places[role];
-    for (int k = start_[role]; k < start_[role + 1]; ++k) {
-      if (free_places <= 0) break;
-      free_places -= 1;
-      sum += votes_[k];
+    const double* votes = votes_[role].data();
+    int count = count_[role];
+    double free_places;
+    if (count >= module.most_taken[role]) {
+      for (int k = 0; k < module.most_taken[role]; ++k) sum += votes[k];
+      free_places = module.free_after[role];
+    } else {
+      // Too few voted players: every one is taken and places stay free.
+      free_places = module.places[role];
+      for (int k = 0; k < count; ++k) {
+        sum += votes[k];
+        free_places -= 1;
+      }
     }
     left += std::max(0.0, free_places);
   }

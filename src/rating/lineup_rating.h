@@ -19,6 +19,19 @@ struct LineupEntry {
   double vote = 0;  // kNoVote for none
 };
 
+// A module's places as the lineups are rated against it, worked out once
+// from conf.txt's numbers, which may be fractions, negative or huge: role by
+// role, how many best votes it can take at most and the free places left
+// when it takes them all.
+struct ModulePlaces {
+  explicit ModulePlaces(const Module& module);
+
+  std::array<double, 5> places;      // by Role: its number in the module (1 goalkeeper)
+  std::array<int, 5> most_taken;     // by Role, at most kLineupSlots
+  std::array<double, 5> free_after;  // by Role: places less most_taken, one by one
+  double bonus;
+};
+
 // The voted players of a team's block by role, highest vote first.
 class RatedLineup {
  public:
@@ -29,11 +42,13 @@ class RatedLineup {
   // best voted player of its role, added in that order; then 4 points once
   // when 1 to 10 places stay free (none when all are free); then the
   // module's bonus.
-  double ModuleScore(const Module& module) const;
+  double ModuleScore(const ModulePlaces& module) const;
 
  private:
-  std::array<double, kLineupSlots> votes_;  // role by role, highest first
-  std::array<int, 6> start_{};                // where each Role's votes begin
+  // By Role, highest first: a block has at most kLineupSlots lines. Only the
+  // first count_[role] of each are set.
+  std::array<std::array<double, kLineupSlots>, 5> votes_;
+  std::array<int, 5> count_{};
 };
 
 }  // namespace corvalis

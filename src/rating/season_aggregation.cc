@@ -25,8 +25,14 @@ int ModuleUsed(const League& league, const TeamMatchday& day) {
   return used;
 }
 
-void RatePlayedTeam(const League& league, int g, const MatchdayPlay& play, TeamRating& team,
-                    SeasonRating& rating) {
+// What rating a matchday's teams works with, set up once for all of them.
+struct MatchdayModules {
+  std::vector<ModulePlaces> places;  // conf.txt order
+  std::vector<double> scores;        // a team's module scores, one after the other
+};
+
+void RatePlayedTeam(const League& league, int g, const MatchdayPlay& play,
+                    MatchdayModules& modules, TeamRating& team, SeasonRating& rating) {
   TeamMatchday& day = team.days[g];
   double bonus = day.module_used >= 0 ? league.modules[day.module_used].bonus : 0;
   // The bonus of the module used is part of the score obtained but not of
@@ -35,10 +41,10 @@ void RatePlayedTeam(const League& league, int g, const MatchdayPlay& play, TeamR
   day.actual_score = play.score + bonus;
 
   RatedLineup lineup(play.lineup);
-  std::vector<double> scores(league.modules.size());
+  std::vector<double>& scores = modules.scores;
   double best = 0;
   for (size_t m = 0; m < scores.size(); ++m) {
-    scores[m] = lineup.ModuleScore(league.modules[m]);
+    scores[m] = lineup.ModuleScore(modules.places[m]);
     if (scores[m] > best) best = scores[m];
   }
   int tied = 0;
@@ -83,11 +89,14 @@ void RateMatchday(const League& league, int g, const std::vector<MatchdayPlay>& 
                   SeasonRating& rating) {
   rating.has_export[g] = true;
   rating.last_matchday = g;
+  MatchdayModules modules;
+  for (const Module& module : league.modules) modules.places.emplace_back(module);
+  modules.scores.resize(league.modules.size());
   for (int t = 0; t < league.num_teams(); ++t) {
     TeamMatchday& day = rating.teams[t].days[g];
     day.module_used = ModuleUsed(league, day);
     if (plays[t].score != 0) {
-      RatePlayedTeam(league, g, plays[t], rating.teams[t], rating);
+      RatePlayedTeam(league, g, plays[t], modules, rating.teams[t], rating);
     } else {
       day.gap = kDidNotPlay;
     }
