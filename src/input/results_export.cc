@@ -77,6 +77,12 @@ void ExportParser::Parse() {
   // A block line per line at most: one allocation, none left behind by
   // growing.
   out_.block_lines.reserve(lines_.size());
+  // A match per two teams, as a league's exports have.
+  size_t matches = static_cast<size_t>(league_.num_teams()) / 2 + 1;
+  out_.matches.reserve(matches);
+  out_.score_lines.reserve(matches);
+  line_counts_.reserve(matches);
+  score_counts_.reserve(matches);
   ParseMatches();
   SetMatchSpans();
   SplitPlayerLines();

@@ -18,7 +18,9 @@ class CalendarReader {
         day_(day),
         season_players_(season_players),
         players_(players),
-        team_lengths_(context.league) {}
+        team_lengths_(context.league) {
+    candidates_.reserve(kMomCandidates);  // what a match may keep, at once
+  }
 
   void Read();
 
@@ -315,7 +317,10 @@ void CalendarReader::ReadScore(std::string_view rest) {
 void CalendarReading::Read(const MatchdayExport& day) {
   log_.BeginDay(day.matchday, day.matches.size());
   CalendarContext context{league_, log_, scorers_, awards_};
-  std::vector<DayPlayer> players;
+  // The room of the last matchday's players is taken over: their views are
+  // of the export just let go.
+  std::vector<DayPlayer> players = std::move(last_players_);
+  players.clear();
   CalendarReader(context, day, season_players_, &players).Read();
   last_players_ = std::move(players);
   last_bytes_ = day.bytes;

@@ -90,6 +90,7 @@ void RateMatchday(const League& league, int g, const std::vector<MatchdayPlay>& 
   rating.has_export[g] = true;
   rating.last_matchday = g;
   MatchdayModules modules;
+  modules.places.reserve(league.modules.size());
   for (const Module& module : league.modules) modules.places.emplace_back(module);
   modules.scores.resize(league.modules.size());
   for (int t = 0; t < league.num_teams(); ++t) {
