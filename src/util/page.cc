@@ -38,11 +38,10 @@ void Page::Spill() {
   size_ = 0;
 }
 
-void Page::Put(const Html& piece) {
-  if (IsPlainHtml(piece.text)) return Put(piece.text);
-  std::string text;
-  AppendHtml(text, piece.text);
-  Put(text);
+void Page::PutEscaped(std::string_view text) {
+  std::string escaped;
+  AppendHtml(escaped, text);
+  Put(escaped);
 }
 
 void Page::Put(const Number& piece) {

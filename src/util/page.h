@@ -12,6 +12,7 @@
 
 #include "platform/env.h"
 #include "util/encoding.h"
+#include "util/escaping.h"
 
 namespace corvalis {
 
@@ -61,7 +62,13 @@ class Page {
     if (spill_ && size_ >= kSpillBytes) Spill();
   }
   void Put(char c) { Put(std::string_view(&c, 1)); }
-  void Put(const Html& piece);
+  void Put(const Html& piece) {
+    if (IsPlainHtml(piece.text)) {
+      Put(piece.text);
+    } else {
+      PutEscaped(piece.text);
+    }
+  }
   void Put(const Number& piece);
   void Put(const Whole& piece);
   void Put(const JsText& piece);
@@ -74,6 +81,8 @@ class Page {
 
  private:
   static constexpr size_t kSpillBytes = 32768;
+  // HtmlText(text), for a text that needs escaping.
+  void PutEscaped(std::string_view text);
   // Makes room for `more` bytes beyond the text.
   void Grow(size_t more);
 
