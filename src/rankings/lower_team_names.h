@@ -20,8 +20,14 @@ class LowerTeamNames {
   std::string_view Of(std::string_view team);
 
  private:
+  // A page's few team names differ in their length or at their ends; the
+  // standard hash would read every byte of every row's team.
+  struct EndsHash {
+    size_t operator()(std::string_view text) const;
+  };
+
   TextEncoding encoding_;
-  std::unordered_map<std::string_view, std::string> lowered_;
+  std::unordered_map<std::string_view, std::string, EndsHash> lowered_;
 };
 
 }  // namespace corvalis
