@@ -38,34 +38,33 @@ void Page::Spill() {
   size_ = 0;
 }
 
-void Page::PutEscaped(std::string_view text) {
+char* Page::WriteEscaped(char* out, std::string_view text) {
   std::string escaped;
   AppendHtml(escaped, text);
-  Put(escaped);
+  return Write(out, escaped);
 }
 
-void Page::Put(const Number& piece) {
+char* Page::Write(char* out, const Number& piece) {
   ShortNumber number(piece.value);
-  if (number.empty()) return Put(NumberText(piece.value));
-  if (number.text()[0] != '-') Put(' ');
-  Put(number.text());
+  if (number.empty()) return Write(out, NumberText(piece.value));
+  if (number.text()[0] != '-') *out++ = ' ';
+  return Write(out, number.text());
 }
 
-void Page::Put(const Whole& piece) {
-  char digits[24];
-  Put(std::string_view(digits, std::to_chars(digits, digits + sizeof digits, piece.value).ptr));
+char* Page::Write(char* out, const Whole& piece) {
+  return std::to_chars(out, out + MostBytes(piece), piece.value).ptr;
 }
 
-void Page::Put(const JsText& piece) {
+char* Page::Write(char* out, const JsText& piece) {
   if (IsPlainJs(piece.text)) {
-    Put('"');
-    Put(piece.text);
-    Put('"');
-    return;
+    *out++ = '"';
+    out = Write(out, piece.text);
+    *out++ = '"';
+    return out;
   }
   std::string text;
   AppendJsString(text, piece.text, piece.encoding);
-  Put(text);
+  return Write(out, text);
 }
 
 namespace {
