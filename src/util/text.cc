@@ -86,8 +86,9 @@ double ReadBack15(double value) {
   if (std::fabs(value) < 1e12) {
     // The values met nearly always: the same answers as below, with casts
     // that cut toward zero in place of trunc's calls.
-    if (value == 0) return 0;
-    if (static_cast<double>(static_cast<long long>(value)) == value) return value;
+    // A whole value comes back as it is; a zero as 0, whatever its sign.
+    double whole = static_cast<double>(static_cast<long long>(value));
+    if (whole == value) return whole;
     double hundredths = value * 100;
     long long whole_hundredths = static_cast<long long>(hundredths);
     if (static_cast<double>(whole_hundredths) == hundredths) {
