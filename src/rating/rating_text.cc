@@ -1,5 +1,6 @@
 #include "rating/rating_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -47,9 +48,10 @@ double RoundHundredths(double value) {
   return negative ? -rounded : rounded;
 }
 
-// TwoDecimals(value) written into `chars` when the value has two decimals
-// at most, as nearly all have; its length, or 0 for any other value.
-size_t TwoDecimalsChars(double value, char (&chars)[24]) {
+// TwoDecimals(value) written into `chars` (room for 24) when the value has
+// two decimals at most, as nearly all have; its length, or 0 for any other
+// value.
+size_t TwoDecimalsChars(double value, char* chars) {
   std::optional<long long> hundredths = NearestHundredths(value);
   if (!hundredths) return 0;
   // printf's rounding of the exact value gives these same digits: it lies
@@ -58,7 +60,7 @@ size_t TwoDecimalsChars(double value, char (&chars)[24]) {
   unsigned long long magnitude = static_cast<unsigned long long>(k < 0 ? -k : k);
   char* end = chars;
   if (k < 0) *end++ = '-';
-  end = std::to_chars(end, chars + sizeof chars, magnitude / 100).ptr;
+  end = std::to_chars(end, chars + 20, magnitude / 100).ptr;  // below 1e12: 12 digits at most
   *end++ = '.';
   *end++ = static_cast<char>('0' + magnitude % 100 / 10);
   *end++ = static_cast<char>('0' + magnitude % 10);
@@ -131,6 +133,34 @@ std::string ScoreText(double value) {
     text += "0";
   }
   return text;
+}
+
+size_t DayGapChars(double value, char (&chars)[32]) {
+  if (value == kNotAvailable) return std::string_view("n/a").copy(chars, 3);
+  char digits[24];
+  size_t size = TwoDecimalsChars(FloorHundredths(value), digits);
+  if (size == 0) return 0;
+  size_t pad = size < 6 ? 6 - size : 0;
+  std::fill_n(chars, pad, ' ');
+  std::copy_n(digits, size, chars + pad);
+  return pad + size;
+}
+
+size_t GapPerVoteChars(double value, char (&chars)[32]) {
+  if (value == kNotAvailable) return std::string_view("n/a").copy(chars, 3);
+  return TwoDecimalsChars(value, chars);
+}
+
+size_t ScoreChars(double value, char (&chars)[32]) {
+  // As ScoreText: a value that ShortNumber writes has nothing to round.
+  ShortNumber number(value);
+  size_t size = number.text().copy(chars, 24);
+  if (size == 2) {
+    for (char c : std::string_view(chars[0] == '.' ? "0" : ".00")) chars[size++] = c;
+  } else if (size == 4) {
+    chars[size++] = '0';
+  }
+  return size;
 }
 
 std::string ShareText(double share) {

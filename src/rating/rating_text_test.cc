@@ -121,6 +121,40 @@ TEST(RatingTextTest, ScoreAndDayGapTextsAgreeWithThePlainReading) {
   }
 }
 
+// The row forms made in place are the texts, or leave the value to them.
+TEST(RatingTextTest, RowFormsMadeInPlaceAreTheTexts) {
+  char chars[32];
+  auto in_place = [&](size_t (*make)(double, char(&)[32]), double value) {
+    return std::string(chars, make(value, chars));
+  };
+  int made = 0;
+  for (int k = -30000; k <= 30000; ++k) {
+    for (double value : {k / 100.0, k / 2.0, k / 3.0, k * 0.005, k / 100.0 + 1e-9, k * 1e7,
+                         k * 3e8 + 0.25, 9999.0}) {
+      std::string gap = in_place(DayGapChars, value);
+      if (!gap.empty()) {
+        ASSERT_EQ(gap, DayGapText(value)) << value;
+      }
+      std::string per_vote = in_place(GapPerVoteChars, value);
+      if (!per_vote.empty()) {
+        ASSERT_EQ(per_vote, GapPerVoteText(value)) << value;
+      }
+      std::string score = in_place(ScoreChars, value);
+      if (!score.empty()) {
+        ASSERT_EQ(score, ScoreText(value)) << value;
+      }
+      made += !gap.empty() + !per_vote.empty() + !score.empty();
+    }
+    ASSERT_FALSE(in_place(ScoreChars, k / 100.0).empty()) << k;
+    ASSERT_FALSE(in_place(GapPerVoteChars, k / 100.0).empty()) << k;
+    ASSERT_FALSE(in_place(DayGapChars, k / 7.0).empty()) << k;
+  }
+  EXPECT_GT(made, 600000);
+  EXPECT_EQ(in_place(ScoreChars, 1.0 / 3), "");
+  EXPECT_EQ(in_place(GapPerVoteChars, 1e13), "");
+  EXPECT_EQ(in_place(DayGapChars, 1e300), "");
+}
+
 TEST(RatingTextTest, SharesAveragesAndModules) {
   EXPECT_EQ(ShareText(39.1), "39.1");
   EXPECT_EQ(ShareText(1.4), " 1.4");
