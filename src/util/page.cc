@@ -12,7 +12,8 @@
 
 namespace corvalis {
 
-Page::Page(std::function<void(std::string_view)> spill) : spill_(std::move(spill)) {
+Page::Page(std::function<void(std::string_view)> spill)
+    : spill_(std::move(spill)), spill_at_(spill_ ? kSpillBytes : kNoSpill) {
   Grow(kSpillBytes + kSpillBytes / 4);
 }
 
@@ -22,6 +23,7 @@ Page& Page::operator=(Page&& other) noexcept {
   capacity_ = std::exchange(other.capacity_, 0);
   spill_ = std::move(other.spill_);
   other.spill_ = nullptr;
+  spill_at_ = std::exchange(other.spill_at_, kNoSpill);
   return *this;
 }
 

@@ -51,7 +51,7 @@ class Page {
     out[0] = '\r';
     out[1] = '\n';
     size_ = static_cast<size_t>(out + 2 - buffer_.get());
-    if (spill_ && size_ >= kSpillBytes) Spill();
+    if (size_ >= spill_at_) Spill();
     return *this;
   }
 
@@ -65,7 +65,17 @@ class Page {
   // Appends lines made elsewhere (ended by CR LF).
   void PutLines(std::string_view lines) {
     Put(lines);
-    if (spill_ && size_ >= kSpillBytes) Spill();
+    if (size_ >= spill_at_) Spill();
+  }
+  // Lines added between the two go to `spill` together, as if put with
+  // PutLines, so that a page hands over its bytes at the same points
+  // whether a block of lines is made in it or made apart and copied.
+  void HoldSpills() { spill_at_ = kNoSpill; }
+  void ReleaseSpills() {
+    if (spill_) {
+      spill_at_ = kSpillBytes;
+      if (size_ >= spill_at_) Spill();
+    }
   }
   void Put(char c) { Put(std::string_view(&c, 1)); }
   template <typename Piece>
@@ -122,6 +132,8 @@ class Page {
   size_t size_ = 0;
   size_t capacity_ = 0;
   std::function<void(std::string_view)> spill_;
+  static constexpr size_t kNoSpill = ~size_t{0};
+  size_t spill_at_ = kNoSpill;  // kSpillBytes for a page that spills
 };
 
 // Writes `bytes` to `path`; a failure ends the run with a message naming the

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "util/escaping.h"
 #include "util/text.h"
@@ -97,6 +98,37 @@ TEST(PageTest, GrowsSpillsAndMovesWithoutLosingBytes) {
   small = Page();
   small.Put("x");
   EXPECT_EQ(small.text(), "x");
+}
+
+// Blocks made in a page between HoldSpills and ReleaseSpills are handed over
+// at the points where the same blocks, made apart and put with PutLines, are.
+TEST(PageTest, HeldLinesSpillWhereCopiedBlocksDo) {
+  std::vector<std::string> copied_spills;
+  std::vector<std::string> held_spills;
+  Page copied([&](std::string_view bytes) { copied_spills.emplace_back(bytes); });
+  Page held([&](std::string_view bytes) { held_spills.emplace_back(bytes); });
+  for (int b = 0; b < 300; ++b) {
+    Page block;
+    held.HoldSpills();
+    for (int i = 0; i < b % 37; ++i) {
+      std::string line(i * 41 % 900, static_cast<char>('a' + b % 26));
+      block.Line(line, Whole{b});
+      held.Line(line, Whole{b});
+    }
+    held.ReleaseSpills();
+    copied.PutLines(block.text());
+    ASSERT_EQ(held_spills, copied_spills) << b;
+  }
+  EXPECT_GT(held_spills.size(), 10u);
+  copied.Spill();
+  held.Spill();
+  EXPECT_EQ(held_spills, copied_spills);
+
+  Page plain;  // a page that spills nowhere keeps every line
+  plain.HoldSpills();
+  plain.Line("a");
+  plain.ReleaseSpills();
+  EXPECT_EQ(plain.text(), "a\r\n");
 }
 
 }  // namespace
