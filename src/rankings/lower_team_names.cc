@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <cstring>
 
+#include "util/escaping.h"
+
 namespace corvalis {
 
 size_t LowerTeamNames::EndsHash::operator()(std::string_view text) const {
@@ -21,7 +23,9 @@ size_t LowerTeamNames::EndsHash::operator()(std::string_view text) const {
 
 std::string_view LowerTeamNames::Of(std::string_view team) {
   auto found = lowered_.find(team);
-  if (found == lowered_.end()) found = lowered_.emplace(team, LowerText(team, encoding_)).first;
+  if (found == lowered_.end()) {
+    found = lowered_.emplace(team, HtmlText(LowerText(team, encoding_))).first;
+  }
   return found->second;
 }
 

@@ -1,4 +1,5 @@
-// Team names in lower case, as the ranking rows show them ("(juventus)").
+// Team names in lower case, as the ranking rows show them ("(juventus)"),
+// escaped for the page.
 // A page names the same few teams on every row: each is lowered once.
 #ifndef CORVALIS_RANKINGS_LOWER_TEAM_NAMES_H_
 #define CORVALIS_RANKINGS_LOWER_TEAM_NAMES_H_
@@ -15,8 +16,8 @@ class LowerTeamNames {
  public:
   explicit LowerTeamNames(TextEncoding encoding) : encoding_(encoding) {}
 
-  // LowerText(team); the text it looks at must outlive this object, and
-  // the answer lasts as long as it does.
+  // HtmlText(LowerText(team)), to go on a page as it is; the text it looks
+  // at must outlive this object, and the answer lasts as long as it does.
   std::string_view Of(std::string_view team);
 
  private:

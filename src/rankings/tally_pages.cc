@@ -28,7 +28,7 @@ void AddRows(const std::vector<const TallyRow*>& ranked, bool bare_one, TextEnco
   char chars[24];
   for (const TallyRow* row : ranked) {
     ranking.AddRow(CountText(row->count, bare_one, chars), Html{ShortDisplayName(row->name)}, " (",
-                   Html{lower.Of(row->team)}, ")");
+                   lower.Of(row->team), ")");
   }
   ranking.Finish();
 }

@@ -37,17 +37,21 @@ void AddRows(const std::vector<Underrated>& ranked, bool by_total, double averag
     if (row.average_value < 6 || (!by_total && player.votes <= average_presences)) continue;
     // The sum of more than one vote is written as NumberText(vote_sum);
     // its figure is then that of PlainNumber, as for the average.
+    ShortNumber votes(player.votes);  // a count: never empty
+    auto add_row = [&](const auto& figure) {
+      ranking.AddRow(figure, Html{ShortDisplayName(player.name)}, " (", lower.Of(player.team),
+                     ") [", votes.text(), "]");
+    };
     std::string_view figure;
     if (!by_total || player.votes != 1) {
       figure = AtLeastTwoDecimals(by_total ? player.vote_sum : row.average, chars);
     }
-    if (figure.empty()) {
+    if (!figure.empty()) {
+      add_row(figure);  // digits the program wrote
+    } else {
       long_figure = AtLeastTwoDecimals(by_total ? player.VoteSumText() : PlainNumber(row.average));
-      figure = long_figure;
+      add_row(Html{long_figure});  // a first vote as read, maybe
     }
-    ShortNumber votes(player.votes);  // a count: never empty
-    ranking.AddRow(figure, Html{ShortDisplayName(player.name)}, " (", Html{lower.Of(player.team)},
-                   ") [", votes.text(), "]");
   }
   ranking.Finish();
 }
