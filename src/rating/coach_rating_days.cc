@@ -95,9 +95,10 @@ void AddDayHeader(int g, Page& page) {
   page.Line(R"(    </tr>)");
 }
 
-void AddDayRow(std::string_view team, const DayRow& row, Page& page) {
+// `team_html` is the team's name already escaped for the page.
+void AddDayRow(std::string_view team_html, const DayRow& row, Page& page) {
   page.Line(R"(    <tr class='cv'>)");
-  page.Line(R"(       <td><div align="left">)", Html{team}, "</div></td>");
+  page.Line(R"(       <td><div align="left">)", team_html, "</div></td>");
   page.Line(R"(      <td><div align="center">)", row.gap.text(), "</div></td>");
   page.Line(R"(      <td><div align="center">)", row.votes.text(), "</div></td>");
   page.Line(R"(      <td><div align="center">)", row.gap_per_vote.text(), "</div></td>");
@@ -133,6 +134,9 @@ void AddMatchdayTables(const League& league, const SeasonRating& rating, TextEnc
   files.matchday_script.Line("a=arrCorvalis");
   std::vector<int> teams(league.num_teams());
   ModuleTexts modules(league);
+  // Every table names every team: each name is escaped once.
+  std::vector<std::string> team_html;
+  for (const std::string& team : league.teams) team_html.push_back(HtmlText(team));
   DayRow row;
   for (int g = kMatchdays; g >= 1; --g) {
     if (teams.empty() || !rating.has_export[g]) continue;
@@ -146,7 +150,7 @@ void AddMatchdayTables(const League& league, const SeasonRating& rating, TextEnc
     int n = 0;
     for (int t : teams) {
       MakeDayRow(modules, rating.teams[t].days[g], row);
-      AddDayRow(league.teams[t], row, page);
+      AddDayRow(team_html[t], row, page);
       if (g == rating.last_matchday) {
         AddScriptRecord(++n, league.teams[t], row, encoding, files.matchday_script);
       }
