@@ -82,20 +82,8 @@ double ReadNumber(std::string_view text, bool comma_is_point) {
   return negative ? -value : value;
 }
 
-double ReadBack15(double value) {
-  if (std::fabs(value) < 1e12) {
-    // The values met nearly always: the same answers as below, with casts
-    // that cut toward zero in place of trunc's calls.
-    // A whole value comes back as it is; a zero as 0, whatever its sign.
-    double whole = static_cast<double>(static_cast<long long>(value));
-    if (whole == value) return whole;
-    double hundredths = value * 100;
-    long long whole_hundredths = static_cast<long long>(hundredths);
-    if (static_cast<double>(whole_hundredths) == hundredths) {
-      return static_cast<double>(whole_hundredths) / 100;
-    }
-    return LeadingNumber(PlainNumber(value));
-  }
+double ReadBack15Written(double value) {
+  if (std::fabs(value) < 1e12) return LeadingNumber(PlainNumber(value));
   if (!std::isfinite(value)) return 0;
   if (value == std::trunc(value) && std::fabs(value) < 1e15) return value;
   if (std::optional<long long> hundredths = WholeHundredths(value)) {
