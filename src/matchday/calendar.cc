@@ -81,7 +81,7 @@ CalendarResult RunCalendar(Env& env, const League& league, CalendarReading& read
     return surnames.Of(shown, name, player.season_row);
   };
   LuckBook luck(league, rating);
-  Page block;  // the block of one matchday; the last one is the last-matchday page
+  Page block;  // the block of the last matchday, which is the last-matchday page too
   WritePage(env, league.SourcePath(kCalendarPage), [&](Page& calendar) {
     for (CalendarLog::Day& day : log.days()) {
       MatchdayReport report{day.matchday, std::move(day.matches)};
@@ -112,7 +112,14 @@ CalendarResult RunCalendar(Env& env, const League& league, CalendarReading& read
           }
         }
       }
-      block.Clear();
+      // Only the last block is wanted twice; the others are made straight
+      // in the calendar, handed over whole as a copied block would be.
+      if (&day != &log.days().back()) {
+        calendar.HoldSpills();
+        AddMatchdayBlock(report, calendar);
+        calendar.ReleaseSpills();
+        continue;
+      }
       AddMatchdayBlock(report, block);
       calendar.PutLines(block.text());
     }

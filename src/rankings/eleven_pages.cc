@@ -17,7 +17,8 @@ void AddElevenPage(const Eleven& eleven, const std::string& title, TextEncoding 
   RankingPage ranking({"estremi", "kx", "RUOLO", title}, page);
   LowerTeamNames lower(encoding);
   for (const ElevenPlayer& p : eleven) {
-    ranking.AddRow(p.role, Html{p.name}, " (", Html{lower.Of(p.team)}, ") [",
+    // The role is the program's own letter.
+    ranking.AddRow(std::string_view(p.role), Html{p.name}, " (", lower.Of(p.team), ") [",
                    Html{Trimmed(p.figure)}, "]");
   }
   ranking.Finish();

@@ -25,13 +25,15 @@ int RoleIndex(std::string_view role) {
   return -1;
 }
 
-// Best first by the figure read as a number, equal ones in their order; the
-// ranking sort leaves out a figure of -9999 or below.
-std::vector<ElevenCandidate> Ranked(std::vector<ElevenCandidate> candidates) {
+// Best first by the figure read as a number (`keys`, one per candidate),
+// equal ones in their order; the ranking sort leaves out a figure of -9999
+// or below.
+std::vector<ElevenCandidate> Ranked(std::vector<ElevenCandidate> candidates,
+                                    const std::vector<double>& keys) {
   std::vector<std::pair<double, size_t>> order;
+  order.reserve(candidates.size());
   for (size_t i = 0; i < candidates.size(); ++i) {
-    double key = LeadingNumber(candidates[i].figure);
-    if (key > -9999) order.emplace_back(key, i);
+    if (keys[i] > -9999) order.emplace_back(keys[i], i);
   }
   std::stable_sort(order.begin(), order.end(),
                    [](const auto& a, const auto& b) { return a.first > b.first; });
@@ -68,24 +70,31 @@ std::vector<ElevenCandidate> RankMatchday(const std::vector<MatchdayPlayer>& pla
     }
   }
   std::vector<ElevenCandidate> candidates;
+  std::vector<double> keys;
   for (size_t r = 0; r < players.size(); ++r) {
     if (!kept[r]) continue;
     const MatchdayPlayer& p = players[r];
     candidates.push_back({p.role, p.name, p.team, p.fantavoto, 0});
+    keys.push_back(LeadingNumber(p.fantavoto));
   }
-  return Ranked(std::move(candidates));
+  return Ranked(std::move(candidates), keys);
 }
 
 std::vector<ElevenCandidate> RankSeason(const std::vector<SeasonPlayer>& players,
                                         double threshold, int* min_presences) {
   std::vector<ElevenCandidate> candidates;
+  std::vector<double> keys;  // the figures read back, as ReadBack15 gives them
+  candidates.reserve(players.size());
+  keys.reserve(players.size());
   double presences = 0;
   for (const SeasonPlayer& p : players) {
     double average = p.lines > 0 ? p.fantavoto_sum / p.lines : 0;
     presences += p.lines;
+    double floored = FloorHundredths(average);
     std::string figure;
-    AppendNumberText(figure, FloorHundredths(average));
+    AppendNumberText(figure, floored);
     candidates.push_back({p.role, p.name, p.team, std::move(figure), p.lines});
+    keys.push_back(ReadBack15(floored));
   }
   double minimum = candidates.empty()
                        ? 0
@@ -93,7 +102,7 @@ std::vector<ElevenCandidate> RankSeason(const std::vector<SeasonPlayer>& players
   // An absurd threshold in conf.txt must not overflow the whole number.
   constexpr double kLimit = std::numeric_limits<int>::max();
   *min_presences = static_cast<int>(std::clamp(minimum, -kLimit, kLimit));
-  return Ranked(std::move(candidates));
+  return Ranked(std::move(candidates), keys);
 }
 
 Eleven ChooseEleven(const std::vector<ElevenCandidate>& ranked, const ElevenCaps& caps,

@@ -30,7 +30,10 @@ void AddFantasfigaPage(const League& league, const std::vector<Luck>& luck,
   std::stable_sort(teams.begin(), teams.end(),
                    [](const Team& a, const Team& b) { return a.average > b.average; });
   RankingPage ranking({"fs", "fs", "NUM", "CLASSIFICA FANTASFIGA", "Text/css"}, page);
-  for (const Team& team : teams) ranking.AddRow(LuckText(team.average), Html{league.teams[team.t]});
+  for (const Team& team : teams) {
+    // The figure is printf's digits and sign.
+    ranking.AddRow(LuckText(team.average), Html{league.teams[team.t]});
+  }
   ranking.Finish();
 }
 

@@ -1,4 +1,5 @@
-// Team names in lower case, as the ranking rows show them ("(juventus)").
+// Team names in lower case, as the ranking rows show them ("(juventus)"),
+// escaped for the page.
 // A page names the same few teams on every row: each is lowered once.
 #ifndef CORVALIS_RANKINGS_LOWER_TEAM_NAMES_H_
 #define CORVALIS_RANKINGS_LOWER_TEAM_NAMES_H_
@@ -15,13 +16,19 @@ class LowerTeamNames {
  public:
   explicit LowerTeamNames(TextEncoding encoding) : encoding_(encoding) {}
 
-  // LowerText(team); the text it looks at must outlive this object, and
-  // the answer lasts as long as it does.
+  // HtmlText(LowerText(team)), to go on a page as it is; the text it looks
+  // at must outlive this object, and the answer lasts as long as it does.
   std::string_view Of(std::string_view team);
 
  private:
+  // A page's few team names differ in their length or at their ends; the
+  // standard hash would read every byte of every row's team.
+  struct EndsHash {
+    size_t operator()(std::string_view text) const;
+  };
+
   TextEncoding encoding_;
-  std::unordered_map<std::string_view, std::string> lowered_;
+  std::unordered_map<std::string_view, std::string, EndsHash> lowered_;
 };
 
 }  // namespace corvalis

@@ -14,6 +14,8 @@ TEST(LowerTeamNamesTest, AnswersStayValidAsMoreTeamsAreMet) {
   LowerTeamNames lower(TextEncoding::kUtf8);
   std::string_view first = lower.Of(teams[0]);
   for (const std::string& team : teams) EXPECT_EQ(lower.Of(team), LowerText(team, TextEncoding::kUtf8));
+  // Escaped for the page, once lowered.
+  EXPECT_EQ(lower.Of("BAR & <CO> &AGRAVE;"), "bar &amp; &lt;co&gt; &agrave;");
   EXPECT_EQ(first, "squadra n\xc3\xa8ra 0");
   EXPECT_EQ(lower.Of(teams[0]).data(), first.data());
 

@@ -25,17 +25,18 @@ class RankingPage {
  public:
   RankingPage(RankingFrame frame, Page& page);
 
-  // A row: its figure, and the pieces of its name cell. The figure and the
-  // league's texts among the pieces (names, teams, votes) go as Html{...};
-  // escaping them one by one gives the text escaping the whole cell would,
-  // as long as the program's own pieces between them begin with a space or
-  // a bracket, which no character reference can run into.
-  template <typename... Pieces>
-  void AddRow(std::string_view figure, const Pieces&... name) {
+  // A row: its figure, and the pieces of its name cell. The league's texts
+  // among them (names, teams, votes read) go as Html{...}; escaping them one
+  // by one gives the text escaping the whole cell would, as long as the
+  // program's own pieces between them begin with a space or a bracket,
+  // which no character reference can run into. A text the program made
+  // (digits, a role letter, a name already escaped) goes as it is.
+  template <typename Figure, typename... Pieces>
+  void AddRow(const Figure& figure, const Pieces&... name) {
     // Odd ranks ("d") and even ranks ("p") alternate, from rank 1.
     char parity = rows_++ % 2 == 0 ? 'd' : 'p';
     page_.Line("<tr class=\"", frame_.id, "\"><td class=\"", frame_.prefix, frame_.figure, parity,
-               "\">", Html{figure}, "</td><td class=\"", frame_.prefix, "NOME", parity, "\">",
+               "\">", figure, "</td><td class=\"", frame_.prefix, "NOME", parity, "\">",
                name..., "</td></tr>");
   }
 

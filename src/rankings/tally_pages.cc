@@ -1,6 +1,7 @@
 #include "rankings/tally_pages.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "rankings/lower_team_names.h"
 #include "rankings/ranking_page.h"
@@ -21,12 +22,13 @@ std::vector<const TallyRow*> ByCount(const Tally& tally) {
   return ranked;
 }
 
-void AddRows(const std::vector<const TallyRow*>& ranked, std::string (*count_text)(int),
-             TextEncoding encoding, RankingPage& ranking) {
+void AddRows(const std::vector<const TallyRow*>& ranked, bool bare_one, TextEncoding encoding,
+             RankingPage& ranking) {
   LowerTeamNames lower(encoding);
+  char chars[24];
   for (const TallyRow* row : ranked) {
-    ranking.AddRow(count_text(row->count), Html{ShortDisplayName(row->name)}, " (",
-                   Html{lower.Of(row->team)}, ")");
+    ranking.AddRow(CountText(row->count, bare_one, chars), Html{ShortDisplayName(row->name)}, " (",
+                   lower.Of(row->team), ")");
   }
   ranking.Finish();
 }
@@ -44,20 +46,39 @@ std::vector<TallyRow> WithShortNames(const std::vector<const TallyRow*>& ranked)
 
 std::vector<TallyRow> RankedTally(const Tally& tally) { return WithShortNames(ByCount(tally)); }
 
-std::string GoalsText(int goals) { return NumberText(goals); }
+std::string_view CountText(int count, bool bare_one, char (&chars)[24]) {
+  char* end = chars;
+  if (bare_one && count == 1) {
+    *end++ = '1';
+  } else {
+    // NumberText of a whole number: its digits, after a space unless it is
+    // negative.
+    if (count >= 0) *end++ = ' ';
+    end = std::to_chars(end, chars + sizeof chars, count).ptr;
+  }
+  return {chars, static_cast<size_t>(end - chars)};
+}
 
-std::string AwardsText(int awards) { return awards == 1 ? "1" : NumberText(awards); }
+std::string GoalsText(int goals) {
+  char chars[24];
+  return std::string(CountText(goals, false, chars));
+}
+
+std::string AwardsText(int awards) {
+  char chars[24];
+  return std::string(CountText(awards, true, chars));
+}
 
 std::vector<TallyRow> WriteTallyPages(Env& env, const League& league, const Tally& scorers,
                                       const Tally& awards, TextEncoding encoding) {
   std::vector<const TallyRow*> ranked_scorers = ByCount(scorers);
   WritePage(env, league.SourcePath(kTopScorersPage), [&](Page& page) {
     RankingPage ranking({"cannonieri", "can", "GOL", "CLASSIFICA CANNONIERI"}, page);
-    AddRows(ranked_scorers, GoalsText, encoding, ranking);
+    AddRows(ranked_scorers, false, encoding, ranking);
   });
   WritePage(env, league.SourcePath(kManOfTheMatchPage), [&](Page& page) {
     RankingPage ranking({"mom", "mom", "NUM", "CLASSIFICA MIGLIORE IN CAMPO"}, page);
-    AddRows(ByCount(awards), AwardsText, encoding, ranking);
+    AddRows(ByCount(awards), true, encoding, ranking);
   });
   return WithShortNames(ranked_scorers);
 }

@@ -23,6 +23,9 @@ std::vector<TallyRow> RankedTally(const Tally& tally);
 // first and then the number-to-text form (" 2").
 std::string GoalsText(int goals);
 std::string AwardsText(int awards);
+// Either text made in `chars` (GoalsText, or AwardsText when `bare_one`),
+// as the rows need it for a moment only.
+std::string_view CountText(int count, bool bare_one, char (&chars)[24]);
 
 // Writes both pages; returns the ranked scorers, which the team pages list.
 std::vector<TallyRow> WriteTallyPages(Env& env, const League& league, const Tally& scorers,

@@ -30,16 +30,28 @@ void Rank(std::vector<Underrated>& rows, Key key) {
 
 void AddRows(const std::vector<Underrated>& ranked, bool by_total, double average_presences,
              LowerTeamNames& lower, RankingPage& ranking) {
-  std::string average;
+  char chars[32];
+  std::string long_figure;
   for (const Underrated& row : ranked) {
     const BenchVotePlayer& player = *row.player;
     if (row.average_value < 6 || (!by_total && player.votes <= average_presences)) continue;
-    average.clear();
-    AppendPlainNumber(average, row.average);
+    // The sum of more than one vote is written as NumberText(vote_sum);
+    // its figure is then that of PlainNumber, as for the average.
     ShortNumber votes(player.votes);  // a count: never empty
-    ranking.AddRow(AtLeastTwoDecimals(by_total ? player.VoteSumText() : average),
-                   Html{ShortDisplayName(player.name)}, " (", Html{lower.Of(player.team)},
-                   ") [", votes.text(), "]");
+    auto add_row = [&](const auto& figure) {
+      ranking.AddRow(figure, Html{ShortDisplayName(player.name)}, " (", lower.Of(player.team),
+                     ") [", votes.text(), "]");
+    };
+    std::string_view figure;
+    if (!by_total || player.votes != 1) {
+      figure = AtLeastTwoDecimals(by_total ? player.vote_sum : row.average, chars);
+    }
+    if (!figure.empty()) {
+      add_row(figure);  // digits the program wrote
+    } else {
+      long_figure = AtLeastTwoDecimals(by_total ? player.VoteSumText() : PlainNumber(row.average));
+      add_row(Html{long_figure});  // a first vote as read, maybe
+    }
   }
   ranking.Finish();
 }
@@ -53,6 +65,23 @@ std::string AtLeastTwoDecimals(std::string_view text) {
   size_t decimals = out.size() - point - 1;
   if (decimals < 2) out.append(2 - decimals, '0');
   return out;
+}
+
+std::string_view AtLeastTwoDecimals(double value, char (&chars)[32]) {
+  ShortNumber number(value);
+  std::string_view text = number.text();
+  text.copy(chars, text.size());
+  size_t size = text.size();
+  size_t point = text.find('.');
+  if (point == std::string_view::npos) {
+    if (size == 0) return {};
+    chars[size++] = '.';
+    chars[size++] = '0';
+    chars[size++] = '0';
+  } else if (size - point - 1 < 2) {
+    chars[size++] = '0';  // ShortNumber writes one decimal at least
+  }
+  return {chars, size};
 }
 
 void WriteUnderratedPages(Env& env, const League& league, const BenchVotes& bench_votes,

@@ -18,6 +18,9 @@ namespace corvalis {
 // A figure with at least two decimals, spaces trimmed: "6" -> "6.00",
 // "6.5" -> "6.50", " 123" -> "123.00"; "6.25" and "12.125" stay as they are.
 std::string AtLeastTwoDecimals(std::string_view text);
+// AtLeastTwoDecimals(PlainNumber(value)) made in `chars`, for the values
+// ShortNumber writes; empty for any other value.
+std::string_view AtLeastTwoDecimals(double value, char (&chars)[32]);
 
 // By average: players with an average of 6 or more and more bench votes
 // than the league's players have on average; by total: every player with

@@ -17,13 +17,32 @@ namespace {
 
 constexpr double kNoGapPerVote = 9999;
 
+// A cell's text, made in a few bytes of its own; only a value no league
+// has needs the room of a string.
+class Cell {
+ public:
+  // `make` writes the text into chars, or answers 0 when it cannot;
+  // `make_long` then makes it.
+  template <typename Make, typename MakeLong>
+  void Set(double value, Make make, MakeLong make_long) {
+    size_ = make(value, chars_);
+    if (size_ == 0) long_ = make_long(value);
+  }
+  std::string_view text() const { return size_ != 0 ? std::string_view(chars_, size_) : long_; }
+
+ private:
+  char chars_[32];
+  size_t size_ = 0;
+  std::string long_;
+};
+
 struct DayRow {
-  std::string gap;
-  std::string votes;
-  std::string gap_per_vote;
-  std::string score;
+  Cell gap;
+  Cell votes;
+  Cell gap_per_vote;
+  Cell score;
   std::string_view module_used;
-  std::string max;
+  Cell max;
   std::string best_modules;  // " 3-4-3 4-4-2"
 };
 
@@ -36,28 +55,33 @@ struct ModuleTexts {
   std::string none;
 };
 
-// The texts are made straight into the row's members.
-DayRow MakeDayRow(const ModuleTexts& modules, const TeamMatchday& day) {
+size_t VotesChars(double votes, char (&chars)[32]) {
+  ShortNumber number(votes);
+  if (number.empty()) return 0;
+  size_t size = 0;
+  if (number.text()[0] != '-') chars[size++] = ' ';
+  return size + number.text().copy(chars + size, 24);
+}
+
+// The row's texts, made into `row`, which the rows of a table share.
+void MakeDayRow(const ModuleTexts& modules, const TeamMatchday& day, DayRow& row) {
   double votes = day.valid_votes;
   double per_vote =
       votes > 11 ? std::floor(100 * day.gap / (votes - 11)) / 100 : kNoGapPerVote;
-  DayRow row{
-      .gap = DayGapText(day.gap),
-      .votes = {},
-      .gap_per_vote = day.gap == kDidNotPlay ? "n/a" : GapPerVoteText(per_vote),
-      .score = ScoreText(day.actual_score),
-      .module_used = day.module_used >= 0 ? modules.of[day.module_used] : modules.none,
-      .max = ScoreText(day.max),
-      .best_modules = {},
-  };
-  AppendNumberText(row.votes, votes);
+  if (day.gap == kDidNotPlay) per_vote = kNoGapPerVote;  // "n/a" either way
+  row.gap.Set(day.gap, DayGapChars, DayGapText);
+  row.votes.Set(votes, VotesChars, [](double v) { return NumberText(v); });
+  row.gap_per_vote.Set(per_vote, GapPerVoteChars, GapPerVoteText);
+  row.score.Set(day.actual_score, ScoreChars, ScoreText);
+  row.module_used = day.module_used >= 0 ? modules.of[day.module_used] : modules.none;
+  row.max.Set(day.max, ScoreChars, ScoreText);
+  row.best_modules.clear();
   for (size_t m = 0; m < modules.of.size(); ++m) {
     if (day.best_modules & (1u << m)) {
       row.best_modules += ' ';
       row.best_modules += modules.of[m];
     }
   }
-  return row;
 }
 
 void AddDayHeader(int g, Page& page) {
@@ -71,14 +95,17 @@ void AddDayHeader(int g, Page& page) {
   page.Line(R"(    </tr>)");
 }
 
-void AddDayRow(std::string_view team, const DayRow& row, Page& page) {
+// `team_html` is the team's name already escaped for the page.
+void AddDayRow(std::string_view team_html, const DayRow& row, Page& page) {
   page.Line(R"(    <tr class='cv'>)");
-  page.Line(R"(       <td><div align="left">)", Html{team}, "</div></td>");
-  page.Line(R"(      <td><div align="center">)", row.gap, "</div></td>");
-  page.Line(R"(      <td><div align="center">)", row.votes, "</div></td>");
-  page.Line(R"(      <td><div align="center">)", row.gap_per_vote, "</div></td>");
-  page.Line(R"(      <td><div align="center">)", row.score, "  >", row.module_used, "</div></td>");
-  page.Line(R"(      <td><div align="left"> > )", row.max, " >", row.best_modules, "</div></td>");
+  page.Line(R"(       <td><div align="left">)", team_html, "</div></td>");
+  page.Line(R"(      <td><div align="center">)", row.gap.text(), "</div></td>");
+  page.Line(R"(      <td><div align="center">)", row.votes.text(), "</div></td>");
+  page.Line(R"(      <td><div align="center">)", row.gap_per_vote.text(), "</div></td>");
+  page.Line(R"(      <td><div align="center">)", row.score.text(), "  >", row.module_used,
+            "</div></td>");
+  page.Line(R"(      <td><div align="left"> > )", row.max.text(), " >", row.best_modules,
+            "</div></td>");
   page.Line(R"(     </tr>)");
 }
 
@@ -88,9 +115,9 @@ void AddScriptRecord(int n, std::string_view team, const DayRow& row, TextEncodi
                      Page& script) {
   auto value = [&](std::string_view text) { return JsValue(text, encoding); };
   script.Line("a[", Whole{n}, "]=new Cv(", JsText{team, encoding}, ",",
-              value(Trimmed(row.gap)), ",", value(Trimmed(row.votes)), ",",
-              value(row.gap_per_vote == "n/a" ? "999" : row.gap_per_vote), ",",
-              value(row.score), ",\"", row.module_used, "\",", value(row.max), ",\"",
+              value(Trimmed(row.gap.text())), ",", value(Trimmed(row.votes.text())), ",",
+              value(row.gap_per_vote.text() == "n/a" ? "999" : row.gap_per_vote.text()), ",",
+              value(row.score.text()), ",\"", row.module_used, "\",", value(row.max.text()), ",\"",
               Trimmed(row.best_modules), "\")");
 }
 
@@ -107,6 +134,10 @@ void AddMatchdayTables(const League& league, const SeasonRating& rating, TextEnc
   files.matchday_script.Line("a=arrCorvalis");
   std::vector<int> teams(league.num_teams());
   ModuleTexts modules(league);
+  // Every table names every team: each name is escaped once.
+  std::vector<std::string> team_html;
+  for (const std::string& team : league.teams) team_html.push_back(HtmlText(team));
+  DayRow row;
   for (int g = kMatchdays; g >= 1; --g) {
     if (teams.empty() || !rating.has_export[g]) continue;
     // Smallest gap first, equal gaps in conf.txt order; 9999 (did not
@@ -118,8 +149,8 @@ void AddMatchdayTables(const League& league, const SeasonRating& rating, TextEnc
     AddDayHeader(g, page);
     int n = 0;
     for (int t : teams) {
-      DayRow row = MakeDayRow(modules, rating.teams[t].days[g]);
-      AddDayRow(league.teams[t], row, page);
+      MakeDayRow(modules, rating.teams[t].days[g], row);
+      AddDayRow(team_html[t], row, page);
       if (g == rating.last_matchday) {
         AddScriptRecord(++n, league.teams[t], row, encoding, files.matchday_script);
       }

@@ -1,5 +1,6 @@
 #include "rating/rating_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -47,23 +48,30 @@ double RoundHundredths(double value) {
   return negative ? -rounded : rounded;
 }
 
+// TwoDecimals(value) written into `chars` (room for 24) when the value has
+// two decimals at most, as nearly all have; its length, or 0 for any other
+// value.
+size_t TwoDecimalsChars(double value, char* chars) {
+  std::optional<long long> hundredths = NearestHundredths(value);
+  if (!hundredths) return 0;
+  // printf's rounding of the exact value gives these same digits: it lies
+  // far closer to k / 100 than to any other hundredth.
+  long long k = *hundredths;
+  unsigned long long magnitude = static_cast<unsigned long long>(k < 0 ? -k : k);
+  char* end = chars;
+  if (k < 0) *end++ = '-';
+  end = std::to_chars(end, chars + 20, magnitude / 100).ptr;  // below 1e12: 12 digits at most
+  *end++ = '.';
+  *end++ = static_cast<char>('0' + magnitude % 100 / 10);
+  *end++ = static_cast<char>('0' + magnitude % 10);
+  return static_cast<size_t>(end - chars);
+}
+
 }  // namespace
 
 std::string TwoDecimals(double value) {
-  if (std::optional<long long> hundredths = NearestHundredths(value)) {
-    // printf's rounding of the exact value gives these same digits: it lies
-    // far closer to k / 100 than to any other hundredth.
-    long long k = *hundredths;
-    unsigned long long magnitude = static_cast<unsigned long long>(k < 0 ? -k : k);
-    char chars[24];
-    char* end = chars;
-    if (k < 0) *end++ = '-';
-    end = std::to_chars(end, chars + sizeof chars, magnitude / 100).ptr;
-    *end++ = '.';
-    *end++ = static_cast<char>('0' + magnitude % 100 / 10);
-    *end++ = static_cast<char>('0' + magnitude % 10);
-    return std::string(chars, end);
-  }
+  char chars[24];
+  if (size_t size = TwoDecimalsChars(value, chars)) return std::string(chars, size);
   char buffer[400];
   std::snprintf(buffer, sizeof(buffer), "%.2f", value == 0 ? 0.0 : value);
   return buffer;
@@ -78,8 +86,17 @@ std::string GapText(double value) {
 
 std::string DayGapText(double value) {
   if (value == kNotAvailable) return "n/a";
-  std::string text = TwoDecimals(FloorHundredths(value));
-  if (text.size() < 6) text.insert(0, 6 - text.size(), ' ');
+  double floored = FloorHundredths(value);
+  char chars[24];
+  size_t size = TwoDecimalsChars(floored, chars);
+  if (size == 0) {
+    std::string text = TwoDecimals(floored);
+    if (text.size() < 6) text.insert(0, 6 - text.size(), ' ');
+    return text;
+  }
+  // The spaces first, so that the digits are copied once.
+  std::string text(size < 6 ? 6 - size : 0, ' ');
+  text.append(chars, size);
   return text;
 }
 
@@ -105,7 +122,10 @@ std::string WeightedText(double value) {
 }
 
 std::string ScoreText(double value) {
-  std::string text = Plain(RoundHundredths(value));
+  // A value that ShortNumber writes has nothing to round: RoundHundredths
+  // would hand it back as it is.
+  ShortNumber number(value);
+  std::string text = number.empty() ? Plain(RoundHundredths(value)) : std::string(number.text());
   if (text.size() == 2) {
     // ".5" would become ".5.00", which no script can read.
     text += text[0] == '.' ? "0" : ".00";
@@ -113,6 +133,34 @@ std::string ScoreText(double value) {
     text += "0";
   }
   return text;
+}
+
+size_t DayGapChars(double value, char (&chars)[32]) {
+  if (value == kNotAvailable) return std::string_view("n/a").copy(chars, 3);
+  char digits[24];
+  size_t size = TwoDecimalsChars(FloorHundredths(value), digits);
+  if (size == 0) return 0;
+  size_t pad = size < 6 ? 6 - size : 0;
+  std::fill_n(chars, pad, ' ');
+  std::copy_n(digits, size, chars + pad);
+  return pad + size;
+}
+
+size_t GapPerVoteChars(double value, char (&chars)[32]) {
+  if (value == kNotAvailable) return std::string_view("n/a").copy(chars, 3);
+  return TwoDecimalsChars(value, chars);
+}
+
+size_t ScoreChars(double value, char (&chars)[32]) {
+  // As ScoreText: a value that ShortNumber writes has nothing to round.
+  ShortNumber number(value);
+  size_t size = number.text().copy(chars, 24);
+  if (size == 2) {
+    for (char c : std::string_view(chars[0] == '.' ? "0" : ".00")) chars[size++] = c;
+  } else if (size == 4) {
+    chars[size++] = '0';
+  }
+  return size;
 }
 
 std::string ShareText(double share) {

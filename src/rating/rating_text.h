@@ -25,6 +25,13 @@ std::string DayGapText(double value);
 // is "n/a".
 std::string GapPerVoteText(double value);
 
+// The forms of a matchday row made in `chars`, for the values that have two
+// decimals at most once cut or rounded, as every real one has; their
+// length, or 0 for any other value, which the forms above write.
+size_t DayGapChars(double value, char (&chars)[32]);
+size_t GapPerVoteChars(double value, char (&chars)[32]);
+size_t ScoreChars(double value, char (&chars)[32]);
+
 // Weighted gap: ".860", "1.19", "1.30", "12.500", "12.000", ".00"; 9999
 // is "n/a".
 std::string WeightedText(double value);

@@ -1,7 +1,9 @@
 #include "util/escaping.h"
 
 #include <cctype>
+#include <cstdint>
 #include <cstdio>
+#include <cstring>
 
 namespace corvalis {
 namespace {
@@ -76,12 +78,43 @@ void AppendHtml(std::string& out, std::string_view text) {
   out.append(text.data() + plain, text.size() - plain);
 }
 
+namespace {
+
+constexpr uint64_t kOnes = 0x0101010101010101;
+constexpr uint64_t kHighs = 0x8080808080808080;
+
+// True when one of the 8 bytes of `word` is `byte`: the byte goes to 0, and
+// only a 0 byte borrows into its own high bit.
+bool HasByte(uint64_t word, unsigned char byte) {
+  uint64_t x = word ^ (kOnes * byte);
+  return ((x - kOnes) & ~x & kHighs) != 0;
+}
+
+// True when the 8 bytes at `p` hold a "<", ">" or "&". Setting bit 1 turns
+// "<" into ">" and leaves no other byte a ">".
+bool HasMarkup(const char* p) {
+  uint64_t word;
+  std::memcpy(&word, p, sizeof word);
+  return HasByte(word | (kOnes * 0x02), '>') || HasByte(word, '&');
+}
+
+}  // namespace
+
 bool IsPlainHtml(std::string_view text) {
-  for (char c : text) {
-    // "&", "<" and ">" all lie below "?", and letters above it.
-    if (static_cast<unsigned char>(c) <= '>' && (c == '<' || c == '>' || c == '&')) return false;
+  const char* p = text.data();
+  size_t n = text.size();
+  if (n < 8) {
+    for (size_t i = 0; i < n; ++i) {
+      char c = p[i];
+      if (c == '<' || c == '>' || c == '&') return false;
+    }
+    return true;
   }
-  return true;
+  // Eight bytes at a time; the last eight may overlap ones already seen.
+  for (size_t i = 0; i + 8 < n; i += 8) {
+    if (HasMarkup(p + i)) return false;
+  }
+  return !HasMarkup(p + n - 8);
 }
 
 std::string JsString(std::string_view text, TextEncoding encoding) {

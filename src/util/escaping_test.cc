@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+
 namespace corvalis {
 namespace {
 
@@ -12,6 +15,38 @@ TEST(EscapingTest, PageTextOpensNoMarkupButKeepsCharacterReferences) {
   EXPECT_EQ(HtmlText("Citt&agrave; &#232; &#xE8; &#XE8;"), "Citt&agrave; &#232; &#xE8; &#XE8;");
   EXPECT_EQ(HtmlText("&agrave &#; &#x; &1a; &"), "&amp;agrave &amp;#; &amp;#x; &amp;1a; &amp;");
   EXPECT_EQ(HtmlText("Inter \"Nos\" l'altra"), "Inter \"Nos\" l'altra");
+}
+
+// The word-at-a-time check against the plain reading of each character, on
+// texts of every length up to 40 with markup at every place, or none.
+TEST(EscapingTest, PlainTextCheckAgreesWithACharacterByCharacterOne) {
+  auto plain = [](const std::string& text) {
+    return text.find_first_of("<>&") == std::string::npos;
+  };
+  std::mt19937 random(5);
+  // Bytes near the markup ones ("=", "?", ";", "'", "\x3C" +/- 2), high bytes
+  // and letters.
+  const std::string bytes = "<>&=?;'%$.:; aZz\x80\xBC\xBE\xA6\xFF\x01\x00";
+  std::uniform_int_distribution<size_t> pick(0, bytes.size() - 1);
+  for (size_t length = 0; length <= 40; ++length) {
+    for (int round = 0; round < 300; ++round) {
+      std::string text;
+      for (size_t i = 0; i < length; ++i) text += bytes[pick(random)];
+      EXPECT_EQ(IsPlainHtml(text), plain(text)) << text;
+      // The same text with its markup taken out, then with one put back
+      // at each place.
+      std::string clean;
+      for (char c : text) clean += plain(std::string(1, c)) ? c : 'x';
+      EXPECT_TRUE(IsPlainHtml(clean)) << clean;
+      for (size_t i = 0; i < clean.size(); ++i) {
+        for (char markup : {'<', '>', '&'}) {
+          std::string marked = clean;
+          marked[i] = markup;
+          EXPECT_FALSE(IsPlainHtml(marked)) << marked;
+        }
+      }
+    }
+  }
 }
 
 TEST(EscapingTest, ScriptStringsAreAsciiAndStayOneString) {

@@ -12,7 +12,8 @@
 
 namespace corvalis {
 
-Page::Page(std::function<void(std::string_view)> spill) : spill_(std::move(spill)) {
+Page::Page(std::function<void(std::string_view)> spill)
+    : spill_(std::move(spill)), spill_at_(spill_ ? kSpillBytes : kNoSpill) {
   Grow(kSpillBytes + kSpillBytes / 4);
 }
 
@@ -22,6 +23,7 @@ Page& Page::operator=(Page&& other) noexcept {
   capacity_ = std::exchange(other.capacity_, 0);
   spill_ = std::move(other.spill_);
   other.spill_ = nullptr;
+  spill_at_ = std::exchange(other.spill_at_, kNoSpill);
   return *this;
 }
 
@@ -38,35 +40,33 @@ void Page::Spill() {
   size_ = 0;
 }
 
-void Page::Put(const Html& piece) {
-  if (IsPlainHtml(piece.text)) return Put(piece.text);
-  std::string text;
-  AppendHtml(text, piece.text);
-  Put(text);
+char* Page::WriteEscaped(char* out, std::string_view text) {
+  std::string escaped;
+  AppendHtml(escaped, text);
+  return Write(out, escaped);
 }
 
-void Page::Put(const Number& piece) {
+char* Page::Write(char* out, const Number& piece) {
   ShortNumber number(piece.value);
-  if (number.empty()) return Put(NumberText(piece.value));
-  if (number.text()[0] != '-') Put(' ');
-  Put(number.text());
+  if (number.empty()) return Write(out, NumberText(piece.value));
+  if (number.text()[0] != '-') *out++ = ' ';
+  return Write(out, number.text());
 }
 
-void Page::Put(const Whole& piece) {
-  char digits[24];
-  Put(std::string_view(digits, std::to_chars(digits, digits + sizeof digits, piece.value).ptr));
+char* Page::Write(char* out, const Whole& piece) {
+  return std::to_chars(out, out + MostBytes(piece), piece.value).ptr;
 }
 
-void Page::Put(const JsText& piece) {
+char* Page::Write(char* out, const JsText& piece) {
   if (IsPlainJs(piece.text)) {
-    Put('"');
-    Put(piece.text);
-    Put('"');
-    return;
+    *out++ = '"';
+    out = Write(out, piece.text);
+    *out++ = '"';
+    return out;
   }
   std::string text;
   AppendJsString(text, piece.text, piece.encoding);
-  Put(text);
+  return Write(out, text);
 }
 
 namespace {

@@ -12,6 +12,7 @@
 
 #include "platform/env.h"
 #include "util/encoding.h"
+#include "util/escaping.h"
 
 namespace corvalis {
 
@@ -39,12 +40,18 @@ class Page {
   Page(Page&& other) noexcept { *this = std::move(other); }
   Page& operator=(Page&& other) noexcept;
 
-  // Appends the pieces and ends the line.
+  // Appends the pieces and ends the line. Room for the longest form of
+  // every piece is made once; the pieces are then copied without a check.
   template <typename... Pieces>
   Page& Line(const Pieces&... pieces) {
-    (Put(pieces), ...);
-    Put(std::string_view("\r\n"));
-    if (spill_ && size_ >= kSpillBytes) Spill();
+    size_t most = (MostBytes(pieces) + ... + 2);
+    if (most > capacity_ - size_) Grow(most);
+    char* out = buffer_.get() + size_;
+    ((out = Write(out, pieces)), ...);
+    out[0] = '\r';
+    out[1] = '\n';
+    size_ = static_cast<size_t>(out + 2 - buffer_.get());
+    if (size_ >= spill_at_) Spill();
     return *this;
   }
 
@@ -58,13 +65,25 @@ class Page {
   // Appends lines made elsewhere (ended by CR LF).
   void PutLines(std::string_view lines) {
     Put(lines);
-    if (spill_ && size_ >= kSpillBytes) Spill();
+    if (size_ >= spill_at_) Spill();
+  }
+  // Lines added between the two go to `spill` together, as if put with
+  // PutLines, so that a page hands over its bytes at the same points
+  // whether a block of lines is made in it or made apart and copied.
+  void HoldSpills() { spill_at_ = kNoSpill; }
+  void ReleaseSpills() {
+    if (spill_) {
+      spill_at_ = kSpillBytes;
+      if (size_ >= spill_at_) Spill();
+    }
   }
   void Put(char c) { Put(std::string_view(&c, 1)); }
-  void Put(const Html& piece);
-  void Put(const Number& piece);
-  void Put(const Whole& piece);
-  void Put(const JsText& piece);
+  template <typename Piece>
+  void Put(const Piece& piece) {
+    size_t most = MostBytes(piece);
+    if (most > capacity_ - size_) Grow(most);
+    size_ = static_cast<size_t>(Write(buffer_.get() + size_, piece) - buffer_.get());
+  }
 
   std::string_view text() const { return {buffer_.get(), size_}; }
   size_t size() const { return size_; }
@@ -74,6 +93,36 @@ class Page {
 
  private:
   static constexpr size_t kSpillBytes = 32768;
+  // The most bytes each piece can take: an escaped character takes up to
+  // 5 ("&amp;") on a page and 6 ("\\u20AC") in a script, and the
+  // number-to-text form of a double up to some 340 ("." and 323 zeros
+  // before a tiny value's digits).
+  static size_t MostBytes(std::string_view piece) { return piece.size(); }
+  static size_t MostBytes(char) { return 1; }
+  static size_t MostBytes(const Html& piece) { return 5 * piece.text.size(); }
+  static size_t MostBytes(const Number&) { return kMostNumberBytes; }
+  static size_t MostBytes(const Whole&) { return 20; }
+  static size_t MostBytes(const JsText& piece) { return 6 * piece.text.size() + 2; }
+  static constexpr size_t kMostNumberBytes = 400;
+
+  // Each piece written at `out`, in room already made; they return the end
+  // of what they wrote.
+  static char* Write(char* out, std::string_view piece) {
+    std::char_traits<char>::copy(out, piece.data(), piece.size());
+    return out + piece.size();
+  }
+  static char* Write(char* out, char c) {
+    *out = c;
+    return out + 1;
+  }
+  static char* Write(char* out, const Html& piece) {
+    return IsPlainHtml(piece.text) ? Write(out, piece.text) : WriteEscaped(out, piece.text);
+  }
+  static char* Write(char* out, const Number& piece);
+  static char* Write(char* out, const Whole& piece);
+  static char* Write(char* out, const JsText& piece);
+  // HtmlText(text), for a text that needs escaping.
+  static char* WriteEscaped(char* out, std::string_view text);
   // Makes room for `more` bytes beyond the text.
   void Grow(size_t more);
 
@@ -83,6 +132,8 @@ class Page {
   size_t size_ = 0;
   size_t capacity_ = 0;
   std::function<void(std::string_view)> spill_;
+  static constexpr size_t kNoSpill = ~size_t{0};
+  size_t spill_at_ = kNoSpill;  // kSpillBytes for a page that spills
 };
 
 // Writes `bytes` to `path`; a failure ends the run with a message naming the

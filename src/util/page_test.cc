@@ -2,9 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <limits>
 #include <string>
+#include <vector>
 
 #include "util/escaping.h"
 #include "util/text.h"
@@ -35,6 +37,45 @@ TEST(PageTest, PiecesWriteAsTheirTextForms) {
   EXPECT_EQ(page.text(), expected);
 }
 
+// A line makes room for its pieces' longest forms at once: the longest
+// numbers, escapes of every character and a line longer than the page has
+// room for all come out whole, whichever way they are put.
+TEST(PageTest, LinesHoldTheLongestFormsOfTheirPieces) {
+  const double tiny = std::numeric_limits<double>::denorm_min();
+  const double huge = -std::numeric_limits<double>::max();
+  const std::string escapes(300, '&');
+  std::string script_escapes;
+  for (int i = 0; i < 100; ++i) script_escapes += "\x01\xF0\x9F\x98\x80\xC3\xA0";
+  const std::string long_text(70000, 'x');
+  for (TextEncoding encoding : {TextEncoding::kUtf8, TextEncoding::kWindows1252}) {
+    std::string spilled;
+    Page lines([&](std::string_view bytes) { spilled += bytes; });
+    Page pieces;
+    std::string expected;
+    for (int i = 0; i < 200; ++i) {
+      lines.Line(Number{tiny}, Number{huge}, Whole{LLONG_MIN}, Html{escapes}, '|',
+                 JsText{script_escapes, encoding}, long_text.substr(0, i * 300));
+      pieces.Put(Number{tiny});
+      pieces.Put(Number{huge});
+      pieces.Put(Whole{LLONG_MIN});
+      pieces.Put(Html{escapes});
+      pieces.Put('|');
+      pieces.Put(JsText{script_escapes, encoding});
+      pieces.Put(long_text.substr(0, i * 300));
+      pieces.Put("\r\n");
+      expected += NumberText(tiny) + NumberText(huge) + WholeText(LLONG_MIN) +
+                  HtmlText(escapes) + "|" + JsString(script_escapes, encoding) +
+                  long_text.substr(0, i * 300) + "\r\n";
+    }
+    lines.Line(long_text);
+    pieces.Line(long_text);
+    expected += long_text + "\r\n";
+    lines.Spill();
+    EXPECT_EQ(spilled, expected);
+    EXPECT_EQ(pieces.text(), expected);
+  }
+}
+
 TEST(PageTest, GrowsSpillsAndMovesWithoutLosingBytes) {
   std::string spilled;
   Page page([&](std::string_view bytes) { spilled += bytes; });
@@ -57,6 +98,37 @@ TEST(PageTest, GrowsSpillsAndMovesWithoutLosingBytes) {
   small = Page();
   small.Put("x");
   EXPECT_EQ(small.text(), "x");
+}
+
+// Blocks made in a page between HoldSpills and ReleaseSpills are handed over
+// at the points where the same blocks, made apart and put with PutLines, are.
+TEST(PageTest, HeldLinesSpillWhereCopiedBlocksDo) {
+  std::vector<std::string> copied_spills;
+  std::vector<std::string> held_spills;
+  Page copied([&](std::string_view bytes) { copied_spills.emplace_back(bytes); });
+  Page held([&](std::string_view bytes) { held_spills.emplace_back(bytes); });
+  for (int b = 0; b < 300; ++b) {
+    Page block;
+    held.HoldSpills();
+    for (int i = 0; i < b % 37; ++i) {
+      std::string line(i * 41 % 900, static_cast<char>('a' + b % 26));
+      block.Line(line, Whole{b});
+      held.Line(line, Whole{b});
+    }
+    held.ReleaseSpills();
+    copied.PutLines(block.text());
+    ASSERT_EQ(held_spills, copied_spills) << b;
+  }
+  EXPECT_GT(held_spills.size(), 10u);
+  copied.Spill();
+  held.Spill();
+  EXPECT_EQ(held_spills, copied_spills);
+
+  Page plain;  // a page that spills nowhere keeps every line
+  plain.HoldSpills();
+  plain.Line("a");
+  plain.ReleaseSpills();
+  EXPECT_EQ(plain.text(), "a\r\n");
 }
 
 }  // namespace

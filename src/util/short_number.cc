@@ -11,18 +11,23 @@ namespace corvalis {
 std::optional<long long> NearestHundredths(double value) {
   if (!(std::fabs(value) < 1e12)) return std::nullopt;
   // value * 100 lies within 0.02 of such a k, and the division k / 100 is
-  // correctly rounded: equal to value only when value is its double.
-  long long k = std::llround(value * 100);
+  // correctly rounded: equal to value only when value is its double. Adding
+  // a half and cutting rounds as llround does everywhere but near a half
+  // way, where no k passes; it needs no call.
+  double scaled = value * 100;
+  long long k = static_cast<long long>(scaled + (scaled < 0 ? -0.5 : 0.5));
   if (static_cast<double>(k) / 100 != value) return std::nullopt;
   return k;
 }
 
 ShortNumber::ShortNumber(double value) {
   char* end = chars_;
+  // The cast cuts toward zero, as trunc does, without a call.
+  long long whole = std::fabs(value) < 1e15 ? static_cast<long long>(value) : 0;
   if (value == 0) {
     *end++ = '0';  // -0 too
-  } else if (value == std::trunc(value) && std::fabs(value) < 1e15) {
-    end = std::to_chars(chars_, chars_ + sizeof chars_, static_cast<long long>(value)).ptr;
+  } else if (static_cast<double>(whole) == value) {
+    end = std::to_chars(chars_, chars_ + sizeof chars_, whole).ptr;
   } else if (std::optional<long long> hundredths = NearestHundredths(value)) {
     // The shortest text that reads back as the value, which PlainNumber
     // writes, is k / 100's: any other decimal of as few digits lies 0.01 or

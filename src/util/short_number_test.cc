@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <random>
 
 #include "util/text.h"
@@ -43,6 +44,40 @@ TEST(ShortNumberTest, WholeAndHundredthsValuesAreWrittenAsPlainNumberWrites) {
                        999999999999999.0, -999999999999999.0, 999999999999.5, 1199.75}) {
     EXPECT_FALSE(ShortNumber(value).empty()) << value;
     ExpectPlainOrEmpty(value);
+  }
+}
+
+// NearestHundredths as llround reads it, which the call-free rounding must
+// match.
+std::optional<long long> NearestHundredthsByLlround(double value) {
+  if (!(std::fabs(value) < 1e12)) return std::nullopt;
+  long long k = std::llround(value * 100);
+  if (static_cast<double>(k) / 100 != value) return std::nullopt;
+  return k;
+}
+
+TEST(ShortNumberTest, HundredthsAreFoundAsLlroundFindsThem) {
+  std::mt19937_64 random(13);
+  std::uniform_int_distribution<long long> hundredths(-99999999999999, 99999999999999);
+  std::uniform_real_distribution<double> offset(-0.01, 0.01);
+  std::uniform_int_distribution<int> ulps(-3, 3);
+  for (int i = 0; i < 200000; ++i) {
+    long long k = hundredths(random) >> (i % 48);  // small and large alike
+    double exact = static_cast<double>(k) / 100;
+    // The value itself, values a few steps from it, and values between
+    // hundredths, half ways among them.
+    double near = exact;
+    for (int step = ulps(random); step != 0; step += step < 0 ? 1 : -1) {
+      near = std::nextafter(near, step < 0 ? -1e300 : 1e300);
+    }
+    double half = (static_cast<double>(k) + 0.5) / 100;
+    for (double value : {exact, near, half, exact + offset(random), -half}) {
+      EXPECT_EQ(NearestHundredths(value), NearestHundredthsByLlround(value)) << value;
+      ShortNumber number(value);
+      if (!number.empty()) {
+        EXPECT_EQ(number.text(), PlainNumber(value)) << value;
+      }
+    }
   }
 }
 

@@ -82,8 +82,9 @@ double ReadNumber(std::string_view text, bool comma_is_point) {
   return negative ? -value : value;
 }
 
-double ReadBack15(double value) {
-  if (!std::isfinite(value) || value == 0) return 0;
+double ReadBack15Written(double value) {
+  if (std::fabs(value) < 1e12) return LeadingNumber(PlainNumber(value));
+  if (!std::isfinite(value)) return 0;
   if (value == std::trunc(value) && std::fabs(value) < 1e15) return value;
   if (std::optional<long long> hundredths = WholeHundredths(value)) {
     // PlainNumber writes these digits, and reading them back divides the
@@ -117,7 +118,10 @@ std::string PlainNumber(double value) {
     if (*p != '.') digits += *p;
   }
   if (digits.size() > 15) {
-    std::snprintf(buffer, sizeof(buffer), "%.14e", std::fabs(value));
+    // printf's "%.14e", which to_chars writes alike and far more cheaply.
+    end = std::to_chars(buffer, buffer + sizeof(buffer) - 1, std::fabs(value),
+                        std::chars_format::scientific, 14).ptr;
+    *end = '\0';
     digits.clear();
     for (p = buffer; *p && *p != 'e'; ++p) {
       if (*p != '.') digits += *p;

@@ -92,12 +92,27 @@ std::string PlainNumber(double value);
 // of its digits gives them back.
 std::optional<long long> WholeHundredths(double value);
 
+// ReadBack15 of any value, through the written text where it must.
+double ReadBack15Written(double value);
+
 // The value a number reads as once written in the number-to-text form:
 // LeadingNumber(NumberText(value)), the value rounded to 15 significant
 // digits. Sums and scores that the pages once kept as texts go through it
 // after every change, at the points where the text was written, since the
 // rounding shows in the pages' figures and in which scores count as equal.
-double ReadBack15(double value);
+// Inline for the values met nearly always, whole or of two decimals below
+// 1e12: the casts cut toward zero as trunc does, without its calls.
+inline double ReadBack15(double value) {
+  if (value < 1e12 && value > -1e12) {
+    // A whole value comes back as it is; a zero as 0, whatever its sign.
+    double whole = static_cast<double>(static_cast<long long>(value));
+    if (whole == value) return whole;
+    double hundredths = value * 100;
+    double whole_hundredths = static_cast<double>(static_cast<long long>(hundredths));
+    if (whole_hundredths == hundredths) return whole_hundredths / 100;
+  }
+  return ReadBack15Written(value);
+}
 
 // The text with leading and trailing spaces removed (tabs stay).
 std::string TrimSpaces(std::string_view text);

@@ -180,6 +180,41 @@ TEST(ReadBack15Test, IsTheValueOfTheWrittenNumber) {
   EXPECT_EQ(ReadBack15(1e300 * 1e300), 0);
 }
 
+// Whole values, hundredths and values just off them, small and large, as
+// the sums of votes are: the quick answers are those of the written text.
+TEST(ReadBack15Test, QuickAnswersAreThoseOfTheWrittenNumber) {
+  std::mt19937_64 rng(17);
+  std::uniform_int_distribution<long long> hundredths(-99999999999999, 99999999999999);
+  for (int i = 0; i < 100000; ++i) {
+    long long k = hundredths(rng) >> (i % 50);
+    double exact = k / 100.0;
+    for (double value : {exact, static_cast<double>(k), exact + 1e-9, std::nextafter(exact, 0.0),
+                         exact * 1000, k / 7.0}) {
+      ASSERT_EQ(ReadBack15(value), LeadingNumber(NumberText(value))) << value;
+    }
+  }
+  for (double value : {1e12, -1e12, 1e12 - 0.01, 1e12 + 0.5, 999999999999.99, 5e14 + 0.5,
+                       1e15, -1e15, 1e15 + 2, 1e20, 1e-300, -0.0}) {
+    EXPECT_EQ(ReadBack15(value), LeadingNumber(NumberText(value))) << value;
+  }
+}
+
+// Values of more than fifteen digits are cut to fifteen as printf's "%.14e"
+// rounds them.
+TEST(NumberTextTest, LongValuesAreRoundedAsPrintfRoundsThem) {
+  std::mt19937_64 rng(23);
+  std::uniform_real_distribution<double> spread(-1e6, 1e6);
+  std::uniform_int_distribution<int> exponents(-20, 20);
+  for (int i = 0; i < 20000; ++i) {
+    double value = spread(rng) * std::pow(10.0, exponents(rng));
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(value));
+    double printed = std::strtod(buffer, nullptr);
+    // The text holds printf's fifteen digits: it reads back as they do.
+    ASSERT_EQ(LeadingNumber(PlainNumber(std::fabs(value))), printed) << value;
+  }
+}
+
 TEST(NumberTextTest, RoundTripsThroughLeadingNumber) {
   for (double v : {0.1, 2.5, 66.6, 1234.567, -0.01, 7.3 - 0.01}) {
     EXPECT_DOUBLE_EQ(LeadingNumber(NumberText(v)), v) << v;
