@@ -43,7 +43,7 @@ TEST(RoleCodeTest, EveryKindOfCode) {
 }
 
 // The table read as plain comparisons of whole codes, against every code of
-// one or two bytes and a few longer ones.
+// one, two or three bytes and a few longer ones.
 RoleCode CodeByComparison(std::string_view code) {
   RoleCode out;
   if (code == "P" || code == "PR" || code == "p") out.role = Role::kGoalkeeper;
@@ -75,6 +75,25 @@ TEST(RoleCodeTest, EveryShortCodeAsByComparison) {
     ASSERT_EQ(got.substitute, want.substitute) << code;
     ASSERT_EQ(got.goalkeeper_line, want.goalkeeper_line) << code;
     ASSERT_EQ(got.left_out, want.left_out) << code;
+  }
+}
+
+TEST(RoleCodeTest, EveryThreeByteCodeAsByComparison) {
+  char bytes[3];
+  std::string_view code(bytes, 3);
+  for (int a = 0; a < 256; ++a) {
+    for (int b = 0; b < 256; ++b) {
+      for (int c = 0; c < 256; ++c) {
+        bytes[0] = static_cast<char>(a);
+        bytes[1] = static_cast<char>(b);
+        bytes[2] = static_cast<char>(c);
+        RoleCode got = ReadRoleCode(code), want = CodeByComparison(code);
+        bool same = got.role == want.role && got.fielded == want.fielded &&
+                    got.substitute == want.substitute &&
+                    got.goalkeeper_line == want.goalkeeper_line && got.left_out == want.left_out;
+        ASSERT_TRUE(same) << a << " " << b << " " << c;
+      }
+    }
   }
 }
 
