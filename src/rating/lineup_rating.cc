@@ -24,7 +24,7 @@ ModulePlaces::ModulePlaces(const Module& module)
   }
 }
 
-RatedLineup::RatedLineup(const std::vector<LineupEntry>& lines) {
+RatedLineup::RatedLineup(std::span<const LineupEntry> lines) {
   // Each voted line goes into its role's list as it comes, by insertion:
   // a role has a few votes. Equal votes may end in any order, as the sums
   // they make do not tell them apart.

@@ -3,6 +3,7 @@
 #define CORVALIS_RATING_LINEUP_RATING_H_
 
 #include <array>
+#include <span>
 #include <vector>
 
 #include "input/league.h"
@@ -13,10 +14,12 @@ namespace corvalis {
 constexpr double kNoVote = 999;  // the vote of a player without one ("sv/ng")
 constexpr int kLineupSlots = 80;  // lines of a block that the rating takes
 
-// One line of a team's block as the rating takes it.
+// One line of a team's block as the rating takes it; LineupEntry{} is a
+// line without a role (a slot that no column of the team filled). Without
+// default values, so that a matchday's room for lines is not cleared.
 struct LineupEntry {
-  Role role = Role::kNone;
-  double vote = 0;  // kNoVote for none
+  Role role;
+  double vote;  // kNoVote for none
 };
 
 // A module's places as the lineups are rated against it, worked out once
@@ -35,7 +38,7 @@ struct ModulePlaces {
 // The voted players of a team's block by role, highest vote first.
 class RatedLineup {
  public:
-  explicit RatedLineup(const std::vector<LineupEntry>& lines);
+  explicit RatedLineup(std::span<const LineupEntry> lines);
 
   // The score of the best lineup `module` allows: one goalkeeper and the
   // module's defenders, midfielders and forwards, each place taken by the

@@ -158,12 +158,9 @@ void RatingReader::ReadScore(const ScoreLine& score) {
 void RatingReader::ReadColumn(Side side, int t, const PlayerColumn& column) {
   RoleCode code = ReadRoleCode(column.code);
   Role role = code.role;
-  std::vector<LineupEntry>& lineup = plays_[t].lineup;
+  MatchdayPlay& play = plays_[t];
   if (slot_ <= kLineupSlots) {
-    if (lineup.capacity() == 0) lineup.reserve(32);  // a block's usual lines, at once
-    // Usually one slot more than the line before.
-    while (lineup.size() < static_cast<size_t>(slot_)) lineup.emplace_back();
-    LineupEntry& entry = lineup[slot_ - 1];
+    LineupEntry& entry = play.Slot(slot_);
     // The extra row may hold an earlier block's line in this slot.
     if (code.role != Role::kNone) entry.role = code.role;
     role = entry.role;
@@ -198,7 +195,7 @@ void RatingReader::ReadColumn(Side side, int t, const PlayerColumn& column) {
   }
 
   double number = no_vote ? kNoVote : DecimalNumber(column.fantavoto);
-  if (slot_ <= kLineupSlots) lineup[slot_ - 1].vote = number;
+  if (slot_ <= kLineupSlots) play.lineup[slot_ - 1].vote = number;
   if (number != kNoVote && !no_votes_[side] && role != Role::kNone) day.valid_votes += 1;
 }
 
