@@ -12,11 +12,6 @@ uint64_t BenchVotes::KeyWithTeam(size_t name_size, uint64_t name_hash, std::stri
   return KeyIndex::Extend(name_hash, name_size, team);
 }
 
-void BenchVotes::AddVote(BenchVotePlayer& player, std::string_view vote) {
-  player.vote_sum = ReadBack15(player.vote_sum + DecimalNumber(vote));
-  ++player.votes;
-}
-
 bool BenchVotes::Record(std::string_view name, uint64_t name_hash, std::string_view role_code,
                         std::string_view vote, std::string_view team) {
   bool full = static_cast<int>(players_.size()) == kBenchVotePlayers;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "util/key_index.h"
+#include "util/text.h"
 
 namespace corvalis {
 
@@ -54,7 +55,14 @@ class BenchVotes {
     });
     return found >= 0 ? &players_[found] : nullptr;
   }
-  static void AddVote(BenchVotePlayer& player, std::string_view vote);
+  static void AddVote(BenchVotePlayer& player, std::string_view vote) {
+    AddVote(player, DecimalNumber(vote));
+  }
+  // The same with the vote's number, DecimalNumber(vote), at hand.
+  static void AddVote(BenchVotePlayer& player, double vote) {
+    player.vote_sum = ReadBack15(player.vote_sum + vote);
+    ++player.votes;
+  }
 
   // In the order the players were first met.
   const std::vector<BenchVotePlayer>& players() const { return players_; }

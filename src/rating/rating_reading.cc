@@ -181,20 +181,20 @@ void RatingReader::ReadColumn(Side side, int t, const PlayerColumn& column) {
   }
 
   bool no_vote = column.fantavoto == "sv/ng";
+  double number = no_vote ? kNoVote : DecimalNumber(column.fantavoto);
   UpdateRoster(side, t, column, no_vote);
   bool recorded = !no_vote && column.fantavoto != "999";
   if (bench_ && recorded && !(side == kAway && column.fantavoto.empty()) && t != extra_row_) {
     BenchVotes& votes = state_.rating.bench_votes;
     const std::string& team_name = league_.teams[t];
     if (BenchVotePlayer* player = votes.Find(column.name, column.name_hash, team_name)) {
-      BenchVotes::AddVote(*player, column.fantavoto);
+      BenchVotes::AddVote(*player, number);
     } else if (!votes.Record(column.name, column.name_hash, column.code, column.fantavoto,
                              team_name)) {
       WarnBenchVotesFull(column);
     }
   }
 
-  double number = no_vote ? kNoVote : DecimalNumber(column.fantavoto);
   if (slot_ <= kLineupSlots) play.lineup[slot_ - 1].vote = number;
   if (number != kNoVote && !no_votes_[side] && role != Role::kNone) day.valid_votes += 1;
 }
