@@ -49,11 +49,13 @@ std::string SurnameOf(const SurnameContext& context, std::string_view name);
 // season's players: the same players score and win match after match.
 class ShownSurnames {
  public:
-  // `season_row` -1: a player without a row, worked out every time.
-  std::string Of(const SurnameContext& context, std::string_view name, int season_row);
+  // `season_row` -1: a player without a row, worked out every time. The
+  // text is valid until the next call: the callers append it at once.
+  const std::string& Of(const SurnameContext& context, std::string_view name, int season_row);
 
  private:
   std::vector<std::optional<std::string>> by_row_;
+  std::string unrowed_;  // the last surname of a player without a row
 };
 
 // An outfield player of a side, the first kScorerPlaces of them.
