@@ -89,14 +89,19 @@ CreditLine ParseCreditLine(std::string_view line) {
 
 std::string Credits::TextFor(std::string_view home, std::string_view away) const {
   if (!available) return "";
-  std::string text = "    Spet:";
+  constexpr std::string_view kSpectators = "    Spet:";
+  constexpr std::string_view kCredits = " Cred: ";
   for (const CreditLine& line : lines) {
     if (line.home == home && line.away == away) {
-      text += line.spectators + " Cred: " + line.credits;
-      break;
+      // Made in one piece: a match per line of the calendar asks.
+      std::string text;
+      text.reserve(kSpectators.size() + line.spectators.size() + kCredits.size() +
+                   line.credits.size());
+      text.append(kSpectators).append(line.spectators).append(kCredits).append(line.credits);
+      return text;
     }
   }
-  return text;
+  return std::string(kSpectators);
 }
 
 Credits ReadCredits(Env& env, const League& league) {
