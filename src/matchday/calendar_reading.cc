@@ -273,7 +273,8 @@ void CalendarReader::RecordPlayer(Side side, bool goalkeeper, const PlayerColumn
 
   if (!goalkeeper && !sides_[side].Full()) {
     sides_[side].Add(
-        {column.code, column.name, column.vote, 0, fantavoto, fantavoto, season_row});
+        {column.code, column.name, column.vote, 0, fantavoto, fantavoto, season_row,
+         column.name_hash});
   }
   ConsiderCandidate(side, role, column, fantavoto, season_row);
 }
@@ -298,7 +299,8 @@ void CalendarReader::ConsiderCandidate(Side side, std::string_view role,
     return;
   }
   candidates_.push_back({column.name, TeamOf(side), role, DecimalNumber(column.vote),
-                         ReadBack15(fantavoto), side == kHome, false, season_row});
+                         ReadBack15(fantavoto), side == kHome, false, season_row,
+                         column.name_hash});
 }
 
 // The scores of the fantasfiga deviations, booked once the season is rated.

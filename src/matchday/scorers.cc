@@ -144,7 +144,7 @@ void BreakTie(const CalendarContext& context, SideTable& side, int tied) {
 void Score(const CalendarContext& context, SidePlayer& scorer, std::string_view team,
            bool home) {
   context.log.AddScorer(home, scorer.name, scorer.season_row);
-  if (!context.scorers.Count(scorer.name, team)) {
+  if (!context.scorers.Count(scorer.name, scorer.name_hash, team)) {
     context.log.Warn("Classifica cannonieri piena (" + std::to_string(kTallyPlayers) +
                          " giocatori): i gol di " + MessageExcerpt(scorer.name) +
                          " e degli altri nuovi marcatori non sono contati",

@@ -67,6 +67,7 @@ struct SidePlayer {
   double fantavoto = 0;  // less 3 per goal scored
   double working = 0;    // the fantavoto less what the tie-break rules take off
   int season_row = -1;   // of the season's players; -1: none
+  uint64_t name_hash = KeyIndex::EmptyHash();  // KeyIndex::Hash(name)
 };
 constexpr int kScorerPlaces = 18;
 

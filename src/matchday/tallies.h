@@ -30,7 +30,11 @@ class Tally {
 
   // Adds one to the player's count; a new player gets a row with 1. False
   // when the tally is full and the player has no row.
-  bool Count(std::string_view name, std::string_view team);
+  bool Count(std::string_view name, std::string_view team) {
+    return Count(name, KeyIndex::Hash(name), team);
+  }
+  // The same with `name_hash`, KeyIndex::Hash(name), at hand from the split.
+  bool Count(std::string_view name, uint64_t name_hash, std::string_view team);
 
   // The first row of `name` whatever its team, -1 for none; the next ones
   // follow through next_same_name.
