@@ -37,11 +37,6 @@ bool Tally::Count(std::string_view name, uint64_t hash, std::string_view team) {
   return true;
 }
 
-void SeasonPlayers::AddLine(SeasonPlayer& player, double fantavoto) {
-  player.fantavoto_sum = ReadBack15(player.fantavoto_sum + fantavoto);
-  player.lines += 1;
-}
-
 int SeasonPlayers::AddPlayer(std::string_view role, std::string_view name, uint64_t name_hash,
                              std::string_view team, double fantavoto) {
   if (static_cast<int>(players_.size()) == kTallyPlayers) return -1;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "util/key_index.h"
+#include "util/text.h"
 
 namespace corvalis {
 
@@ -82,7 +83,11 @@ class SeasonPlayers {
   const std::vector<SeasonPlayer>& players() const { return players_; }
 
  private:
-  static void AddLine(SeasonPlayer& player, double fantavoto);
+  // Inline: a line of a player met before is all most calls do.
+  static void AddLine(SeasonPlayer& player, double fantavoto) {
+    player.fantavoto_sum = ReadBack15(player.fantavoto_sum + fantavoto);
+    player.lines += 1;
+  }
   int AddPlayer(std::string_view role, std::string_view name, uint64_t name_hash,
                 std::string_view team, double fantavoto);
 
