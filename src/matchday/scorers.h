@@ -85,6 +85,8 @@ struct SideTable {
   void Clear();
   bool Full() const { return size == kScorerPlaces; }
   void Add(const SidePlayer& player) { players[size++] = player; }
+  // The next slot, to be filled in place; a player line fills one.
+  SidePlayer& AddSlot() { return players[size++]; }
   SidePlayer& operator[](int place) { return players[rank[place]]; }
 };
 
