@@ -89,19 +89,20 @@ CreditLine ParseCreditLine(std::string_view line) {
 
 std::string Credits::TextFor(std::string_view home, std::string_view away) const {
   if (!available) return "";
-  constexpr std::string_view kSpectators = "    Spet:";
-  constexpr std::string_view kCredits = " Cred: ";
+  constexpr std::string_view kAttendanceLabel = "    Spet:";
+  constexpr std::string_view kCreditsLabel = " Cred: ";
   for (const CreditLine& line : lines) {
     if (line.home == home && line.away == away) {
       // Made in one piece: a match per line of the calendar asks.
       std::string text;
-      text.reserve(kSpectators.size() + line.spectators.size() + kCredits.size() +
+      text.reserve(kAttendanceLabel.size() + line.spectators.size() + kCreditsLabel.size() +
                    line.credits.size());
-      text.append(kSpectators).append(line.spectators).append(kCredits).append(line.credits);
+      text.append(kAttendanceLabel).append(line.spectators);
+      text.append(kCreditsLabel).append(line.credits);
       return text;
     }
   }
-  return std::string(kSpectators);
+  return std::string(kAttendanceLabel);
 }
 
 Credits ReadCredits(Env& env, const League& league) {
