@@ -89,14 +89,20 @@ CreditLine ParseCreditLine(std::string_view line) {
 
 std::string Credits::TextFor(std::string_view home, std::string_view away) const {
   if (!available) return "";
-  std::string text = "    Spet:";
+  constexpr std::string_view kAttendanceLabel = "    Spet:";
+  constexpr std::string_view kCreditsLabel = " Cred: ";
   for (const CreditLine& line : lines) {
     if (line.home == home && line.away == away) {
-      text += line.spectators + " Cred: " + line.credits;
-      break;
+      // Made in one piece: a match per line of the calendar asks.
+      std::string text;
+      text.reserve(kAttendanceLabel.size() + line.spectators.size() + kCreditsLabel.size() +
+                   line.credits.size());
+      text.append(kAttendanceLabel).append(line.spectators);
+      text.append(kCreditsLabel).append(line.credits);
+      return text;
     }
   }
-  return text;
+  return std::string(kAttendanceLabel);
 }
 
 Credits ReadCredits(Env& env, const League& league) {

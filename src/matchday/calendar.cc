@@ -74,7 +74,7 @@ CalendarResult RunCalendar(Env& env, const League& league, CalendarReading& read
   SurnameContext shown{env, warned, encoding};
   ShownSurnames surnames;
   const std::vector<SeasonPlayer>& season = reading.season_players().players();
-  auto surname = [&](uint32_t i) {
+  auto surname = [&](uint32_t i) -> const std::string& {
     const ShownPlayer& player = log.player(i);
     const std::string& name =
         player.season_row < 0 ? log.name(player.name) : season[player.season_row].name;

@@ -272,8 +272,15 @@ void CalendarReader::RecordPlayer(Side side, bool goalkeeper, const PlayerColumn
   }
 
   if (!goalkeeper && !sides_[side].Full()) {
-    sides_[side].Add(
-        {column.code, column.name, column.vote, 0, fantavoto, fantavoto, season_row});
+    // Filled in place: the slot is cleared, its vote is read only for a tie.
+    SidePlayer& player = sides_[side].AddSlot();
+    player.code = column.code;
+    player.name = column.name;
+    player.vote_text = column.vote;
+    player.fantavoto = fantavoto;
+    player.working = fantavoto;
+    player.season_row = season_row;
+    player.name_hash = column.name_hash;
   }
   ConsiderCandidate(side, role, column, fantavoto, season_row);
 }
@@ -298,7 +305,8 @@ void CalendarReader::ConsiderCandidate(Side side, std::string_view role,
     return;
   }
   candidates_.push_back({column.name, TeamOf(side), role, DecimalNumber(column.vote),
-                         ReadBack15(fantavoto), side == kHome, false, season_row});
+                         ReadBack15(fantavoto), side == kHome, false, season_row,
+                         column.name_hash});
 }
 
 // The scores of the fantasfiga deviations, booked once the season is rated.

@@ -75,7 +75,7 @@ const MomCandidate* ChooseManOfTheMatch(const CalendarContext& context,
   }
   for (const MomCandidate& c : candidates) {
     if (c.score != best) continue;
-    if (!context.awards.Count(c.name, c.team)) {
+    if (!context.awards.Count(c.name, c.name_hash, c.team)) {
       context.log.Warn("Classifica migliore in campo piena (" + std::to_string(kTallyPlayers) +
                            " giocatori): " + MessageExcerpt(c.name) +
                            " e gli altri nuovi premiati non sono contati",

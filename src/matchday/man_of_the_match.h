@@ -24,6 +24,7 @@ struct MomCandidate {
   bool home = false;  // of the home side
   bool won = false;   // of the side with more goals
   int season_row = -1;  // of the season's players; -1: none
+  uint64_t name_hash = KeyIndex::EmptyHash();  // KeyIndex::Hash(name)
 };
 
 // Chooses among `candidates` (in the order met; `best` is the match's

@@ -144,7 +144,7 @@ void BreakTie(const CalendarContext& context, SideTable& side, int tied) {
 void Score(const CalendarContext& context, SidePlayer& scorer, std::string_view team,
            bool home) {
   context.log.AddScorer(home, scorer.name, scorer.season_row);
-  if (!context.scorers.Count(scorer.name, team)) {
+  if (!context.scorers.Count(scorer.name, scorer.name_hash, team)) {
     context.log.Warn("Classifica cannonieri piena (" + std::to_string(kTallyPlayers) +
                          " giocatori): i gol di " + MessageExcerpt(scorer.name) +
                          " e degli altri nuovi marcatori non sono contati",
@@ -191,7 +191,10 @@ void SideTable::Clear() {
   rank = kLineOrder;
 }
 
-std::string SurnameOf(const SurnameContext& context, std::string_view name) {
+namespace {
+
+// SurnameOf as a part of `name`, which it always is.
+std::string_view SurnamePart(const SurnameContext& context, std::string_view name) {
   std::string_view text = name;
   for (int pass = 2;; ++pass) {
     if (pass > 15) {
@@ -201,18 +204,29 @@ std::string SurnameOf(const SurnameContext& context, std::string_view name) {
         context.env.ShowMessage(kLowerCaseSurname, MessageKind::kWarning);
         context.env.ShowMessage(MessageExcerpt(text), MessageKind::kWarning);
       }
-      return std::string(text);
+      return text;
     }
     size_t blank = text.rfind(' ');
     if (blank != std::string_view::npos) text = Trimmed(text.substr(0, blank));
-    if (text.empty() || !EndsInLowerCase(text, context.encoding)) return std::string(text);
+    if (text.empty() || !EndsInLowerCase(text, context.encoding)) return text;
   }
 }
 
-std::string ShownSurnames::Of(const SurnameContext& context, std::string_view name,
-                              int season_row) {
-  auto work_out = [&] { return FirstAsIsRestLower(SurnameOf(context, name), context.encoding); };
-  if (season_row < 0) return work_out();
+}  // namespace
+
+std::string SurnameOf(const SurnameContext& context, std::string_view name) {
+  return std::string(SurnamePart(context, name));
+}
+
+const std::string& ShownSurnames::Of(const SurnameContext& context, std::string_view name,
+                                     int season_row) {
+  auto work_out = [&] {
+    return FirstAsIsRestLower(SurnamePart(context, name), context.encoding);
+  };
+  if (season_row < 0) {
+    unrowed_ = work_out();
+    return unrowed_;
+  }
   if (by_row_.size() <= static_cast<size_t>(season_row)) by_row_.resize(season_row + 1);
   std::optional<std::string>& known = by_row_[season_row];
   if (!known) known = work_out();

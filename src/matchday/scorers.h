@@ -49,11 +49,13 @@ std::string SurnameOf(const SurnameContext& context, std::string_view name);
 // season's players: the same players score and win match after match.
 class ShownSurnames {
  public:
-  // `season_row` -1: a player without a row, worked out every time.
-  std::string Of(const SurnameContext& context, std::string_view name, int season_row);
+  // `season_row` -1: a player without a row, worked out every time. The
+  // text is valid until the next call: the callers append it at once.
+  const std::string& Of(const SurnameContext& context, std::string_view name, int season_row);
 
  private:
   std::vector<std::optional<std::string>> by_row_;
+  std::string unrowed_;  // the last surname of a player without a row
 };
 
 // An outfield player of a side, the first kScorerPlaces of them.
@@ -65,6 +67,7 @@ struct SidePlayer {
   double fantavoto = 0;  // less 3 per goal scored
   double working = 0;    // the fantavoto less what the tie-break rules take off
   int season_row = -1;   // of the season's players; -1: none
+  uint64_t name_hash = KeyIndex::EmptyHash();  // KeyIndex::Hash(name)
 };
 constexpr int kScorerPlaces = 18;
 
@@ -82,6 +85,8 @@ struct SideTable {
   void Clear();
   bool Full() const { return size == kScorerPlaces; }
   void Add(const SidePlayer& player) { players[size++] = player; }
+  // The next slot, to be filled in place; a player line fills one.
+  SidePlayer& AddSlot() { return players[size++]; }
   SidePlayer& operator[](int place) { return players[rank[place]]; }
 };
 

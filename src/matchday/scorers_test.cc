@@ -18,7 +18,7 @@ namespace {
 
 SidePlayer Player(std::string_view code, std::string_view name, double fantavoto,
                   std::string_view vote = "6", int season_row = -1) {
-  return {code, name, vote, 0, fantavoto, fantavoto, season_row};
+  return {code, name, vote, 0, fantavoto, fantavoto, season_row, KeyIndex::Hash(name)};
 }
 
 class ScorersTest : public ::testing::Test {

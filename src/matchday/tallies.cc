@@ -12,8 +12,7 @@ int Tally::FirstNamed(uint64_t hash, std::string_view name) const {
   return index_.Find(hash, [&](int row) { return KeyIndex::Same(rows_[row].name, name); });
 }
 
-bool Tally::Count(std::string_view name, std::string_view team) {
-  uint64_t hash = KeyIndex::Hash(name);
+bool Tally::Count(std::string_view name, uint64_t hash, std::string_view team) {
   int first = FirstNamed(hash, name);
   int row = first;
   while (by_team_ && row >= 0 && !KeyIndex::Same(rows_[row].team, team)) {
@@ -36,11 +35,6 @@ bool Tally::Count(std::string_view name, std::string_view team) {
     last_same_name_[first] = added;
   }
   return true;
-}
-
-void SeasonPlayers::AddLine(SeasonPlayer& player, double fantavoto) {
-  player.fantavoto_sum = ReadBack15(player.fantavoto_sum + fantavoto);
-  player.lines += 1;
 }
 
 int SeasonPlayers::AddPlayer(std::string_view role, std::string_view name, uint64_t name_hash,

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "util/key_index.h"
+#include "util/text.h"
 
 namespace corvalis {
 
@@ -30,7 +31,11 @@ class Tally {
 
   // Adds one to the player's count; a new player gets a row with 1. False
   // when the tally is full and the player has no row.
-  bool Count(std::string_view name, std::string_view team);
+  bool Count(std::string_view name, std::string_view team) {
+    return Count(name, KeyIndex::Hash(name), team);
+  }
+  // The same with `name_hash`, KeyIndex::Hash(name), at hand from the split.
+  bool Count(std::string_view name, uint64_t name_hash, std::string_view team);
 
   // The first row of `name` whatever its team, -1 for none; the next ones
   // follow through next_same_name.
@@ -78,7 +83,11 @@ class SeasonPlayers {
   const std::vector<SeasonPlayer>& players() const { return players_; }
 
  private:
-  static void AddLine(SeasonPlayer& player, double fantavoto);
+  // Inline: a line of a player met before is all most calls do.
+  static void AddLine(SeasonPlayer& player, double fantavoto) {
+    player.fantavoto_sum = ReadBack15(player.fantavoto_sum + fantavoto);
+    player.lines += 1;
+  }
   int AddPlayer(std::string_view role, std::string_view name, uint64_t name_hash,
                 std::string_view team, double fantavoto);
 

@@ -1,10 +1,13 @@
 #include "site/team_page.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <optional>
 
 #include "rating/rating_text.h"
 #include "site/site_pages.h"
+#include "util/key_index.h"
 #include "util/text.h"
 
 namespace corvalis {
@@ -62,18 +65,65 @@ void AddBenchRows(const BenchSettings& bench, std::string_view team, Page& page)
   }
 }
 
-void AddScorerRows(const std::vector<TallyRow>& scorers, std::string_view team, Page& page) {
+void AddScorerRows(const std::vector<const TallyRow*>& scorers, Page& page) {
   int n = 0;
-  for (const TallyRow& scorer : scorers) {
-    if (scorer.team != team) continue;
+  for (const TallyRow* scorer : scorers) {
     const char* kind = ++n % 2 == 1 ? "d" : "p";
-    page.Line("<tr class=\"sq\"><td class=\"sqGOL", kind, "\">", Number{double(scorer.count)},
-              "</td><td class=\"sqNOME", kind, "\">", Html{scorer.name}, "</td></tr>");
+    page.Line("<tr class=\"sq\"><td class=\"sqGOL", kind, "\">", Number{double(scorer->count)},
+              "</td><td class=\"sqNOME", kind, "\">", Html{scorer->name}, "</td></tr>");
   }
 }
 
+// The scorers of every team name, ranked, gathered in one pass rather than
+// one pass per page.
+std::vector<std::vector<const TallyRow*>> ScorersByTeam(const League& league,
+                                                       const std::vector<TallyRow>& scorers) {
+  KeyIndex index;  // a team name met: its group
+  std::vector<std::string_view> names;
+  std::vector<std::vector<const TallyRow*>> groups;
+  auto group_of = [&](std::string_view name, bool add) {
+    uint64_t hash = KeyIndex::Hash(name);
+    int found = index.Find(hash, [&](int g) { return KeyIndex::Same(names[g], name); });
+    if (found >= 0 || !add) return found;
+    int added = static_cast<int>(groups.size());
+    index.Add(hash, added);
+    names.push_back(name);
+    groups.emplace_back();
+    return added;
+  };
+  for (const TallyRow& scorer : scorers) groups[group_of(scorer.team, true)].push_back(&scorer);
+  std::vector<std::vector<const TallyRow*>> by_team(league.num_teams());
+  for (int t = 0; t < league.num_teams(); ++t) {
+    int g = group_of(league.teams[t], false);
+    if (g >= 0) by_team[t] = groups[g];  // two teams may share a name
+  }
+  return by_team;
+}
+
+// A role as the pages show it, upper-cased. Roles are one character: each
+// is worked out once.
+class RoleCaps {
+ public:
+  explicit RoleCaps(TextEncoding encoding) : encoding_(encoding) {}
+
+  std::string_view Of(std::string_view role) {
+    if (role.size() != 1) {
+      other_ = UpperText(role, encoding_);
+      return other_;
+    }
+    std::optional<std::string>& known = by_byte_[static_cast<unsigned char>(role[0])];
+    if (!known) known = UpperText(role, encoding_);
+    return *known;
+  }
+
+ private:
+  TextEncoding encoding_;
+  std::array<std::optional<std::string>, 256> by_byte_;
+  std::string other_;
+};
+
 void AddAppearanceRows(const League& league, const SeasonRating& rating, std::string_view team,
-                       TextEncoding encoding, Page& page) {
+                       RoleCaps& roles, Page& page) {
   // The roster of the team of that name: normally its own.
   int r = LastRowNamed(league, rating, team, [](const TeamRating& t) { return t.roster_named; });
   if (r < 0) return;
@@ -89,7 +139,7 @@ void AddAppearanceRows(const League& league, const SeasonRating& rating, std::st
     page.Put("<td class=\"sqNUMd\">");
     if (player->starts != 0) page.Put(Whole{player->starts});  // nothing for no starts
     page.Line("</td>");
-    page.Line("<td class=\"sqNOMEd\">", Html{UpperText(player->role, encoding)}, " ",
+    page.Line("<td class=\"sqNOMEd\">", Html{roles.Of(player->role)}, " ",
               Html{player->name}, "</td>");
     page.Line("</tr>");
     page.Line("<tr class='sq'>");
@@ -127,9 +177,13 @@ double ModuleShare(const ModuleUse& use, int m) {
   return std::floor(static_cast<double>(use.matchdays[m]) / use.total * 1000) / 10;
 }
 
+namespace {
+
+// The page of team t (conf.txt order): `scorers` its own, ranked, with short
+// names; the bench section only when the league keeps Panchine.txt.
 void AddTeamPage(const League& league, const SeasonRating& rating,
-                 const std::vector<TallyRow>& scorers, const BenchSettings& bench,
-                 TextEncoding encoding, int t, Page& page) {
+                 const std::vector<const TallyRow*>& scorers, const BenchSettings& bench,
+                 RoleCaps& roles, int t, Page& page) {
   std::string_view team = league.teams[t];
   page.Line("<link href=\"corvalis.css\" rel=\"stylesheet\" type=\"text/css\" />");
   page.Line("<div id=\"sq\">");
@@ -149,22 +203,26 @@ void AddTeamPage(const League& league, const SeasonRating& rating,
   page.Line("<br />");
 
   AddSectionTitle(page, "<td colspan=\"2\" class=\"sqCANNONIERI\">FANTACANNONIERI</td>");
-  AddScorerRows(scorers, team, page);
+  AddScorerRows(scorers, page);
   page.Line("</table>");
   page.Line("<br />");
 
   AddSectionTitle(page, "<td colspan=\"7\" class=\"sqPRESENZE\">PRESENZE</td>");
-  AddAppearanceRows(league, rating, team, encoding, page);
+  AddAppearanceRows(league, rating, team, roles, page);
   page.Line("</table>");
   page.Line("</div>");
 }
 
+}  // namespace
+
 void WriteTeamPages(Env& env, const League& league, const SeasonRating& rating,
                     const std::vector<TallyRow>& scorers, const BenchSettings& bench,
                     TextEncoding encoding) {
+  std::vector<std::vector<const TallyRow*>> by_team = ScorersByTeam(league, scorers);
+  RoleCaps roles(encoding);
   for (int t = 0; t < league.num_teams(); ++t) {
     WritePage(env, league.SourcePath(TeamPageName(t + 1)), [&](Page& page) {
-      AddTeamPage(league, rating, scorers, bench, encoding, t, page);
+      AddTeamPage(league, rating, by_team[t], bench, roles, t, page);
     });
   }
 }

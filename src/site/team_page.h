@@ -29,13 +29,9 @@ ModuleUse CountModuleUse(const League& league, const SeasonRating& rating, int t
 // decimal, 2 of 3 gives 66.6.
 double ModuleShare(const ModuleUse& use, int m);
 
-// The page of team t (conf.txt order). `scorers` ranked, with short names;
-// the bench section only when the league keeps Panchine.txt.
-void AddTeamPage(const League& league, const SeasonRating& rating,
-                 const std::vector<TallyRow>& scorers, const BenchSettings& bench,
-                 TextEncoding encoding, int t, Page& page);
-
-// Writes the page of every team into the source folder.
+// Writes the page of every team into the source folder: `scorers` ranked,
+// with short names; the bench section only when the league keeps
+// Panchine.txt.
 void WriteTeamPages(Env& env, const League& league, const SeasonRating& rating,
                     const std::vector<TallyRow>& scorers, const BenchSettings& bench,
                     TextEncoding encoding);
