@@ -29,7 +29,7 @@ Status ReadLeagueText(Env& env, const std::string& path, TextLines* lines,
   if (lines->cut_lines().empty() && lines->bytes() != nullptr) {
     // Line ends are plain ASCII: the whole file is well-formed UTF-8 exactly
     // when each of its lines is, and one look at it is cheaper.
-    *encoding = NoteInputText(*encoding, *lines->bytes());
+    *encoding = NoteInputText(*encoding, lines->all_bytes());
   } else {
     for (std::string_view line : *lines) *encoding = NoteInputText(*encoding, line);
   }

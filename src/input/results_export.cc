@@ -37,7 +37,7 @@ class ExportParser {
   // The line just taken, as a line of a block.
   BlockLine Taken(BlockLine::Kind kind) const {
     std::string_view line = lines_[next_ - 1];
-    return {static_cast<uint32_t>(line.data() - lines_.bytes()->data()),
+    return {static_cast<uint32_t>(line.data() - lines_.bytes().get()),
             static_cast<uint32_t>(line.size()), kind == BlockLine::kScore};
   }
 
@@ -347,7 +347,7 @@ std::vector<std::string> StrayHeaderWarnings(const MatchdayExport& day) {
 }
 
 const PlayerColumns* MatchdayExport::BlockColumnsAt(std::string_view line, size_t& from) const {
-  size_t offset = static_cast<size_t>(line.data() - bytes->data());
+  size_t offset = static_cast<size_t>(line.data() - bytes.get());
   while (from < block_columns.size() && block_lines[from].offset < offset) ++from;
   if (from == block_columns.size() || block_lines[from].offset != offset ||
       block_lines[from].kind() != BlockLine::kPlayer) {

@@ -112,7 +112,7 @@ struct MatchdayExport {
   int matchday = 0;
   std::string path;  // as messages name it
   // The file's bytes, which every text of the export is a view of.
-  std::shared_ptr<const std::string> bytes;
+  std::shared_ptr<const char[]> bytes;
   // Every line of the file, for a reading that finds the matches by its own
   // rules (the calendar's). An export lives while its matchday is read.
   TextLines lines;
@@ -131,7 +131,7 @@ struct MatchdayExport {
 
   // The text of a line of `block_lines`.
   std::string_view Text(const BlockLine& line) const {
-    return std::string_view(bytes->data() + line.offset, line.length);
+    return std::string_view(bytes.get() + line.offset, line.length);
   }
   // The columns of a player line of `block_lines`: from the table, or split
   // into `scratch`.

@@ -59,7 +59,7 @@ class CalendarReading {
   Tally scorers_;
   Tally awards_;
   std::vector<DayPlayer> last_players_;
-  std::shared_ptr<const std::string> last_bytes_;  // what last_players_' texts are views of
+  std::shared_ptr<const char[]> last_bytes_;  // what last_players_' texts are views of
 };
 
 }  // namespace corvalis

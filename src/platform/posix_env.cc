@@ -63,9 +63,10 @@ class PosixEnv : public Env {
   }
 
   Status ReadLines(const std::string& path, TextLines* lines) override {
-    std::string bytes;
-    Status status = posix::ReadWhole(path, &bytes);
-    if (status.ok()) *lines = TextLines::FromBytes(std::move(bytes));
+    std::unique_ptr<char[]> bytes;
+    size_t size = 0;
+    Status status = posix::ReadWhole(path, &bytes, &size);
+    if (status.ok()) *lines = TextLines::FromBuffer(std::move(bytes), size);
     return status;
   }
 

@@ -186,25 +186,32 @@ Status OpenPlainFile(const std::string& path, Fd* fd, struct stat* st) {
   return Status::Ok();
 }
 
-Status ReadWhole(const std::string& path, std::string* bytes) {
+Status ReadWhole(const std::string& path, std::unique_ptr<char[]>* data, size_t* size) {
   Fd fd;
   struct stat st;
   Status status = OpenPlainFile(path, &fd, &st);
   if (!status.ok()) return status;
-  // Straight into one buffer of the file's size (and one byte more, to see
-  // the end), grown only when the file grew meanwhile.
-  size_t size = 0;
-  bytes->resize(static_cast<size_t>(st.st_size) + 1);
+  // Straight into room of the file's size (and one byte more, to see the
+  // end), never cleared first, grown only when the file grew meanwhile.
+  size_t capacity = static_cast<size_t>(st.st_size) + 1;
+  auto buffer = std::make_unique_for_overwrite<char[]>(capacity);
+  size_t filled = 0;
   for (;;) {
-    if (size == bytes->size()) bytes->resize(bytes->size() * 2);
-    ssize_t n = ::read(fd.get(), bytes->data() + size, bytes->size() - size);
+    if (filled == capacity) {
+      auto larger = std::make_unique_for_overwrite<char[]>(capacity * 2);
+      std::char_traits<char>::copy(larger.get(), buffer.get(), filled);
+      buffer = std::move(larger);
+      capacity *= 2;
+    }
+    ssize_t n = ::read(fd.get(), buffer.get() + filled, capacity - filled);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0) return Status::Error(ErrnoText());
     if (n == 0) {
-      bytes->resize(size);
+      *data = std::move(buffer);
+      *size = filled;
       return Status::Ok();
     }
-    size += static_cast<size_t>(n);
+    filled += static_cast<size_t>(n);
   }
 }
 

@@ -55,7 +55,7 @@ std::string Resolve(const std::string& path);
 Status OpenPlainFile(const std::string& path, Fd* fd, struct stat* st);
 
 // The whole contents of the plain file of a run path.
-Status ReadWhole(const std::string& path, std::string* bytes);
+Status ReadWhole(const std::string& path, std::unique_ptr<char[]>* data, size_t* size);
 
 // Starts replacing the file `target` (a POSIX path): see Env::StartFile.
 std::unique_ptr<FileWriter> StartReplacing(const std::string& target, Status* status);

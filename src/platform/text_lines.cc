@@ -54,29 +54,46 @@ TextLines::TextLines(const std::vector<std::string>& lines) {
   Adopt(std::move(bytes), lengths);
 }
 
+namespace {
+
+std::unique_ptr<char[]> CopyOf(std::string_view bytes) {
+  auto data = std::make_unique_for_overwrite<char[]>(bytes.size());
+  std::char_traits<char>::copy(data.get(), bytes.data(), bytes.size());
+  return data;
+}
+
+}  // namespace
+
 // Views of consecutive pieces of `bytes`, `lengths[k]` bytes each.
-void TextLines::Adopt(std::string bytes, const std::vector<size_t>& lengths) {
-  bytes_ = std::make_shared<const std::string>(std::move(bytes));
+void TextLines::Adopt(std::string_view bytes, const std::vector<size_t>& lengths) {
+  bytes_ = CopyOf(bytes);
+  size_ = bytes.size();
   lines_.reserve(lengths.size());
-  const char* next = bytes_->data();
+  const char* next = bytes_.get();
   for (size_t length : lengths) {
     lines_.emplace_back(next, length);
     next += length;
   }
 }
 
-TextLines TextLines::FromBytes(std::string bytes, size_t max_line) {
+TextLines TextLines::FromBytes(std::string_view bytes, size_t max_line) {
+  return FromBuffer(CopyOf(bytes), bytes.size(), max_line);
+}
+
+TextLines TextLines::FromBuffer(std::unique_ptr<char[]> data, size_t size, size_t max_line) {
   TextLines text;
+  text.bytes_ = std::move(data);
+  text.size_ = size;
+  std::string_view all = text.all_bytes();
   // The line feeds counted first, so that the views usually take exactly
-  // the room they need (a file of lone CRs grows them as it goes).
+  // the room they need (a file of lone CRs grows them as it goes): room
+  // guessed from the size spreads the heap over more pages.
   size_t count = 1;
-  for (const char* p = bytes.data(), *end = p + bytes.size();
+  for (const char* p = all.data(), *end = p + all.size();
        (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)))) != nullptr;
        ++p) {
     ++count;
   }
-  text.bytes_ = std::make_shared<const std::string>(std::move(bytes));
-  std::string_view all = *text.bytes_;
   text.lines_.reserve(count);
   ForEachLine(all, [&](size_t start, size_t length) {
     if (length > max_line) {

@@ -31,7 +31,11 @@ class TextLines {
   // terminator is dropped, a last line without terminator still counts, an
   // empty file has no lines. A line longer than `max_line` bytes keeps its
   // first `max_line` bytes and is listed in cut_lines().
-  static TextLines FromBytes(std::string bytes, size_t max_line = kMaxLineBytes);
+  static TextLines FromBytes(std::string_view bytes, size_t max_line = kMaxLineBytes);
+  // The same over the first `size` bytes of `data`, which the lines then
+  // own: a file is read straight into its room, never cleared first.
+  static TextLines FromBuffer(std::unique_ptr<char[]> data, size_t size,
+                              size_t max_line = kMaxLineBytes);
 
   size_t size() const { return lines_.size(); }
   bool empty() const { return lines_.empty(); }
@@ -39,8 +43,9 @@ class TextLines {
   const_iterator begin() const { return lines_.begin(); }
   const_iterator end() const { return lines_.end(); }
 
-  // The bytes the lines are views of.
-  const std::shared_ptr<const std::string>& bytes() const { return bytes_; }
+  // The bytes the lines are views of (none before any were given).
+  const std::shared_ptr<const char[]>& bytes() const { return bytes_; }
+  std::string_view all_bytes() const { return {bytes_.get(), size_}; }
 
   // Numbers (from 1) of the lines that FromBytes cut.
   const std::vector<size_t>& cut_lines() const { return cut_lines_; }
@@ -50,11 +55,12 @@ class TextLines {
   }
 
  private:
-  void Adopt(std::string bytes, const std::vector<size_t>& lengths);
+  void Adopt(std::string_view bytes, const std::vector<size_t>& lengths);
 
   // Shared, never changed: copies of a TextLines are cheap and their views
   // stay valid whichever copy goes first.
-  std::shared_ptr<const std::string> bytes_;
+  std::shared_ptr<const char[]> bytes_;
+  size_t size_ = 0;
   std::vector<std::string_view> lines_;
   std::vector<size_t> cut_lines_;
 };
