@@ -173,7 +173,7 @@ void RatingReader::ReadColumn(Side side, int t, const PlayerColumn& column) {
   }
   team.fielded_any = true;
 
-  if (LeadingNumber(column.bonus) > 0) {
+  if (LeadsAboveZero(column.bonus)) {
     double value = DecimalNumber(column.bonus);
     team.positive_lines += 1;
     team.positive_sum += value;

@@ -61,6 +61,15 @@ inline double LeadingNumber(std::string_view text) {
   return ReadNumber(text, false);
 }
 
+// LeadingNumber(text) > 0, the usual bonuses told without reading them:
+// "-1" or "-0,5" is never above zero, and "3" or "0,5" is its first digit.
+inline bool LeadsAboveZero(std::string_view text) {
+  auto digit = [&](size_t i) { return static_cast<unsigned>(text[i] - '0') < 10; };
+  if (text.size() >= 2 && text[0] == '-' && digit(1)) return false;
+  if (!text.empty() && digit(0) && (text.size() == 1 || text[1] == ',')) return text[0] != '0';
+  return LeadingNumber(text) > 0;
+}
+
 // LeadingNumber with "," read as the point: LeadingNumber(CommaToPoint(text)).
 inline double DecimalNumber(std::string_view text) {
   // Votes are mostly "6", "6,5" or "-0,5": read without a call, by the same

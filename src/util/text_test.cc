@@ -298,7 +298,8 @@ TEST(LeadingNumberTest, AgreesWithTheFullConversion) {
 
 // The short forms read inline give the very double the general reading
 // gives, the sign of zero included, for every text of up to four bytes made
-// of digits, signs, points, commas and one other byte.
+// of digits, signs, points, commas and one other byte; the bonus check
+// without reading agrees with reading.
 TEST(DecimalNumberTest, ShortFormsAsTheGeneralReading) {
   const std::string alphabet = "0123456789-,.+ x";
   std::vector<std::string> texts = {""};
@@ -318,6 +319,7 @@ TEST(DecimalNumberTest, ShortFormsAsTheGeneralReading) {
     ASSERT_EQ(fast, general) << text;
     ASSERT_EQ(std::signbit(fast), std::signbit(general)) << text;
     ASSERT_EQ(LeadingNumber(text), ReadNumber(text, false)) << text;
+    ASSERT_EQ(LeadsAboveZero(text), ReadNumber(text, false) > 0) << text;
   }
 }
 
