@@ -83,21 +83,11 @@ double ReadNumber(std::string_view text, bool comma_is_point) {
 }
 
 double ReadBack15Written(double value) {
-  if (std::fabs(value) < 1e12) return LeadingNumber(PlainNumber(value));
   if (!std::isfinite(value)) return 0;
+  // Whole values beyond the inline ones' range but within fifteen digits
+  // are written and read back unchanged.
   if (value == std::trunc(value) && std::fabs(value) < 1e15) return value;
-  if (std::optional<long long> hundredths = WholeHundredths(value)) {
-    // PlainNumber writes these digits, and reading them back divides the
-    // same whole number by 100.
-    return static_cast<double>(*hundredths) / 100;
-  }
   return LeadingNumber(PlainNumber(value));
-}
-
-std::optional<long long> WholeHundredths(double value) {
-  double hundredths = value * 100;
-  if (hundredths != std::trunc(hundredths) || !(std::fabs(value) < 1e12)) return std::nullopt;
-  return static_cast<long long>(hundredths);
 }
 
 std::string PlainNumber(double value) {

@@ -3,7 +3,6 @@
 #ifndef CORVALIS_UTIL_TEXT_H_
 #define CORVALIS_UTIL_TEXT_H_
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -95,12 +94,6 @@ std::string NumberText(double value);
 // NumberText without its leading space ("6.5", ".75", "-.5").
 std::string PlainNumber(double value);
 
-// The value in hundredths when it has two decimals at most (votes, their
-// sums and differences) and is small enough for them to be exact; none
-// otherwise. Such a value lies so close to its decimal that any rounding
-// of its digits gives them back.
-std::optional<long long> WholeHundredths(double value);
-
 // ReadBack15 of any value, through the written text where it must.
 double ReadBack15Written(double value);
 
@@ -110,7 +103,8 @@ double ReadBack15Written(double value);
 // after every change, at the points where the text was written, since the
 // rounding shows in the pages' figures and in which scores count as equal.
 // Inline for the values met nearly always, whole or of two decimals below
-// 1e12: the casts cut toward zero as trunc does, without its calls.
+// 1e12: the casts cut toward zero as trunc does, without its calls. Such a
+// value lies so close to its decimal that its written digits read back as it.
 inline double ReadBack15(double value) {
   if (value < 1e12 && value > -1e12) {
     // A whole value comes back as it is; a zero as 0, whatever its sign.
