@@ -9,29 +9,38 @@
 namespace corvalis {
 namespace {
 
-// Where the first CR or LF at or after `i` is (`size` for none), sixteen
-// bytes at a time: most lines are a few such steps.
-size_t FindLineEnd(const char* data, size_t i, size_t size) {
-  for (; i + 16 <= size; i += 16) {
-    uint32_t ends = SixteenBytesEqual(data + i, '\n', '\r');
-    if (ends != 0) return i + static_cast<size_t>(std::countr_zero(ends));
-  }
-  while (i < size && data[i] != '\n' && data[i] != '\r') ++i;
-  return i;
-}
-
 // Calls visit(start, length) for every line of `bytes`: a line ends at the
 // first LF or CR, and a CR right before an LF ends it together with it.
+// The line ends are found sixty-four bytes at a time, as a mask whose bits
+// are walked in order: most masks hold one or two lines.
 template <typename Visit>
 void ForEachLine(std::string_view bytes, Visit visit) {
   const char* data = bytes.data();
   size_t size = bytes.size();
-  size_t start = 0;
-  while (start < size) {
-    size_t end = FindLineEnd(data, start, size);
-    visit(start, end - start);
-    if (end == size) return;
-    start = end + (data[end] == '\r' && end + 1 < size && data[end + 1] == '\n' ? 2 : 1);
+  // A last line without a line end is ended at `size` as if by one: a bit
+  // past the last byte, so that every line is visited at one place.
+  bool open_end = size > 0 && data[size - 1] != '\n' && data[size - 1] != '\r';
+  size_t stop = size + (open_end ? 1 : 0);
+  size_t start = 0;  // of the line being read
+  for (size_t base = 0; base < stop; base += 64) {
+    uint64_t ends;
+    if (base + 64 <= size) {
+      ends = SixtyFourBytesEqual(data + base, '\n', '\r');
+    } else {
+      // The last bytes, padded with bytes that end no line.
+      char last[64] = {};
+      std::memcpy(last, data + base, size - base);
+      ends = SixtyFourBytesEqual(last, '\n', '\r');
+      if (open_end) ends |= uint64_t{1} << (size - base);
+    }
+    while (ends != 0) {
+      size_t end = base + static_cast<size_t>(std::countr_zero(ends));
+      ends &= ends - 1;
+      if (end < start) continue;  // the LF of a CR LF, already passed
+      visit(start, end - start);
+      start = end + 1;
+      if (start < size && data[end] == '\r' && data[start] == '\n') ++start;
+    }
   }
 }
 
@@ -88,20 +97,27 @@ TextLines TextLines::FromBuffer(std::unique_ptr<char[]> data, size_t size, size_
   // The line feeds counted first, so that the views usually take exactly
   // the room they need (a file of lone CRs grows them as it goes): room
   // guessed from the size spreads the heap over more pages.
-  size_t count = 1;
-  for (const char* p = all.data(), *end = p + all.size();
-       (p = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)))) != nullptr;
-       ++p) {
-    ++count;
-  }
-  text.lines_.reserve(count);
+  size_t count = 1 + CountBytes(all.data(), all.size(), '\n');
+  // Written in place: the room is made at once, and cut to the lines found.
+  std::vector<std::string_view>& lines = text.lines_;
+  lines.resize(count);
+  std::string_view* next = lines.data();
+  std::string_view* room_end = next + count;
+  const char* bytes = all.data();
   ForEachLine(all, [&](size_t start, size_t length) {
-    if (length > max_line) {
-      length = max_line;
-      text.cut_lines_.push_back(text.lines_.size() + 1);
+    if (next == room_end) [[unlikely]] {
+      size_t taken = lines.size();
+      lines.resize(2 * taken);
+      next = lines.data() + taken;
+      room_end = lines.data() + lines.size();
     }
-    text.lines_.push_back(all.substr(start, length));
+    if (length > max_line) [[unlikely]] {
+      length = max_line;
+      text.cut_lines_.push_back(static_cast<size_t>(next - lines.data()) + 1);
+    }
+    *next++ = std::string_view(bytes + start, length);
   });
+  lines.resize(static_cast<size_t>(next - lines.data()));
   return text;
 }
 

@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
+
+#include "util/byte_words.h"
 
 namespace corvalis {
 namespace {
@@ -20,26 +23,38 @@ TEST(TextLinesTest, EveryLineEnd) {
   EXPECT_EQ(Strings(TextLines::FromBytes("a\r\r\nb")), (V{"a", "", "b"}));
 }
 
-// The lines as a byte-by-byte reading finds them.
-std::vector<std::string> PlainLines(const std::string& bytes) {
+// The lines as a byte-by-byte reading finds them, each cut to `max_line`
+// bytes; `cut` gets the numbers of the lines cut.
+std::vector<std::string> PlainLines(const std::string& bytes, size_t max_line = kMaxLineBytes,
+                                    std::vector<size_t>* cut = nullptr) {
   std::vector<std::string> lines;
   std::string line;
-  for (size_t i = 0; i < bytes.size(); ++i) {
-    if (bytes[i] != '\r' && bytes[i] != '\n') {
-      line += bytes[i];
-      continue;
+  bool open = false;  // bytes taken since the last line end
+  auto end_line = [&] {
+    if (line.size() > max_line) {
+      line.resize(max_line);
+      if (cut != nullptr) cut->push_back(lines.size() + 1);
     }
     lines.push_back(line);
     line.clear();
+    open = false;
+  };
+  for (size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] != '\r' && bytes[i] != '\n') {
+      line += bytes[i];
+      open = true;
+      continue;
+    }
+    end_line();
     if (bytes[i] == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
   }
-  if (!line.empty()) lines.push_back(line);
+  if (open) end_line();
   return lines;
 }
 
-// Line ends are looked for eight bytes at a time: every text of up to ten
-// bytes made of a letter, CR and LF, and longer random ones, split as the
-// byte-by-byte reading splits them.
+// Line ends are looked for sixty-four bytes at a time: every text of up to
+// ten bytes made of a letter, CR and LF, and longer random ones with tabs
+// and spaces too, split (and cut) as the byte-by-byte reading does it.
 TEST(TextLinesTest, SameLinesAsAPlainReading) {
   const char alphabet[] = {'a', '\r', '\n'};
   for (size_t length = 0; length <= 10; ++length) {
@@ -52,14 +67,46 @@ TEST(TextLinesTest, SameLinesAsAPlainReading) {
     }
   }
   std::mt19937 random(7);
-  for (int n = 0; n < 3000; ++n) {
-    std::string bytes(random() % 200, 'x');
+  const char mixed[] = "\r\n\t abcXYZ";
+  for (int n = 0; n < 6000; ++n) {
+    // Some texts with few line ends, so that lines run past 64 bytes.
+    bool sparse = n % 3 == 0;
+    std::string bytes(random() % (n % 7 == 0 ? 600 : 201), 'x');
     for (char& c : bytes) {
-      unsigned roll = random() % 16;
-      c = roll == 0 ? '\r' : roll == 1 ? '\n' : static_cast<char>('a' + roll);
+      size_t skip = sparse && random() % 40 != 0 ? 2 : 0;  // past CR and LF
+      c = mixed[skip + random() % (sizeof mixed - 1 - skip)];
     }
-    ASSERT_EQ(Strings(TextLines::FromBytes(bytes)), PlainLines(bytes)) << testing::PrintToString(bytes);
+    size_t max_line = n % 2 == 0 ? kMaxLineBytes : random() % 80;
+    std::vector<size_t> cut;
+    std::vector<std::string> plain = PlainLines(bytes, max_line, &cut);
+    TextLines lines = TextLines::FromBytes(bytes, max_line);
+    ASSERT_EQ(Strings(lines), plain) << testing::PrintToString(bytes) << max_line;
+    ASSERT_EQ(lines.cut_lines(), cut) << testing::PrintToString(bytes) << max_line;
   }
+  // A CR LF split across the masks' sixty-four-byte steps.
+  for (size_t at : {62, 63, 64, 127, 128}) {
+    std::string bytes(200, 'a');
+    bytes[at] = '\r';
+    bytes[at + 1] = '\n';
+    ASSERT_EQ(Strings(TextLines::FromBytes(bytes)), PlainLines(bytes)) << at;
+  }
+}
+
+// The line feeds counted to size the views: long texts pass the sums of the
+// byte counters taken every so many bytes, which must lose none.
+TEST(TextLinesTest, CountsBytesAsALoopDoes) {
+  std::mt19937 random(11);
+  for (size_t size : {0, 1, 63, 64, 65, 4031, 4032, 4033, 4096, 9000, 20000}) {
+    for (int dense = 0; dense < 2; ++dense) {
+      std::string bytes(size, 'x');
+      for (char& c : bytes) c = random() % (dense ? 2 : 50) == 0 ? '\n' : 'a';
+      EXPECT_EQ(CountBytes(bytes.data(), bytes.size(), '\n'),
+                static_cast<size_t>(std::count(bytes.begin(), bytes.end(), '\n')))
+          << size;
+    }
+  }
+  std::string all(20000, '\n');  // every counter as full as it gets
+  EXPECT_EQ(CountBytes(all.data(), all.size(), '\n'), all.size());
 }
 
 TEST(TextLinesTest, LongLinesKeepTheirStartAndAreListed) {
