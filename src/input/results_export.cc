@@ -91,10 +91,11 @@ void ExportParser::Parse() {
 // Split once the blocks are known: the table takes just the room it needs.
 void ExportParser::SplitPlayerLines() {
   size_t count = std::min(out_.block_lines.size(), split_ahead_);
-  out_.block_columns.reserve(count);
-  for (const BlockLine& line : std::span<const BlockLine>(out_.block_lines).first(count)) {
-    bool player = line.kind() == BlockLine::kPlayer;
-    out_.block_columns.push_back(player ? SplitPlayerLine(out_.Text(line)) : PlayerColumns());
+  // Split in place: a score line's columns stay empty, nothing reads them.
+  out_.block_columns.resize(count);
+  for (size_t i = 0; i < count; ++i) {
+    const BlockLine& line = out_.block_lines[i];
+    if (line.kind() == BlockLine::kPlayer) SplitPlayerLine(out_.Text(line), out_.block_columns[i]);
   }
 }
 
@@ -257,73 +258,137 @@ uint64_t TabBits(const char* data, size_t size) {
   return bits;
 }
 
-// A field as SplitFields finds it: a plain pair, left unset until found.
-struct Field {
+// The fields of a line of fewer than 64 bytes, taken in order from two
+// masks: a bit where each field starts and one where it ends.
+struct FieldMasks {
   const char* data;
-  size_t size;
-  operator std::string_view() const { return std::string_view(data, size); }  // NOLINT
+  uint64_t starts;
+  uint64_t ends;  // has a bit past the line's end for a last field it ends
+
+  std::string_view Next() {
+    if (starts == 0) return {};
+    size_t start = static_cast<size_t>(std::countr_zero(starts));
+    // Never zero here: the top bit only spares the check for it.
+    size_t end = static_cast<size_t>(std::countr_zero(ends | uint64_t{1} << 63));
+    starts &= starts - 1;
+    ends &= ends - 1;
+    return {data + start, end - start};
+  }
 };
 
-// The first (at most) ten fields of `line` as NextField takes them one by
-// one (runs of tabs are one separator), the others empty; `leading` is the
-// number of tabs before the first field, `first_ended_by_tab` whether a tab
-// follows it.
-void SplitFields(std::string_view line, Field (&fields)[10], size_t& leading,
-                 bool& first_ended_by_tab) {
-  const char* data = line.data();
-  size_t size = line.size();
-  int count = 0;
-  leading = size;
-  first_ended_by_tab = false;
-  if (size <= 64) {
-    // Most lines: every field found from one mask of the line's tabs.
-    uint64_t tabs = TabBits(data, size);
-    uint64_t text = ~tabs & (size == 64 ? ~uint64_t{0} : (uint64_t{1} << size) - 1);
-    // A field starts at a byte of text after a tab (or at the line's
-    // start) and ends at the first tab after text (or at the line's end).
-    uint64_t starts = text & ~(text << 1);
-    uint64_t ends = tabs & (text << 1);
-    while (starts != 0 && count < 10) {
-      size_t start = static_cast<size_t>(std::countr_zero(starts));
-      size_t end = ends != 0 ? static_cast<size_t>(std::countr_zero(ends)) : size;
-      fields[count++] = {data + start, end - start};
-      starts &= starts - 1;
-      ends &= ends - 1;
-    }
-    if (count > 0) {
-      leading = static_cast<size_t>(fields[0].data - data);
-      first_ended_by_tab = leading + fields[0].size < size;
-    }
-  } else {
-    size_t i = 0;
-    while (i < size && data[i] == '\t') ++i;
-    leading = i;
-    while (count < 10 && i < size) {
-      size_t start = i;
-      i = FindTab(data, i, size);
-      fields[count++] = {data + start, i - start};
-      if (count == 1) first_ended_by_tab = i < size;
-      while (i < size && data[i] == '\t') ++i;
-    }
+// The same over a line of any length, tab by tab.
+struct FieldScan {
+  const char* data;
+  size_t at;
+  size_t size;
+
+  std::string_view Next() {
+    while (at < size && data[at] == '\t') ++at;
+    if (at == size) return {};
+    size_t start = at;
+    at = FindTab(data, at, size);
+    return {data + start, at - start};
   }
-  for (; count < 10; ++count) fields[count] = {nullptr, 0};
+};
+
+// The next five fields, as a column.
+template <typename Fields>
+void TakeFields(Fields& fields, PlayerColumn& column) {
+  column.code = fields.Next();
+  column.name = fields.Next();
+  column.vote = fields.Next();
+  column.bonus = fields.Next();
+  column.fantavoto = fields.Next();
+}
+
+// The home column is there when the first field follows exactly one tab,
+// or two when no tab follows it: as NextField counts the tabs it passes.
+// Every member of `columns` written once; the fields' state stays local.
+template <typename Fields>
+void TakeColumns(Fields fields, bool has_home, PlayerColumns& columns) {
+  columns.has_home = has_home;
+  if (has_home) {
+    TakeFields(fields, columns.home);
+    columns.home.name_hash = KeyIndex::Hash(columns.home.name);
+  } else {
+    columns.home = PlayerColumn();
+  }
+  TakeFields(fields, columns.away);
+  columns.away.name_hash = KeyIndex::Hash(columns.away.name);
+}
+
+// Most player lines: a tab, then at least ten fields with one tab between
+// each two, so that every field ends where the next tab is. False, with
+// `columns` half written, for any other line of fewer than 64 bytes.
+bool TakeSingleTabbed(const char* data, size_t size, uint64_t tabs, PlayerColumns& columns) {
+  bool single = (tabs & 1) != 0 && (tabs & (tabs << 1)) == 0 && ((tabs >> (size - 1)) & 1) == 0;
+  if (!single) return false;
+  // The tabs after the first, then the line's end, which ends the last field.
+  uint64_t ends = (tabs & (tabs - 1)) | uint64_t{1} << size;
+  size_t before = 0;  // the tab before the next field
+  auto next = [&] {
+    // The top bit only spares the check for zero, past the line's end.
+    size_t end = static_cast<size_t>(std::countr_zero(ends | uint64_t{1} << 63));
+    ends &= ends - 1;
+    std::string_view field(data + before + 1, end - before - 1);
+    before = end;
+    return field;
+  };
+  columns.home.code = next();
+  columns.home.name = next();
+  columns.home.vote = next();
+  columns.home.bonus = next();
+  columns.home.fantavoto = next();
+  columns.away.code = next();
+  columns.away.name = next();
+  columns.away.vote = next();
+  columns.away.bonus = next();
+  if (before >= size) return false;  // no tenth tab: fewer than ten fields
+  columns.away.fantavoto = next();
+  columns.has_home = true;
+  columns.home.name_hash = KeyIndex::Hash(columns.home.name);
+  columns.away.name_hash = KeyIndex::Hash(columns.away.name);
+  return true;
 }
 
 }  // namespace
 
+// The fields are those NextField takes one by one: runs of tabs are one
+// separator, a missing field is empty.
+void SplitPlayerLine(std::string_view line, PlayerColumns& columns) {
+  const char* data = line.data();
+  size_t size = line.size();
+  if (size < 64) {
+    // Most lines: every field found from one mask of the line's tabs. A
+    // field starts at a byte of text after a tab (or at the line's start)
+    // and ends at the first tab after text (or at the line's end).
+    uint64_t line_bits = (uint64_t{1} << size) - 1;
+    uint64_t tabs = TabBits(data, size);
+    if (TakeSingleTabbed(data, size, tabs, columns)) return;
+    uint64_t text = ~tabs & line_bits;
+    FieldMasks fields{data, text & ~(text << 1), (tabs & (text << 1)) | (line_bits + 1)};
+    bool has_home;
+    if (text == 0) {
+      has_home = size == 2;  // two tabs and nothing else
+    } else {
+      size_t leading = static_cast<size_t>(std::countr_zero(text));
+      bool first_ended_by_tab = static_cast<size_t>(std::countr_zero(fields.ends)) < size;
+      has_home = leading + (first_ended_by_tab ? 1 : 0) == 2;
+    }
+    TakeColumns(fields, has_home, columns);
+    return;
+  }
+  size_t leading = 0;
+  while (leading < size && data[leading] == '\t') ++leading;
+  bool first_ended_by_tab = leading < size && FindTab(data, leading, size) < size;
+  FieldScan fields{data, leading, size};
+  TakeColumns(fields, leading + (first_ended_by_tab ? 1 : 0) == 2, columns);
+}
+
 PlayerColumns SplitPlayerLine(std::string_view line) {
-  Field fields[10];  // every one set by SplitFields
-  size_t leading;
-  bool first_ended_by_tab;
-  SplitFields(line, fields, leading, first_ended_by_tab);
-  // The home column is there when the first field follows exactly one tab.
-  bool has_home = leading + (first_ended_by_tab ? 1 : 0) == 2;
-  auto column = [&](int at) {
-    return PlayerColumn{fields[at],     fields[at + 1], fields[at + 2],
-                        fields[at + 3], fields[at + 4], KeyIndex::Hash(fields[at + 1])};
-  };
-  if (!has_home) return PlayerColumns{false, PlayerColumn(), column(0)};
-  return PlayerColumns{true, column(0), column(5)};
+  PlayerColumns columns;
+  SplitPlayerLine(line, columns);
+  return columns;
 }
 
 std::vector<std::string> StrayHeaderWarnings(const MatchdayExport& day) {

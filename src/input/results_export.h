@@ -54,6 +54,8 @@ constexpr size_t kSplitBlockLines = 4096;
 
 // The columns of a player line's text.
 PlayerColumns SplitPlayerLine(std::string_view line);
+// The same into `columns`, every member written.
+void SplitPlayerLine(std::string_view line, PlayerColumns& columns);
 
 // A line of a block: a player line, or a score line with what follows it up
 // to the bench title. Eight bytes: a season keeps one for most of its lines.
@@ -138,7 +140,7 @@ struct MatchdayExport {
   const PlayerColumns& Columns(const BlockLine& line, PlayerColumns& scratch) const {
     size_t i = static_cast<size_t>(&line - block_lines.data());
     if (i < block_columns.size()) return block_columns[i];
-    scratch = SplitPlayerLine(Text(line));
+    SplitPlayerLine(Text(line), scratch);
     return scratch;
   }
   // The columns of the file's line `line` (one of `lines`) when it is a
