@@ -25,18 +25,10 @@ ModulePlaces::ModulePlaces(const Module& module)
 }
 
 RatedLineup::RatedLineup(std::span<const LineupEntry> lines) {
-  // Each voted line goes into its role's list as it comes, by insertion:
-  // a role has a few votes. Equal votes may end in any order, as the sums
-  // they make do not tell them apart.
   size_t n = std::min(lines.size(), static_cast<size_t>(kLineupSlots));
   for (size_t i = 0; i < n; ++i) {
     const LineupEntry& line = lines[i];
-    if (line.role == Role::kNone || line.vote == kNoVote) continue;
-    int role = static_cast<int>(line.role);
-    double* votes = votes_[role].data();
-    int k = count_[role]++;
-    for (; k > 0 && votes[k - 1] < line.vote; --k) votes[k] = votes[k - 1];
-    votes[k] = line.vote;
+    if (line.role != Role::kNone && line.vote != kNoVote) Add(line.role, line.vote);
   }
 }
 

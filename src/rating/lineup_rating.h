@@ -14,9 +14,8 @@ namespace corvalis {
 constexpr double kNoVote = 999;  // the vote of a player without one ("sv/ng")
 constexpr int kLineupSlots = 80;  // lines of a block that the rating takes
 
-// One line of a team's block as the rating takes it; LineupEntry{} is a
-// line without a role (a slot that no column of the team filled). Without
-// default values, so that a matchday's room for lines is not cleared.
+// One line of a team's block as the rating takes it, for a lineup rated
+// from a whole block at once; LineupEntry{} is a line without a role.
 struct LineupEntry {
   Role role;
   double vote;  // kNoVote for none
@@ -38,7 +37,23 @@ struct ModulePlaces {
 // The voted players of a team's block by role, highest vote first.
 class RatedLineup {
  public:
+  // No line yet: the reading adds a block's lines as it meets them. Provided,
+  // so that even a value-initialised lineup leaves its room uncleared.
+  RatedLineup() {}
+  // The first kLineupSlots of `lines`, those with a role and a vote.
   explicit RatedLineup(std::span<const LineupEntry> lines);
+
+  // A voted line (a role, a vote other than kNoVote) goes into its role's
+  // list as it comes, by insertion: a role has a few votes. Equal votes may
+  // end in any order, as the sums they make do not tell them apart. At most
+  // kLineupSlots lines in all.
+  void Add(Role role, double vote) {
+    int r = static_cast<int>(role);
+    double* votes = votes_[r].data();
+    int k = count_[r]++;
+    for (; k > 0 && votes[k - 1] < vote; --k) votes[k] = votes[k - 1];
+    votes[k] = vote;
+  }
 
   // The score of the best lineup `module` allows: one goalkeeper and the
   // module's defenders, midfielders and forwards, each place taken by the
@@ -48,8 +63,8 @@ class RatedLineup {
   double ModuleScore(const ModulePlaces& module) const;
 
  private:
-  // By Role, highest first: a block has at most kLineupSlots lines. Only the
-  // first count_[role] of each are set.
+  // By Role, highest first. Only the first count_[role] of each are set, so
+  // that an empty lineup costs no clearing.
   std::array<std::array<double, kLineupSlots>, 5> votes_;
   std::array<int, 5> count_{};
 };

@@ -58,8 +58,8 @@ TEST(RatedLineupTest, BestVotesTakeThePlacesAndFreePlacesAddFour) {
   EXPECT_EQ(lineup.ModuleScore(ModulePlaces(Module{4, 10, 3, 0})),
             6 + 7 + 6.5 + 5.5 + 5 + 6 + 8);
   // No vote at all: all eleven places free, no points; four free are worth them.
-  EXPECT_EQ(RatedLineup({}).ModuleScore(ModulePlaces(Module{3, 4, 3, 1})), 1);
-  EXPECT_EQ(RatedLineup({}).ModuleScore(ModulePlaces(Module{1, 1, 1, 1})), 4 + 1);
+  EXPECT_EQ(RatedLineup().ModuleScore(ModulePlaces(Module{3, 4, 3, 1})), 1);
+  EXPECT_EQ(RatedLineup().ModuleScore(ModulePlaces(Module{1, 1, 1, 1})), 4 + 1);
 }
 
 // The fast reading gives the plain one's numbers to the bit, whatever the

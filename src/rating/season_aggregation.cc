@@ -40,7 +40,7 @@ void RatePlayedTeam(const League& league, int g, const MatchdayPlay& play,
   team.max_sum -= bonus;
   day.actual_score = play.score + bonus;
 
-  RatedLineup lineup(play.Lineup());
+  const RatedLineup& lineup = play.lineup;
   std::vector<double>& scores = modules.scores;
   double best = 0;
   for (size_t m = 0; m < scores.size(); ++m) {

@@ -3,7 +3,6 @@
 #define CORVALIS_RATING_SEASON_AGGREGATION_H_
 
 #include <array>
-#include <span>
 #include <vector>
 
 #include "input/league.h"
@@ -13,25 +12,13 @@
 namespace corvalis {
 
 // What the rating's reading of one export leaves for the matchday's rating,
-// per team: its block's lines and its score ("Parziale", cut to 3 decimals;
-// 0 = did not play).
+// per team: the voted lines of its block among the first kLineupSlots, and
+// its score ("Parziale", cut to 3 decimals; 0 = did not play).
 struct MatchdayPlay {
-  // The room for lines is left unset: only the first lineup_size are read.
+  // Provided, so that a vector of plays does not clear their lineups' room.
   MatchdayPlay() {}
 
-  // The block's line in `slot` (1..kLineupSlots); the slots before it that
-  // no column filled become lines without a role.
-  LineupEntry& Slot(int slot) {
-    while (lineup_size < slot) lineup[lineup_size++] = LineupEntry{};
-    return lineup[slot - 1];
-  }
-  std::span<const LineupEntry> Lineup() const {
-    return {lineup.data(), static_cast<size_t>(lineup_size)};
-  }
-
-  // Room for every slot a block fills, so that a line costs no growing.
-  std::array<LineupEntry, kLineupSlots> lineup;
-  int lineup_size = 0;
+  RatedLineup lineup;
   double score = 0;
 };
 
