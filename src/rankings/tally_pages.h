@@ -8,6 +8,7 @@
 
 #include "input/league.h"
 #include "matchday/tallies.h"
+#include "rankings/lower_team_names.h"
 #include "platform/env.h"
 #include "util/encoding.h"
 #include "util/page.h"
@@ -28,8 +29,9 @@ std::string AwardsText(int awards);
 std::string_view CountText(int count, bool bare_one, char (&chars)[24]);
 
 // Writes both pages; returns the ranked scorers, which the team pages list.
+// `lower` holds the team names the ranking pages have lowered so far.
 std::vector<TallyRow> WriteTallyPages(Env& env, const League& league, const Tally& scorers,
-                                      const Tally& awards, TextEncoding encoding);
+                                      const Tally& awards, LowerTeamNames& lower);
 
 }  // namespace corvalis
 
