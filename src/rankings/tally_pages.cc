@@ -36,18 +36,18 @@ void AddRows(const std::vector<const TallyRow*>& ranked, bool bare_one, LowerTea
   ranking.Finish();
 }
 
-std::vector<TallyRow> WithShortNames(const std::vector<const TallyRow*>& ranked) {
-  std::vector<TallyRow> rows;
+std::vector<ShownScorer> WithShortNames(const std::vector<const TallyRow*>& ranked) {
+  std::vector<ShownScorer> rows;
   rows.reserve(ranked.size());
   for (const TallyRow* row : ranked) {
-    rows.push_back({std::string(ShortDisplayName(row->name)), row->team, row->count});
+    rows.push_back({ShortDisplayName(row->name), row->team, row->count});
   }
   return rows;
 }
 
 }  // namespace
 
-std::vector<TallyRow> RankedTally(const Tally& tally) { return WithShortNames(ByCount(tally)); }
+std::vector<ShownScorer> RankedTally(const Tally& tally) { return WithShortNames(ByCount(tally)); }
 
 std::string_view CountText(int count, bool bare_one, char (&chars)[24]) {
   char* end = chars;
@@ -72,7 +72,7 @@ std::string AwardsText(int awards) {
   return std::string(CountText(awards, true, chars));
 }
 
-std::vector<TallyRow> WriteTallyPages(Env& env, const League& league, const Tally& scorers,
+std::vector<ShownScorer> WriteTallyPages(Env& env, const League& league, const Tally& scorers,
                                       const Tally& awards, LowerTeamNames& lower) {
   std::vector<const TallyRow*> ranked_scorers = ByCount(scorers);
   WritePage(env, league.SourcePath(kTopScorersPage), [&](Page& page) {
