@@ -2,6 +2,7 @@
 // the script with the details of the latest one.
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numeric>
 #include <string>
 #include <vector>
@@ -56,11 +57,15 @@ struct ModuleTexts {
 };
 
 size_t VotesChars(double votes, char (&chars)[32]) {
-  ShortNumber number(votes);
-  if (number.empty()) return 0;
-  size_t size = 0;
-  if (number.text()[0] != '-') chars[size++] = ' ';
-  return size + number.text().copy(chars + size, 24);
+  // Written after the space, which goes when the text is negative.
+  size_t size = ShortNumber::Write(votes, chars + 1);
+  if (size == 0) return 0;
+  if (chars[1] != '-') {
+    chars[0] = ' ';
+    return size + 1;
+  }
+  std::memmove(chars, chars + 1, size);
+  return size;
 }
 
 // The row's texts, made into `row`, which the rows of a table share.
