@@ -27,12 +27,16 @@ class Cell {
   template <typename Make, typename MakeLong>
   void Set(double value, Make make, MakeLong make_long) {
     size_ = make(value, chars_);
-    if (size_ == 0) long_ = make_long(value);
+    if (size_ == 0) {
+      long_ = make_long(value);
+      long_.reserve(Padded::kBytes);
+    }
   }
   std::string_view text() const { return size_ != 0 ? std::string_view(chars_, size_) : long_; }
+  Padded piece() const { return {text()}; }
 
  private:
-  char chars_[32];
+  char chars_[Padded::kBytes];
   size_t size_ = 0;
   std::string long_;
 };
@@ -47,10 +51,16 @@ struct DayRow {
   std::string best_modules;  // " 3-4-3 4-4-2"
 };
 
+// Room for a Padded piece.
+std::string WithPadding(std::string text) {
+  text.reserve(Padded::kBytes);
+  return text;
+}
+
 // The module texts, made once for all the rows.
 struct ModuleTexts {
-  explicit ModuleTexts(const League& league) : none(ModuleText(nullptr)) {
-    for (const Module& module : league.modules) of.push_back(ModuleText(&module));
+  explicit ModuleTexts(const League& league) : none(WithPadding(ModuleText(nullptr))) {
+    for (const Module& module : league.modules) of.push_back(WithPadding(ModuleText(&module)));
   }
   std::vector<std::string> of;  // in conf.txt order
   std::string none;
@@ -100,17 +110,18 @@ void AddDayHeader(int g, Page& page) {
   page.Line(R"(    </tr>)");
 }
 
-// `team_html` is the team's name already escaped for the page.
+// `team_html` is the team's name already escaped for the page. Every text
+// of the row has room for a Padded piece.
 void AddDayRow(std::string_view team_html, const DayRow& row, Page& page) {
   page.Line(R"(    <tr class='cv'>)");
-  page.Line(R"(       <td><div align="left">)", team_html, "</div></td>");
-  page.Line(R"(      <td><div align="center">)", row.gap.text(), "</div></td>");
-  page.Line(R"(      <td><div align="center">)", row.votes.text(), "</div></td>");
-  page.Line(R"(      <td><div align="center">)", row.gap_per_vote.text(), "</div></td>");
-  page.Line(R"(      <td><div align="center">)", row.score.text(), "  >", row.module_used,
-            "</div></td>");
-  page.Line(R"(      <td><div align="left"> > )", row.max.text(), " >", row.best_modules,
-            "</div></td>");
+  page.Line(R"(       <td><div align="left">)", Padded{team_html}, "</div></td>");
+  page.Line(R"(      <td><div align="center">)", row.gap.piece(), "</div></td>");
+  page.Line(R"(      <td><div align="center">)", row.votes.piece(), "</div></td>");
+  page.Line(R"(      <td><div align="center">)", row.gap_per_vote.piece(), "</div></td>");
+  page.Line(R"(      <td><div align="center">)", row.score.piece(), "  >",
+            Padded{row.module_used}, "</div></td>");
+  page.Line(R"(      <td><div align="left"> > )", row.max.piece(), " >",
+            Padded{row.best_modules}, "</div></td>");
   page.Line(R"(     </tr>)");
 }
 
@@ -141,8 +152,9 @@ void AddMatchdayTables(const League& league, const SeasonRating& rating, TextEnc
   ModuleTexts modules(league);
   // Every table names every team: each name is escaped once.
   std::vector<std::string> team_html;
-  for (const std::string& team : league.teams) team_html.push_back(HtmlText(team));
+  for (const std::string& team : league.teams) team_html.push_back(WithPadding(HtmlText(team)));
   DayRow row;
+  row.best_modules.reserve(Padded::kBytes);
   for (int g = kMatchdays; g >= 1; --g) {
     if (teams.empty() || !rating.has_export[g]) continue;
     // Smallest gap first, equal gaps in conf.txt order; 9999 (did not

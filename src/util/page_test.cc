@@ -54,6 +54,22 @@ TEST(PageTest, NumbersWrittenInPlaceAreTheirNumberText) {
   EXPECT_EQ(page.text(), expected);
 }
 
+// A padded text comes out as itself, however long, whatever its buffer
+// holds past it, and between any other pieces.
+TEST(PageTest, PaddedTextsWriteAsThemselves) {
+  Page page;
+  std::string expected;
+  for (size_t size = 0; size <= 3 * Padded::kBytes; ++size) {
+    std::string text(size, 'a');
+    for (size_t i = 0; i < size; ++i) text[i] = static_cast<char>('a' + i % 26);
+    std::string buffer = text + std::string(Padded::kBytes, '#');
+    std::string_view padded(buffer.data(), size);
+    page.Line(Padded{padded}, "|", Padded{padded}, Whole{static_cast<long long>(size)});
+    expected += text + "|" + text + std::to_string(size) + "\r\n";
+  }
+  EXPECT_EQ(page.text(), expected);
+}
+
 // A line makes room for its pieces' longest forms at once: the longest
 // numbers, escapes of every character and a line longer than the page has
 // room for all come out whole, whichever way they are put.
