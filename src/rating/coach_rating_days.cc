@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstring>
 #include <numeric>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,7 +49,7 @@ struct DayRow {
   Cell score;
   std::string_view module_used;
   Cell max;
-  std::string best_modules;  // " 3-4-3 4-4-2"
+  std::string_view best_modules;  // " 3-4-3 4-4-2"
 };
 
 // Room for a Padded piece.
@@ -64,6 +65,35 @@ struct ModuleTexts {
   }
   std::vector<std::string> of;  // in conf.txt order
   std::string none;
+
+  // " 3-4-3 4-4-2": the modules whose bits `mask` sets. The few masks of a
+  // league of a dozen modules at most are each written once.
+  std::string_view Best(uint32_t mask) {
+    if (of.size() > kMemoModules) {
+      other = Make(mask);
+      return other;
+    }
+    mask &= (1u << of.size()) - 1;
+    if (best.empty()) best.resize(size_t{1} << of.size());
+    std::optional<std::string>& text = best[mask];
+    if (!text) text = Make(mask);
+    return *text;
+  }
+
+ private:
+  static constexpr size_t kMemoModules = 12;
+  std::string Make(uint32_t mask) const {
+    std::string text;
+    for (size_t m = 0; m < of.size(); ++m) {
+      if (mask & (1u << m)) {
+        text += ' ';
+        text += of[m];
+      }
+    }
+    return WithPadding(std::move(text));
+  }
+  std::vector<std::optional<std::string>> best;
+  std::string other;
 };
 
 size_t VotesChars(double votes, char (&chars)[32]) {
@@ -79,7 +109,7 @@ size_t VotesChars(double votes, char (&chars)[32]) {
 }
 
 // The row's texts, made into `row`, which the rows of a table share.
-void MakeDayRow(const ModuleTexts& modules, const TeamMatchday& day, DayRow& row) {
+void MakeDayRow(ModuleTexts& modules, const TeamMatchday& day, DayRow& row) {
   double votes = day.valid_votes;
   double per_vote =
       votes > 11 ? std::floor(100 * day.gap / (votes - 11)) / 100 : kNoGapPerVote;
@@ -90,13 +120,7 @@ void MakeDayRow(const ModuleTexts& modules, const TeamMatchday& day, DayRow& row
   row.score.Set(day.actual_score, ScoreChars, ScoreText);
   row.module_used = day.module_used >= 0 ? modules.of[day.module_used] : modules.none;
   row.max.Set(day.max, ScoreChars, ScoreText);
-  row.best_modules.clear();
-  for (size_t m = 0; m < modules.of.size(); ++m) {
-    if (day.best_modules & (1u << m)) {
-      row.best_modules += ' ';
-      row.best_modules += modules.of[m];
-    }
-  }
+  row.best_modules = modules.Best(day.best_modules);
 }
 
 void AddDayHeader(int g, Page& page) {
@@ -154,7 +178,6 @@ void AddMatchdayTables(const League& league, const SeasonRating& rating, TextEnc
   std::vector<std::string> team_html;
   for (const std::string& team : league.teams) team_html.push_back(WithPadding(HtmlText(team)));
   DayRow row;
-  row.best_modules.reserve(Padded::kBytes);
   for (int g = kMatchdays; g >= 1; --g) {
     if (teams.empty() || !rating.has_export[g]) continue;
     // Smallest gap first, equal gaps in conf.txt order; 9999 (did not
