@@ -12,10 +12,9 @@
 namespace corvalis {
 namespace {
 
-void AddElevenPage(const Eleven& eleven, const std::string& title, TextEncoding encoding,
+void AddElevenPage(const Eleven& eleven, const std::string& title, LowerTeamNames& lower,
                    Page& page) {
   RankingPage ranking({"estremi", "kx", "RUOLO", title}, page);
-  LowerTeamNames lower(encoding);
   for (const ElevenPlayer& p : eleven) {
     // The role is the program's own letter.
     ranking.AddRow(std::string_view(p.role), Html{p.name}, " (", lower.Of(p.team), ") [",
@@ -45,16 +44,16 @@ void Write(Env& env, const League& league, const char* name,
 }  // namespace
 
 SeasonEleven WriteElevenPages(Env& env, const League& league, const CalendarResult& calendar,
-                              TextEncoding encoding) {
+                              TextEncoding encoding, LowerTeamNames& lower) {
   std::vector<ElevenCandidate> ranked = RankMatchday(calendar.last_matchday);
   std::vector<ElevenCandidate> worst_first(ranked.rbegin(), ranked.rend());
   Eleven top = ChooseEleven(ranked, kElevenCaps, std::nullopt);
   Write(env, league, kTop11Page,
-        [&](Page& page) { AddElevenPage(top, "TOP 11 di giornata", encoding, page); });
+        [&](Page& page) { AddElevenPage(top, "TOP 11 di giornata", lower, page); });
   Write(env, league, kTop11Script, [&](Page& page) { AddTop11Script(top, encoding, page); });
   Eleven flop = ChooseEleven(worst_first, kElevenCaps, std::nullopt);
   Write(env, league, kFlop11Page,
-        [&](Page& page) { AddElevenPage(flop, "FLOP 11 di giornata", encoding, page); });
+        [&](Page& page) { AddElevenPage(flop, "FLOP 11 di giornata", lower, page); });
 
   SeasonEleven season;
   ranked = RankSeason(calendar.season_players.players(), league.season_top_threshold,
@@ -63,11 +62,11 @@ SeasonEleven WriteElevenPages(Env& env, const League& league, const CalendarResu
   std::string presences = NumberText(season.min_presences);
   season.top = ChooseEleven(ranked, kElevenCaps, season.min_presences);
   Write(env, league, kSeasonTop11Page, [&](Page& page) {
-    AddElevenPage(season.top, "TOP 11 Stagione (min pres:" + presences + ")", encoding, page);
+    AddElevenPage(season.top, "TOP 11 Stagione (min pres:" + presences + ")", lower, page);
   });
   Eleven season_flop = ChooseEleven(worst_first, kSeasonFlopCaps, season.min_presences);
   Write(env, league, kSeasonFlop11Page, [&](Page& page) {
-    AddElevenPage(season_flop, "FLOP11 Stagione (min pres:" + presences + ")", encoding, page);
+    AddElevenPage(season_flop, "FLOP11 Stagione (min pres:" + presences + ")", lower, page);
   });
   return season;
 }

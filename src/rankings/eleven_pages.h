@@ -9,6 +9,7 @@
 #include "matchday/calendar.h"
 #include "platform/env.h"
 #include "rankings/elevens.h"
+#include "rankings/lower_team_names.h"
 #include "util/page.h"
 
 namespace corvalis {
@@ -21,8 +22,9 @@ struct SeasonEleven {
 
 // Chooses and writes the four elevens in their order: matchday Top 11 (with
 // crvTop11.js), matchday Flop 11, season Top 11, season Flop 11.
+// `lower` holds the team names the ranking pages have lowered so far.
 SeasonEleven WriteElevenPages(Env& env, const League& league, const CalendarResult& calendar,
-                              TextEncoding encoding);
+                              TextEncoding encoding, LowerTeamNames& lower);
 
 }  // namespace corvalis
 

@@ -7,6 +7,7 @@
 #include "rankings/short_display_name.h"
 #include "util/key_index.h"
 #include "util/short_number.h"
+#include "util/stable_order.h"
 #include "util/text.h"
 
 namespace corvalis {
@@ -28,18 +29,23 @@ int RoleIndex(std::string_view role) {
 // Best first by the figure read as a number (`keys`, one per candidate),
 // equal ones in their order; the ranking sort leaves out a figure of -9999
 // or below.
-std::vector<ElevenCandidate> Ranked(std::vector<ElevenCandidate> candidates,
-                                    const std::vector<double>& keys) {
-  std::vector<std::pair<double, size_t>> order;
-  order.reserve(candidates.size());
+std::vector<ElevenCandidate> Ranked(const std::vector<ElevenCandidate>& candidates,
+                                    std::vector<double>& keys) {
+  std::vector<int> rows;
+  rows.reserve(candidates.size());
+  size_t kept = 0;
   for (size_t i = 0; i < candidates.size(); ++i) {
-    if (keys[i] > -9999) order.emplace_back(keys[i], i);
+    if (keys[i] > -9999) {
+      rows.push_back(static_cast<int>(i));
+      keys[kept++] = keys[i];
+    }
   }
-  std::stable_sort(order.begin(), order.end(),
-                   [](const auto& a, const auto& b) { return a.first > b.first; });
+  keys.resize(kept);
+  std::vector<int> order;
+  StableOrder(keys, true, order);
   std::vector<ElevenCandidate> ranked;
   ranked.reserve(order.size());
-  for (const auto& entry : order) ranked.push_back(std::move(candidates[entry.second]));
+  for (int entry : order) ranked.push_back(candidates[rows[entry]]);
   return ranked;
 }
 
@@ -74,10 +80,10 @@ std::vector<ElevenCandidate> RankMatchday(const std::vector<MatchdayPlayer>& pla
   for (size_t r = 0; r < players.size(); ++r) {
     if (!kept[r]) continue;
     const MatchdayPlayer& p = players[r];
-    candidates.push_back({p.role, p.name, p.team, p.fantavoto, 0});
+    candidates.push_back({p.role, p.name, p.team, p.fantavoto, std::nullopt, 0});
     keys.push_back(LeadingNumber(p.fantavoto));
   }
-  return Ranked(std::move(candidates), keys);
+  return Ranked(candidates, keys);
 }
 
 std::vector<ElevenCandidate> RankSeason(const std::vector<SeasonPlayer>& players,
@@ -91,9 +97,7 @@ std::vector<ElevenCandidate> RankSeason(const std::vector<SeasonPlayer>& players
     double average = p.lines > 0 ? p.fantavoto_sum / p.lines : 0;
     presences += p.lines;
     double floored = FloorHundredths(average);
-    std::string figure;
-    AppendNumberText(figure, floored);
-    candidates.push_back({p.role, p.name, p.team, std::move(figure), p.lines});
+    candidates.push_back({p.role, p.name, p.team, {}, floored, p.lines});
     keys.push_back(ReadBack15(floored));
   }
   double minimum = candidates.empty()
@@ -102,7 +106,14 @@ std::vector<ElevenCandidate> RankSeason(const std::vector<SeasonPlayer>& players
   // An absurd threshold in conf.txt must not overflow the whole number.
   constexpr double kLimit = std::numeric_limits<int>::max();
   *min_presences = static_cast<int>(std::clamp(minimum, -kLimit, kLimit));
-  return Ranked(std::move(candidates), keys);
+  return Ranked(candidates, keys);
+}
+
+std::string FigureText(const ElevenCandidate& candidate) {
+  if (!candidate.average) return std::string(candidate.fantavoto);
+  std::string figure;
+  AppendNumberText(figure, *candidate.average);
+  return figure;
 }
 
 Eleven ChooseEleven(const std::vector<ElevenCandidate>& ranked, const ElevenCaps& caps,
@@ -137,7 +148,7 @@ Eleven ChooseEleven(const std::vector<ElevenCandidate>& ranked, const ElevenCaps
   for (const auto& [role, r] : chosen) {
     const ElevenCandidate& c = ranked[r];
     eleven.push_back({std::string(1, kRoleLetters[role]), std::string(ShortDisplayName(c.name)),
-                      std::string(c.team), c.figure});
+                      std::string(c.team), FigureText(c)});
   }
   return eleven;
 }

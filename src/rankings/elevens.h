@@ -21,9 +21,15 @@ struct ElevenCandidate {
   std::string_view role;  // its first character is the role: "P", "D", "C", "A"
   std::string_view name;
   std::string_view team;
-  std::string figure;  // the fantavoto as read, or the season average's text
-  int presences = 0;   // the season's lines
+  std::string_view fantavoto;  // as read, for the matchday elevens
+  // For the season elevens: the average, floored to hundredths, whose
+  // number text is the figure. Only the chosen players' is ever written.
+  std::optional<double> average;
+  int presences = 0;  // the season's lines
 };
+
+// The figure the pages show: the fantavoto, or the average's number text.
+std::string FigureText(const ElevenCandidate& candidate);
 
 // A chosen player, as the pages show him.
 struct ElevenPlayer {

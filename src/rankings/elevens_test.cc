@@ -19,7 +19,7 @@ TEST(ElevensTest, MatchdayListHasOneLinePerName) {
       {"P", "NERI", "Beta", "-1"}};
   std::vector<std::string> ranked;
   for (const ElevenCandidate& c : RankMatchday(players)) {
-    ranked.push_back(std::string(c.name) + " " + std::string(c.team) + " " + c.figure);
+    ranked.push_back(std::string(c.name) + " " + std::string(c.team) + " " + FigureText(c));
   }
   EXPECT_EQ(ranked, (std::vector<std::string>{"ROSSI Beta 8", "BIANCHI Alfa 7", "VERDI Beta 7",
                                               "NERI Beta -1"}));
@@ -36,7 +36,7 @@ TEST(ElevensTest, SeasonListGoesByTheWrittenAverage) {
   int min_presences = -1;
   std::vector<std::string> ranked;
   for (const ElevenCandidate& c : RankSeason(players, 50, &min_presences)) {
-    ranked.push_back(std::string(c.name) + c.figure);
+    ranked.push_back(std::string(c.name) + FigureText(c));
   }
   EXPECT_EQ(ranked, (std::vector<std::string>{"VERDI 6.66", "ROSSI 6.15", "BIANCHI 6.15",
                                               "NERI 0", "VIOLA 0"}));

@@ -4,6 +4,7 @@
 #ifndef CORVALIS_RANKINGS_LOWER_TEAM_NAMES_H_
 #define CORVALIS_RANKINGS_LOWER_TEAM_NAMES_H_
 
+#include <deque>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -16,8 +17,8 @@ class LowerTeamNames {
  public:
   explicit LowerTeamNames(TextEncoding encoding) : encoding_(encoding) {}
 
-  // HtmlText(LowerText(team)), to go on a page as it is; the text it looks
-  // at must outlive this object, and the answer lasts as long as it does.
+  // HtmlText(LowerText(team)), to go on a page as it is; the answer lasts
+  // as long as this object does.
   std::string_view Of(std::string_view team);
 
  private:
@@ -28,6 +29,8 @@ class LowerTeamNames {
   };
 
   TextEncoding encoding_;
+  // The names met, kept here: the pages that share this object drop theirs.
+  std::deque<std::string> names_;
   std::unordered_map<std::string_view, std::string, EndsHash> lowered_;
 };
 

@@ -19,6 +19,13 @@ TEST(LowerTeamNamesTest, AnswersStayValidAsMoreTeamsAreMet) {
   EXPECT_EQ(first, "squadra n\xc3\xa8ra 0");
   EXPECT_EQ(lower.Of(teams[0]).data(), first.data());
 
+  // The names it met may go before it does.
+  std::string gone = "SQUADRA ROSSA";
+  std::string_view red = lower.Of(gone);
+  gone = "XXXXXXXXXXXXX";
+  EXPECT_EQ(lower.Of("SQUADRA ROSSA"), "squadra rossa");
+  EXPECT_EQ(lower.Of("SQUADRA ROSSA").data(), red.data());
+
   LowerTeamNames cp1252(TextEncoding::kWindows1252);
   EXPECT_EQ(cp1252.Of("N\xc8RA"), "n\xe8ra");
 }

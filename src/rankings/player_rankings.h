@@ -9,13 +9,14 @@
 #include "matchday/calendar.h"
 #include "platform/env.h"
 #include "rankings/eleven_pages.h"
+#include "rankings/tally_pages.h"
 #include "rating/season_rating.h"
 
 namespace corvalis {
 
 // What later pages take from the rankings.
 struct Rankings {
-  std::vector<TallyRow> scorers;  // by goals, names shortened: the team pages list them
+  std::vector<ShownScorer> scorers;  // by goals, names shortened: the team pages list them
   SeasonEleven season_eleven;     // the charts page shows it
 };
 

@@ -6,6 +6,7 @@
 #include "rankings/lower_team_names.h"
 #include "rankings/ranking_page.h"
 #include "rankings/short_display_name.h"
+#include "util/stable_order.h"
 #include "util/text.h"
 #include "site/site_pages.h"
 
@@ -14,17 +15,19 @@ namespace {
 
 // The tally's rows by count, highest first, equal counts in their order.
 std::vector<const TallyRow*> ByCount(const Tally& tally) {
+  std::vector<double> counts;
+  counts.reserve(tally.rows().size());
+  for (const TallyRow& row : tally.rows()) counts.push_back(row.count);
+  std::vector<int> order;
+  StableOrder(counts, true, order);
   std::vector<const TallyRow*> ranked;
-  ranked.reserve(tally.rows().size());
-  for (const TallyRow& row : tally.rows()) ranked.push_back(&row);
-  std::stable_sort(ranked.begin(), ranked.end(),
-                   [](const TallyRow* a, const TallyRow* b) { return a->count > b->count; });
+  ranked.reserve(order.size());
+  for (int r : order) ranked.push_back(&tally.rows()[r]);
   return ranked;
 }
 
-void AddRows(const std::vector<const TallyRow*>& ranked, bool bare_one, TextEncoding encoding,
+void AddRows(const std::vector<const TallyRow*>& ranked, bool bare_one, LowerTeamNames& lower,
              RankingPage& ranking) {
-  LowerTeamNames lower(encoding);
   char chars[24];
   for (const TallyRow* row : ranked) {
     ranking.AddRow(CountText(row->count, bare_one, chars), Html{ShortDisplayName(row->name)}, " (",
@@ -33,18 +36,18 @@ void AddRows(const std::vector<const TallyRow*>& ranked, bool bare_one, TextEnco
   ranking.Finish();
 }
 
-std::vector<TallyRow> WithShortNames(const std::vector<const TallyRow*>& ranked) {
-  std::vector<TallyRow> rows;
+std::vector<ShownScorer> WithShortNames(const std::vector<const TallyRow*>& ranked) {
+  std::vector<ShownScorer> rows;
   rows.reserve(ranked.size());
   for (const TallyRow* row : ranked) {
-    rows.push_back({std::string(ShortDisplayName(row->name)), row->team, row->count});
+    rows.push_back({ShortDisplayName(row->name), row->team, row->count});
   }
   return rows;
 }
 
 }  // namespace
 
-std::vector<TallyRow> RankedTally(const Tally& tally) { return WithShortNames(ByCount(tally)); }
+std::vector<ShownScorer> RankedTally(const Tally& tally) { return WithShortNames(ByCount(tally)); }
 
 std::string_view CountText(int count, bool bare_one, char (&chars)[24]) {
   char* end = chars;
@@ -69,16 +72,16 @@ std::string AwardsText(int awards) {
   return std::string(CountText(awards, true, chars));
 }
 
-std::vector<TallyRow> WriteTallyPages(Env& env, const League& league, const Tally& scorers,
-                                      const Tally& awards, TextEncoding encoding) {
+std::vector<ShownScorer> WriteTallyPages(Env& env, const League& league, const Tally& scorers,
+                                      const Tally& awards, LowerTeamNames& lower) {
   std::vector<const TallyRow*> ranked_scorers = ByCount(scorers);
   WritePage(env, league.SourcePath(kTopScorersPage), [&](Page& page) {
     RankingPage ranking({"cannonieri", "can", "GOL", "CLASSIFICA CANNONIERI"}, page);
-    AddRows(ranked_scorers, false, encoding, ranking);
+    AddRows(ranked_scorers, false, lower, ranking);
   });
   WritePage(env, league.SourcePath(kManOfTheMatchPage), [&](Page& page) {
     RankingPage ranking({"mom", "mom", "NUM", "CLASSIFICA MIGLIORE IN CAMPO"}, page);
-    AddRows(ByCount(awards), true, encoding, ranking);
+    AddRows(ByCount(awards), true, lower, ranking);
   });
   return WithShortNames(ranked_scorers);
 }

@@ -8,15 +8,24 @@
 
 #include "input/league.h"
 #include "matchday/tallies.h"
+#include "rankings/lower_team_names.h"
 #include "platform/env.h"
 #include "util/encoding.h"
 #include "util/page.h"
 
 namespace corvalis {
 
+// A player of a tally as the team pages list him, name shortened; the
+// texts are the tally's own.
+struct ShownScorer {
+  std::string_view name;
+  std::string_view team;
+  int count = 0;
+};
+
 // A tally's rows by count, highest first, equal counts in the order the
 // players were first counted; names shortened as the pages show them.
-std::vector<TallyRow> RankedTally(const Tally& tally);
+std::vector<ShownScorer> RankedTally(const Tally& tally);
 
 // The texts of the counts as the tallies once kept them and the pages print
 // them: goals in the number-to-text form (" 1", " 2"); awards "1" for the
@@ -27,9 +36,11 @@ std::string AwardsText(int awards);
 // as the rows need it for a moment only.
 std::string_view CountText(int count, bool bare_one, char (&chars)[24]);
 
-// Writes both pages; returns the ranked scorers, which the team pages list.
-std::vector<TallyRow> WriteTallyPages(Env& env, const League& league, const Tally& scorers,
-                                      const Tally& awards, TextEncoding encoding);
+// Writes both pages; returns the ranked scorers, which the team pages list
+// (as long as `scorers` lasts). `lower` holds the team names the ranking
+// pages have lowered so far.
+std::vector<ShownScorer> WriteTallyPages(Env& env, const League& league, const Tally& scorers,
+                                      const Tally& awards, LowerTeamNames& lower);
 
 }  // namespace corvalis
 

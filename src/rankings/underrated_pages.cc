@@ -7,6 +7,7 @@
 #include "rankings/ranking_page.h"
 #include "rankings/short_display_name.h"
 #include "util/short_number.h"
+#include "util/stable_order.h"
 #include "util/text.h"
 #include "site/site_pages.h"
 
@@ -24,8 +25,15 @@ struct Underrated {
 template <typename Key>
 void Rank(std::vector<Underrated>& rows, Key key) {
   std::erase_if(rows, [&](const Underrated& row) { return key(row) <= -9999; });
-  std::stable_sort(rows.begin(), rows.end(),
-                   [&](const Underrated& a, const Underrated& b) { return key(a) > key(b); });
+  std::vector<double> keys;
+  keys.reserve(rows.size());
+  for (const Underrated& row : rows) keys.push_back(key(row));
+  std::vector<int> order;
+  StableOrder(keys, true, order);
+  std::vector<Underrated> ranked;
+  ranked.reserve(rows.size());
+  for (int r : order) ranked.push_back(rows[r]);
+  rows = std::move(ranked);
 }
 
 void AddRows(const std::vector<Underrated>& ranked, bool by_total, double average_presences,
@@ -85,7 +93,7 @@ std::string_view AtLeastTwoDecimals(double value, char (&chars)[32]) {
 }
 
 void WriteUnderratedPages(Env& env, const League& league, const BenchVotes& bench_votes,
-                          TextEncoding encoding) {
+                          LowerTeamNames& lower) {
   std::vector<Underrated> rows;
   rows.reserve(bench_votes.players().size());
   double presences = 0;
@@ -95,7 +103,6 @@ void WriteUnderratedPages(Env& env, const League& league, const BenchVotes& benc
     presences += player.votes;
   }
   double average_presences = rows.empty() ? 0 : presences / rows.size();
-  LowerTeamNames lower(encoding);
 
   Rank(rows, [](const Underrated& row) { return row.average_value; });
   WritePage(env, league.SourcePath(kUnderratedByAveragePage), [&](Page& page) {

@@ -9,6 +9,7 @@
 
 #include "input/league.h"
 #include "platform/env.h"
+#include "rankings/lower_team_names.h"
 #include "rating/bench_votes.h"
 #include "util/encoding.h"
 #include "util/page.h"
@@ -25,8 +26,9 @@ std::string_view AtLeastTwoDecimals(double value, char (&chars)[32]);
 // By average: players with an average of 6 or more and more bench votes
 // than the league's players have on average; by total: every player with
 // an average of 6 or more.
+// `lower` holds the team names the ranking pages have lowered so far.
 void WriteUnderratedPages(Env& env, const League& league, const BenchVotes& bench_votes,
-                          TextEncoding encoding);
+                          LowerTeamNames& lower);
 
 }  // namespace corvalis
 

@@ -2,7 +2,9 @@
 // the script with the details of the latest one.
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numeric>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,12 +28,16 @@ class Cell {
   template <typename Make, typename MakeLong>
   void Set(double value, Make make, MakeLong make_long) {
     size_ = make(value, chars_);
-    if (size_ == 0) long_ = make_long(value);
+    if (size_ == 0) {
+      long_ = make_long(value);
+      long_.reserve(Padded::kBytes);
+    }
   }
   std::string_view text() const { return size_ != 0 ? std::string_view(chars_, size_) : long_; }
+  Padded piece() const { return {text()}; }
 
  private:
-  char chars_[32];
+  char chars_[Padded::kBytes];
   size_t size_ = 0;
   std::string long_;
 };
@@ -43,28 +49,67 @@ struct DayRow {
   Cell score;
   std::string_view module_used;
   Cell max;
-  std::string best_modules;  // " 3-4-3 4-4-2"
+  std::string_view best_modules;  // " 3-4-3 4-4-2"
 };
+
+// Room for a Padded piece.
+std::string WithPadding(std::string text) {
+  text.reserve(Padded::kBytes);
+  return text;
+}
 
 // The module texts, made once for all the rows.
 struct ModuleTexts {
-  explicit ModuleTexts(const League& league) : none(ModuleText(nullptr)) {
-    for (const Module& module : league.modules) of.push_back(ModuleText(&module));
+  explicit ModuleTexts(const League& league) : none(WithPadding(ModuleText(nullptr))) {
+    for (const Module& module : league.modules) of.push_back(WithPadding(ModuleText(&module)));
   }
   std::vector<std::string> of;  // in conf.txt order
   std::string none;
+
+  // " 3-4-3 4-4-2": the modules whose bits `mask` sets. The few masks of a
+  // league of a dozen modules at most are each written once.
+  std::string_view Best(uint32_t mask) {
+    if (of.size() > kMemoModules) {
+      other = Make(mask);
+      return other;
+    }
+    mask &= (1u << of.size()) - 1;
+    if (best.empty()) best.resize(size_t{1} << of.size());
+    std::optional<std::string>& text = best[mask];
+    if (!text) text = Make(mask);
+    return *text;
+  }
+
+ private:
+  static constexpr size_t kMemoModules = 12;
+  std::string Make(uint32_t mask) const {
+    std::string text;
+    for (size_t m = 0; m < of.size(); ++m) {
+      if (mask & (1u << m)) {
+        text += ' ';
+        text += of[m];
+      }
+    }
+    return WithPadding(std::move(text));
+  }
+  std::vector<std::optional<std::string>> best;
+  std::string other;
 };
 
 size_t VotesChars(double votes, char (&chars)[32]) {
-  ShortNumber number(votes);
-  if (number.empty()) return 0;
-  size_t size = 0;
-  if (number.text()[0] != '-') chars[size++] = ' ';
-  return size + number.text().copy(chars + size, 24);
+  // Written after the space, which goes when the text is negative.
+  size_t size = ShortNumber::Write(votes, chars + 1);
+  if (size == 0) return 0;
+  if (chars[1] != '-') {
+    chars[0] = ' ';
+    return size + 1;
+  }
+  std::memmove(chars, chars + 1, size);
+  return size;
 }
 
 // The row's texts, made into `row`, which the rows of a table share.
-void MakeDayRow(const ModuleTexts& modules, const TeamMatchday& day, DayRow& row) {
+void MakeDayRow(ModuleTexts& modules, const TeamMatchday& day, DayRow& row) {
   double votes = day.valid_votes;
   double per_vote =
       votes > 11 ? std::floor(100 * day.gap / (votes - 11)) / 100 : kNoGapPerVote;
@@ -75,13 +120,7 @@ void MakeDayRow(const ModuleTexts& modules, const TeamMatchday& day, DayRow& row
   row.score.Set(day.actual_score, ScoreChars, ScoreText);
   row.module_used = day.module_used >= 0 ? modules.of[day.module_used] : modules.none;
   row.max.Set(day.max, ScoreChars, ScoreText);
-  row.best_modules.clear();
-  for (size_t m = 0; m < modules.of.size(); ++m) {
-    if (day.best_modules & (1u << m)) {
-      row.best_modules += ' ';
-      row.best_modules += modules.of[m];
-    }
-  }
+  row.best_modules = modules.Best(day.best_modules);
 }
 
 void AddDayHeader(int g, Page& page) {
@@ -95,17 +134,18 @@ void AddDayHeader(int g, Page& page) {
   page.Line(R"(    </tr>)");
 }
 
-// `team_html` is the team's name already escaped for the page.
+// `team_html` is the team's name already escaped for the page. Every text
+// of the row has room for a Padded piece.
 void AddDayRow(std::string_view team_html, const DayRow& row, Page& page) {
   page.Line(R"(    <tr class='cv'>)");
-  page.Line(R"(       <td><div align="left">)", team_html, "</div></td>");
-  page.Line(R"(      <td><div align="center">)", row.gap.text(), "</div></td>");
-  page.Line(R"(      <td><div align="center">)", row.votes.text(), "</div></td>");
-  page.Line(R"(      <td><div align="center">)", row.gap_per_vote.text(), "</div></td>");
-  page.Line(R"(      <td><div align="center">)", row.score.text(), "  >", row.module_used,
-            "</div></td>");
-  page.Line(R"(      <td><div align="left"> > )", row.max.text(), " >", row.best_modules,
-            "</div></td>");
+  page.Line(R"(       <td><div align="left">)", Padded{team_html}, "</div></td>");
+  page.Line(R"(      <td><div align="center">)", row.gap.piece(), "</div></td>");
+  page.Line(R"(      <td><div align="center">)", row.votes.piece(), "</div></td>");
+  page.Line(R"(      <td><div align="center">)", row.gap_per_vote.piece(), "</div></td>");
+  page.Line(R"(      <td><div align="center">)", row.score.piece(), "  >",
+            Padded{row.module_used}, "</div></td>");
+  page.Line(R"(      <td><div align="left"> > )", row.max.piece(), " >",
+            Padded{row.best_modules}, "</div></td>");
   page.Line(R"(     </tr>)");
 }
 
@@ -136,7 +176,7 @@ void AddMatchdayTables(const League& league, const SeasonRating& rating, TextEnc
   ModuleTexts modules(league);
   // Every table names every team: each name is escaped once.
   std::vector<std::string> team_html;
-  for (const std::string& team : league.teams) team_html.push_back(HtmlText(team));
+  for (const std::string& team : league.teams) team_html.push_back(WithPadding(HtmlText(team)));
   DayRow row;
   for (int g = kMatchdays; g >= 1; --g) {
     if (teams.empty() || !rating.has_export[g]) continue;

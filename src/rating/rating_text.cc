@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 
 #include "util/short_number.h"
 #include "util/text.h"
@@ -141,8 +142,10 @@ size_t DayGapChars(double value, char (&chars)[32]) {
   size_t size = TwoDecimalsChars(FloorHundredths(value), digits);
   if (size == 0) return 0;
   size_t pad = size < 6 ? 6 - size : 0;
-  std::fill_n(chars, pad, ' ');
-  std::copy_n(digits, size, chars + pad);
+  // Whole blocks of known length, copied without a call; only the first
+  // pad + size bytes count.
+  std::memcpy(chars, "      ", 6);
+  std::memcpy(chars + pad, digits, 24);
   return pad + size;
 }
 
@@ -153,8 +156,7 @@ size_t GapPerVoteChars(double value, char (&chars)[32]) {
 
 size_t ScoreChars(double value, char (&chars)[32]) {
   // As ScoreText: a value that ShortNumber writes has nothing to round.
-  ShortNumber number(value);
-  size_t size = number.text().copy(chars, 24);
+  size_t size = ShortNumber::Write(value, chars);
   if (size == 2) {
     for (char c : std::string_view(chars[0] == '.' ? "0" : ".00")) chars[size++] = c;
   } else if (size == 4) {

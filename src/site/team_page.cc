@@ -37,7 +37,8 @@ int LastRowNamed(const League& league, const SeasonRating& rating, std::string_v
   return row;
 }
 
-void AddModuleRows(const League& league, const ModuleUse& use, Page& page) {
+void AddModuleRows(const League& league, const std::vector<std::string>& module_texts,
+                   const ModuleUse& use, Page& page) {
   std::vector<int> used;
   for (size_t m = 0; m < league.modules.size(); ++m) {
     if (use.matchdays[m] > 0) used.push_back(static_cast<int>(m));
@@ -46,7 +47,7 @@ void AddModuleRows(const League& league, const ModuleUse& use, Page& page) {
                    [&](int a, int b) { return use.matchdays[a] > use.matchdays[b]; });
   for (int m : used) {
     page.Line("<tr class='sq'>");
-    page.Line("<td class=\"sqmoduliDATI\"><div align=\"right\">", ModuleText(&league.modules[m]),
+    page.Line("<td class=\"sqmoduliDATI\"><div align=\"right\">", module_texts[m],
               "</div></td>");
     page.Line("<td class=\"sqmoduliIMG\">&nbsp;</td>");
     page.Line("<td class=\"sqmoduliDATI\"><div align=\"left\">", Number{ModuleShare(use, m)},
@@ -65,9 +66,9 @@ void AddBenchRows(const BenchSettings& bench, std::string_view team, Page& page)
   }
 }
 
-void AddScorerRows(const std::vector<const TallyRow*>& scorers, Page& page) {
+void AddScorerRows(const std::vector<const ShownScorer*>& scorers, Page& page) {
   int n = 0;
-  for (const TallyRow* scorer : scorers) {
+  for (const ShownScorer* scorer : scorers) {
     const char* kind = ++n % 2 == 1 ? "d" : "p";
     page.Line("<tr class=\"sq\"><td class=\"sqGOL", kind, "\">", Number{double(scorer->count)},
               "</td><td class=\"sqNOME", kind, "\">", Html{scorer->name}, "</td></tr>");
@@ -76,11 +77,11 @@ void AddScorerRows(const std::vector<const TallyRow*>& scorers, Page& page) {
 
 // The scorers of every team name, ranked, gathered in one pass rather than
 // one pass per page.
-std::vector<std::vector<const TallyRow*>> ScorersByTeam(const League& league,
-                                                       const std::vector<TallyRow>& scorers) {
+std::vector<std::vector<const ShownScorer*>> ScorersByTeam(const League& league,
+                                                       const std::vector<ShownScorer>& scorers) {
   KeyIndex index;  // a team name met: its group
   std::vector<std::string_view> names;
-  std::vector<std::vector<const TallyRow*>> groups;
+  std::vector<std::vector<const ShownScorer*>> groups;
   auto group_of = [&](std::string_view name, bool add) {
     uint64_t hash = KeyIndex::Hash(name);
     int found = index.Find(hash, [&](int g) { return KeyIndex::Same(names[g], name); });
@@ -91,8 +92,8 @@ std::vector<std::vector<const TallyRow*>> ScorersByTeam(const League& league,
     groups.emplace_back();
     return added;
   };
-  for (const TallyRow& scorer : scorers) groups[group_of(scorer.team, true)].push_back(&scorer);
-  std::vector<std::vector<const TallyRow*>> by_team(league.num_teams());
+  for (const ShownScorer& scorer : scorers) groups[group_of(scorer.team, true)].push_back(&scorer);
+  std::vector<std::vector<const ShownScorer*>> by_team(league.num_teams());
   for (int t = 0; t < league.num_teams(); ++t) {
     int g = group_of(league.teams[t], false);
     if (g >= 0) by_team[t] = groups[g];  // two teams may share a name
@@ -182,8 +183,9 @@ namespace {
 // The page of team t (conf.txt order): `scorers` its own, ranked, with short
 // names; the bench section only when the league keeps Panchine.txt.
 void AddTeamPage(const League& league, const SeasonRating& rating,
-                 const std::vector<const TallyRow*>& scorers, const BenchSettings& bench,
-                 RoleCaps& roles, int t, Page& page) {
+                 const std::vector<const ShownScorer*>& scorers, const BenchSettings& bench,
+                 const std::vector<std::string>& module_texts, RoleCaps& roles, int t,
+                 Page& page) {
   std::string_view team = league.teams[t];
   page.Line("<link href=\"corvalis.css\" rel=\"stylesheet\" type=\"text/css\" />");
   page.Line("<div id=\"sq\">");
@@ -195,7 +197,7 @@ void AddTeamPage(const League& league, const SeasonRating& rating,
   page.Line("<br />");
 
   AddSectionTitle(page, "<td colspan=\"8\" class=\"sqTITMODULI\">MODULI UTILIZZATI</td>");
-  AddModuleRows(league, CountModuleUse(league, rating, t), page);
+  AddModuleRows(league, module_texts, CountModuleUse(league, rating, t), page);
   // The module table stays open when there is a bench table: the closing
   // lines below end whichever table came last.
   if (bench.present) AddBenchRows(bench, team, page);
@@ -216,13 +218,15 @@ void AddTeamPage(const League& league, const SeasonRating& rating,
 }  // namespace
 
 void WriteTeamPages(Env& env, const League& league, const SeasonRating& rating,
-                    const std::vector<TallyRow>& scorers, const BenchSettings& bench,
+                    const std::vector<ShownScorer>& scorers, const BenchSettings& bench,
                     TextEncoding encoding) {
-  std::vector<std::vector<const TallyRow*>> by_team = ScorersByTeam(league, scorers);
+  std::vector<std::vector<const ShownScorer*>> by_team = ScorersByTeam(league, scorers);
   RoleCaps roles(encoding);
+  std::vector<std::string> module_texts;  // in conf.txt order, made once for every page
+  for (const Module& module : league.modules) module_texts.push_back(ModuleText(&module));
   for (int t = 0; t < league.num_teams(); ++t) {
     WritePage(env, league.SourcePath(TeamPageName(t + 1)), [&](Page& page) {
-      AddTeamPage(league, rating, by_team[t], bench, roles, t, page);
+      AddTeamPage(league, rating, by_team[t], bench, module_texts, roles, t, page);
     });
   }
 }

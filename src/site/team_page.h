@@ -7,7 +7,7 @@
 
 #include "input/bench_settings.h"
 #include "input/league.h"
-#include "matchday/tallies.h"
+#include "rankings/tally_pages.h"
 #include "platform/env.h"
 #include "rating/season_rating.h"
 #include "util/encoding.h"
@@ -33,7 +33,7 @@ double ModuleShare(const ModuleUse& use, int m);
 // with short names; the bench section only when the league keeps
 // Panchine.txt.
 void WriteTeamPages(Env& env, const League& league, const SeasonRating& rating,
-                    const std::vector<TallyRow>& scorers, const BenchSettings& bench,
+                    const std::vector<ShownScorer>& scorers, const BenchSettings& bench,
                     TextEncoding encoding);
 
 }  // namespace corvalis

@@ -37,9 +37,11 @@ TEST(TeamPageTest, EveryPageListsTheScorersOfItsTeamName) {
     for (int t = 0; t < teams; ++t) league.teams.push_back(names[pick(names.size())]);
     SeasonRating rating;
     rating.teams.resize(teams);
-    std::vector<TallyRow> scorers(pick(40));
+    std::vector<std::string> scorer_names(pick(40));
+    std::vector<ShownScorer> scorers(scorer_names.size());
     for (size_t i = 0; i < scorers.size(); ++i) {
-      scorers[i].name = "P" + std::to_string(i);
+      scorer_names[i] = "P" + std::to_string(i);
+      scorers[i].name = scorer_names[i];
       scorers[i].team = names[pick(names.size())];
       scorers[i].count = 1 + static_cast<int>(pick(9));
     }
@@ -47,8 +49,8 @@ TEST(TeamPageTest, EveryPageListsTheScorersOfItsTeamName) {
     WriteTeamPages(env, league, rating, scorers, BenchSettings{}, TextEncoding::kUtf8);
     for (int t = 0; t < teams; ++t) {
       std::vector<std::string> plain;
-      for (const TallyRow& row : scorers) {
-        if (row.team == league.teams[t]) plain.push_back(row.name);
+      for (const ShownScorer& row : scorers) {
+        if (row.team == league.teams[t]) plain.push_back(std::string(row.name));
       }
       std::string page = env.Contents(league.SourcePath(TeamPageName(t + 1)));
       ASSERT_FALSE(page.empty());

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <memory>
 #include <utility>
 
@@ -47,10 +48,15 @@ char* Page::WriteEscaped(char* out, std::string_view text) {
 }
 
 char* Page::Write(char* out, const Number& piece) {
-  ShortNumber number(piece.value);
-  if (number.empty()) return Write(out, NumberText(piece.value));
-  if (number.text()[0] != '-') *out++ = ' ';
-  return Write(out, number.text());
+  // Written in place after the space, which a negative text moves over.
+  size_t size = ShortNumber::Write(piece.value, out + 1);
+  if (size == 0) return Write(out, NumberText(piece.value));
+  if (out[1] != '-') {
+    out[0] = ' ';
+    return out + 1 + size;
+  }
+  std::memmove(out, out + 1, size);
+  return out + size;
 }
 
 char* Page::Write(char* out, const Whole& piece) {

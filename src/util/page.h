@@ -3,6 +3,7 @@
 #ifndef CORVALIS_UTIL_PAGE_H_
 #define CORVALIS_UTIL_PAGE_H_
 
+#include <algorithm>
 #include <cstddef>
 #include <functional>
 #include <memory>
@@ -25,6 +26,10 @@ struct Number {  // the number-to-text form, with its leading space
 };
 struct Whole {  // a whole number as WholeText writes it ("7", "-3")
   long long value;
+};
+struct Padded {  // a text with at least kBytes readable from its start
+  static constexpr size_t kBytes = 32;
+  std::string_view text;
 };
 struct JsText {  // a league text as a script's string literal
   std::string_view text;
@@ -102,6 +107,7 @@ class Page {
   static size_t MostBytes(const Html& piece) { return 5 * piece.text.size(); }
   static size_t MostBytes(const Number&) { return kMostNumberBytes; }
   static size_t MostBytes(const Whole&) { return 20; }
+  static size_t MostBytes(const Padded& piece) { return std::max(piece.text.size(), Padded::kBytes); }
   static size_t MostBytes(const JsText& piece) { return 6 * piece.text.size() + 2; }
   static constexpr size_t kMostNumberBytes = 400;
 
@@ -110,6 +116,13 @@ class Page {
   static char* Write(char* out, std::string_view piece) {
     std::char_traits<char>::copy(out, piece.data(), piece.size());
     return out + piece.size();
+  }
+  // A short text goes as a block of known length, without a call; what
+  // lies past its end is written over by the next piece.
+  static char* Write(char* out, const Padded& piece) {
+    if (piece.text.size() > Padded::kBytes) return Write(out, piece.text);
+    std::char_traits<char>::copy(out, piece.text.data(), Padded::kBytes);
+    return out + piece.text.size();
   }
   static char* Write(char* out, char c) {
     *out = c;

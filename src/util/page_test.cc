@@ -5,6 +5,7 @@
 #include <climits>
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -33,6 +34,38 @@ TEST(PageTest, PiecesWriteAsTheirTextForms) {
   for (const char* text : texts) {
     page.Line(Html{text}, '|', JsText{text, utf8});
     expected += HtmlText(text) + "|" + JsString(text, utf8) + "\r\n";
+  }
+  EXPECT_EQ(page.text(), expected);
+}
+
+// A number is written in place after its space, which a negative one takes
+// back: every form of value comes out as NumberText writes it.
+TEST(PageTest, NumbersWrittenInPlaceAreTheirNumberText) {
+  std::mt19937_64 random(3);
+  std::uniform_int_distribution<long long> hundredths(-2000000, 2000000);
+  Page page;
+  std::string expected;
+  for (int i = 0; i < 40000; ++i) {
+    long long k = hundredths(random);
+    double value = i % 4 == 0 ? static_cast<double>(k) : i % 4 == 1 ? k / 100.0 : k / 7.0;
+    page.Line("|", Number{value}, "|");
+    expected += "|" + NumberText(value) + "|\r\n";
+  }
+  EXPECT_EQ(page.text(), expected);
+}
+
+// A padded text comes out as itself, however long, whatever its buffer
+// holds past it, and between any other pieces.
+TEST(PageTest, PaddedTextsWriteAsThemselves) {
+  Page page;
+  std::string expected;
+  for (size_t size = 0; size <= 3 * Padded::kBytes; ++size) {
+    std::string text(size, 'a');
+    for (size_t i = 0; i < size; ++i) text[i] = static_cast<char>('a' + i % 26);
+    std::string buffer = text + std::string(Padded::kBytes, '#');
+    std::string_view padded(buffer.data(), size);
+    page.Line(Padded{padded}, "|", Padded{padded}, Whole{static_cast<long long>(size)});
+    expected += text + "|" + text + std::to_string(size) + "\r\n";
   }
   EXPECT_EQ(page.text(), expected);
 }

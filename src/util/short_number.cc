@@ -20,14 +20,14 @@ std::optional<long long> NearestHundredths(double value) {
   return k;
 }
 
-ShortNumber::ShortNumber(double value) {
-  char* end = chars_;
+size_t ShortNumber::Write(double value, char* out) {
+  char* end = out;
   // The cast cuts toward zero, as trunc does, without a call.
   long long whole = std::fabs(value) < 1e15 ? static_cast<long long>(value) : 0;
   if (value == 0) {
     *end++ = '0';  // -0 too
   } else if (static_cast<double>(whole) == value) {
-    end = std::to_chars(chars_, chars_ + sizeof chars_, whole).ptr;
+    end = std::to_chars(out, out + 24, whole).ptr;
   } else if (std::optional<long long> hundredths = NearestHundredths(value)) {
     // The shortest text that reads back as the value, which PlainNumber
     // writes, is k / 100's: any other decimal of as few digits lies 0.01 or
@@ -35,12 +35,12 @@ ShortNumber::ShortNumber(double value) {
     long long k = *hundredths;
     unsigned long long magnitude = static_cast<unsigned long long>(k < 0 ? -k : k);
     if (k < 0) *end++ = '-';
-    if (magnitude >= 100) end = std::to_chars(end, chars_ + sizeof chars_, magnitude / 100).ptr;
+    if (magnitude >= 100) end = std::to_chars(end, out + 24, magnitude / 100).ptr;
     *end++ = '.';
     *end++ = static_cast<char>('0' + magnitude % 100 / 10);
     if (magnitude % 10 != 0) *end++ = static_cast<char>('0' + magnitude % 10);
   }
-  size_ = static_cast<size_t>(end - chars_);
+  return static_cast<size_t>(end - out);
 }
 
 void AppendPlainNumber(std::string& out, double value) {

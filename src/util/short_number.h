@@ -18,14 +18,18 @@ std::optional<long long> NearestHundredths(double value);
 class ShortNumber {
  public:
   // PlainNumber(value) when the value is one of those; empty otherwise.
-  explicit ShortNumber(double value);
+  explicit ShortNumber(double value) : size_(Write(value, chars_)) {}
+
+  // The same text written at `out`, which has room for 24 bytes; its
+  // length, 0 when it would be empty.
+  static size_t Write(double value, char* out);
 
   bool empty() const { return size_ == 0; }
   std::string_view text() const { return {chars_, size_}; }
 
  private:
   char chars_[24];
-  size_t size_ = 0;
+  size_t size_;
 };
 
 // PlainNumber(value) appended to `out`, through ShortNumber when it can.
