@@ -54,7 +54,7 @@ class CalendarReader {
   const CalendarContext& context_;
   const MatchdayExport& day_;
   SeasonPlayers& season_players_;
-  std::vector<DayPlayer>* players_;
+  std::vector<DayPlayer>* players_;  // null: the day's player lines are not kept
   int player_lines_ = 0;
   size_t next_ = 0;  // the next line of the file to read
   size_t block_line_ = 0;  // where the rating's block lines are looked up from
@@ -254,7 +254,7 @@ void CalendarReader::RecordPlayer(Side side, bool goalkeeper, const PlayerColumn
 
   int season_row = -1;
   if (++player_lines_ <= kMatchdayPlayers) {
-    players_->push_back({role, column.name, team, column.fantavoto});
+    if (players_ != nullptr) players_->push_back({role, column.name, team, column.fantavoto});
     season_row = season_players_.Add(role, column.name, column.name_hash, team, fantavoto);
     if (season_row < 0) {
       context_.log.Warn("Totali di stagione pieni (" + std::to_string(kTallyPlayers) +
@@ -322,9 +322,14 @@ void CalendarReader::ReadScore(std::string_view rest) {
 
 }  // namespace
 
-void CalendarReading::Read(const MatchdayExport& day) {
+void CalendarReading::Read(const MatchdayExport& day, bool last) {
   log_.BeginDay(day.matchday, day.matches.size());
   CalendarContext context{league_, log_, scorers_, awards_};
+  // Only the last matchday's players are wanted, by the rankings.
+  if (!last) {
+    CalendarReader(context, day, season_players_, nullptr).Read();
+    return;
+  }
   // The room of the last matchday's players is taken over: their views are
   // of the export just let go.
   std::vector<DayPlayer> players = std::move(last_players_);
