@@ -62,8 +62,8 @@ class CalendarReader {
   TeamNameLengths team_lengths_;
 
   // The match being read.
-  const std::string* home_team_ = nullptr;  // the league's name of the home side
-  const std::string* away_team_ = nullptr;  // the league's name of the away side; null: none
+  int home_team_ = -1;  // the first team of the home side's name
+  int away_team_ = -1;  // the first team of the away side's name; -1: none
   std::string_view home_name_;
   std::string_view away_name_;  // as read: the side may match no team
   bool has_away_ = false;       // the header names an away side
@@ -90,12 +90,12 @@ bool CalendarReader::FindMatch() {
     if (first.empty() || !team_lengths_.Possible(first)) continue;
     int home = context_.league.FirstTeamNamed(first);
     if (home < 0) continue;
-    home_team_ = &context_.league.teams[home];
-    home_name_ = *home_team_;
+    home_team_ = home;
+    home_name_ = context_.league.teams[home];
     away_name_ = Trimmed(NextField(rest));
     has_away_ = !away_name_.empty();
     int away = has_away_ ? context_.league.FirstTeamNamed(away_name_) : -1;
-    away_team_ = away < 0 ? nullptr : &context_.league.teams[away];
+    away_team_ = away;
     return true;
   }
   return false;
@@ -311,7 +311,7 @@ void CalendarReader::ConsiderCandidate(Side side, std::string_view role,
 
 // The scores of the fantasfiga deviations, booked once the season is rated.
 void CalendarReader::ReadScore(std::string_view rest) {
-  PendingScores scores{home_team_, has_away_ ? away_team_ : nullptr};
+  PendingScores scores{home_team_, has_away_ ? away_team_ : -1};
   scores.home_score = FloorThousandths(DecimalNumber(NextField(rest)));
   if (has_away_) {
     NextField(rest);
