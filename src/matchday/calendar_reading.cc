@@ -10,6 +10,14 @@ namespace {
 
 bool StartsWithSost(std::string_view field) { return field.substr(0, 4) == "Sost"; }
 
+// StartsWithSost of the line's first field, told without finding where the
+// field ends: the tabs before it skipped, the next four bytes are no tab.
+bool FirstFieldStartsWithSost(std::string_view line) {
+  size_t start = 0;
+  while (start < line.size() && line[start] == '\t') ++start;
+  return line.substr(start, 4) == "Sost";
+}
+
 class CalendarReader {
  public:
   CalendarReader(const CalendarContext& context, const MatchdayExport& day,
@@ -206,9 +214,9 @@ CalendarReader::Part CalendarReader::ReadGoals(double scorer_goals[2]) {
 bool CalendarReader::ReadExtraTime(double scorer_goals[2]) {
   std::string_view line;
   while (NextLine(line)) {
+    if (FirstFieldStartsWithSost(line)) return true;
     std::string_view rest = line;
     std::string_view first = NextField(rest);
-    if (StartsWithSost(first)) return true;
     if (first != " (Gol T.S.) " && first != "Gol Rig.") continue;
     scorer_goals[kHome] -= LeadingNumber(NextField(rest));
     if (has_away_) {
