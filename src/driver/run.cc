@@ -33,11 +33,12 @@ void RunSeason(Env& env, const RunOptions& options) {
   SeasonExports exports = SeasonExports::Find(env, league);
   SeasonRater rater(league);
   CalendarReading calendar_reading(league);
+  int last = exports.LastMatchday();
   for (int g = 1; g <= kMatchdays; ++g) {
     std::optional<MatchdayExport> day = exports.Read(env, league, g);
     if (!day) continue;
     rater.Rate(env, *day);
-    calendar_reading.Read(*day);
+    calendar_reading.Read(*day, g == last);
   }
   SeasonRating rating = rater.Close();
   TextEncoding encoding = Narrowed(league.encoding, exports.encoding());

@@ -45,6 +45,13 @@ SeasonExports SeasonExports::Find(Env& env, const League& league) {
   return exports;
 }
 
+int SeasonExports::LastMatchday() const {
+  for (int g = kMatchdays; g >= 1; --g) {
+    if (!names_[g].empty()) return g;
+  }
+  return 0;
+}
+
 std::optional<MatchdayExport> SeasonExports::Read(Env& env, const League& league, int g) {
   if (names_[g].empty()) return std::nullopt;
   std::string path = league.SourcePath(names_[g]);

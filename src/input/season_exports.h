@@ -28,6 +28,10 @@ class SeasonExports {
   // file's warnings come now; a file that cannot be read ends the run.
   std::optional<MatchdayExport> Read(Env& env, const League& league, int g);
 
+  // The last matchday that has an export, 0 for none: the last export a
+  // run reads, unless a file that cannot be read ends it first.
+  int LastMatchday() const;
+
   // The encoding of the exports read so far: UTF-8 while all are.
   TextEncoding encoding() const { return encoding_; }
 

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/fake_env.h"
 #include "platform/file_names.h"
 
 namespace corvalis {
@@ -29,6 +30,22 @@ TEST(ExportMatchdayTest, AgreesWithThePatternOfEveryMatchday) {
     }
     EXPECT_EQ(ExportMatchday(name), expected) << name;
   }
+}
+
+// The last matchday with an export is the last one the run reads: a gap
+// before it or a name of no matchday after it changes nothing.
+TEST(SeasonExportsTest, LastMatchdayIsTheHighestWithAnExport) {
+  FakeEnv env;
+  League league;
+  league.source_dir = "C:\\lega";
+  EXPECT_EQ(SeasonExports::Find(env, league).LastMatchday(), 0);
+  env.AddFile("C:\\lega\\Lega_Risultati3.tab", "");
+  env.AddFile("C:\\lega\\Lega_Risultati1.tab", "x");
+  env.AddFile("C:\\lega\\Lega_Risultati43.tab", "x");
+  env.AddFile("C:\\lega\\Lega_Risultati07.tab", "x");
+  EXPECT_EQ(SeasonExports::Find(env, league).LastMatchday(), 3);
+  env.AddFile("C:\\lega\\Lega_Risultati42.tab", "x");
+  EXPECT_EQ(SeasonExports::Find(env, league).LastMatchday(), 42);
 }
 
 }  // namespace

@@ -18,11 +18,23 @@ constexpr int kNone = -1;
 class LuckBook {
  public:
   LuckBook(const League& league, const SeasonRating& rating)
-      : league_(league), rating_(rating), luck_(league.num_teams()) {}
+      : rating_(rating), luck_(league.num_teams()) {
+    // Every match asks for the teams of two names: each team's answers are
+    // worked out once.
+    first_named_.assign(league.num_teams(), kNone);
+    last_named_.assign(league.num_teams(), kNone);
+    for (int i = 0; i < league.num_teams(); ++i) {
+      for (int t : rating.weighted_order) {
+        if (league.teams[t] != league.teams[i]) continue;
+        if (first_named_[i] == kNone) first_named_[i] = t;
+        last_named_[i] = t;
+      }
+    }
+  }
 
   void Book(const PendingScores& scores) {
-    int home = FirstTeamNamed(*scores.home);
-    int away = scores.away != nullptr ? LastTeamNamed(*scores.away) : kNone;
+    int home = first_named_[scores.home];
+    int away = scores.away != kNone ? last_named_[scores.away] : kNone;
     double home_score = scores.home_score;
     // A team that meets itself keeps one score of the match: the away one.
     if (away == home) home_score = scores.away_score;
@@ -33,19 +45,6 @@ class LuckBook {
   std::vector<Luck> Take() { return std::move(luck_); }
 
  private:
-  int FirstTeamNamed(const std::string& name) const {
-    for (int t : rating_.weighted_order) {
-      if (league_.teams[t] == name) return t;
-    }
-    return kNone;
-  }
-  int LastTeamNamed(const std::string& name) const {
-    int found = kNone;
-    for (int t : rating_.weighted_order) {
-      if (league_.teams[t] == name) found = t;
-    }
-    return found;
-  }
   // A side that scored exactly 3 books nothing.
   void BookDeviation(int from, double score, int to) {
     if (from == kNone) return;
@@ -57,9 +56,11 @@ class LuckBook {
     luck_[to].count += 1;
   }
 
-  const League& league_;
   const SeasonRating& rating_;
   std::vector<Luck> luck_;
+  // Per team: the first and the last team of its name in the season's order.
+  std::vector<int> first_named_;
+  std::vector<int> last_named_;
 };
 
 }  // namespace

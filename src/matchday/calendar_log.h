@@ -18,12 +18,12 @@
 
 namespace corvalis {
 
-// The scores of one match for the fantasfiga deviations. The sides are the
-// league's texts of their names: which team a name that two teams share
+// The scores of one match for the fantasfiga deviations. The sides are
+// given by a team of their name: which team a name that two teams share
 // stands for is decided by the season's order.
 struct PendingScores {
-  const std::string* home;  // a team's name
-  const std::string* away;  // a team's name; null: no side, or no team of that name
+  int home;  // a team of the home side's name
+  int away;  // a team of the away side's name; -1: no side, or no team of that name
   double home_score = 0;
   double away_score = 0;
 };

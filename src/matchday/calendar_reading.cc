@@ -10,6 +10,14 @@ namespace {
 
 bool StartsWithSost(std::string_view field) { return field.substr(0, 4) == "Sost"; }
 
+// StartsWithSost of the line's first field, told without finding where the
+// field ends: the tabs before it skipped, the next four bytes are no tab.
+bool FirstFieldStartsWithSost(std::string_view line) {
+  size_t start = 0;
+  while (start < line.size() && line[start] == '\t') ++start;
+  return line.substr(start, 4) == "Sost";
+}
+
 class CalendarReader {
  public:
   CalendarReader(const CalendarContext& context, const MatchdayExport& day,
@@ -54,7 +62,7 @@ class CalendarReader {
   const CalendarContext& context_;
   const MatchdayExport& day_;
   SeasonPlayers& season_players_;
-  std::vector<DayPlayer>* players_;
+  std::vector<DayPlayer>* players_;  // null: the day's player lines are not kept
   int player_lines_ = 0;
   size_t next_ = 0;  // the next line of the file to read
   size_t block_line_ = 0;  // where the rating's block lines are looked up from
@@ -62,8 +70,8 @@ class CalendarReader {
   TeamNameLengths team_lengths_;
 
   // The match being read.
-  const std::string* home_team_ = nullptr;  // the league's name of the home side
-  const std::string* away_team_ = nullptr;  // the league's name of the away side; null: none
+  int home_team_ = -1;  // the first team of the home side's name
+  int away_team_ = -1;  // the first team of the away side's name; -1: none
   std::string_view home_name_;
   std::string_view away_name_;  // as read: the side may match no team
   bool has_away_ = false;       // the header names an away side
@@ -90,12 +98,12 @@ bool CalendarReader::FindMatch() {
     if (first.empty() || !team_lengths_.Possible(first)) continue;
     int home = context_.league.FirstTeamNamed(first);
     if (home < 0) continue;
-    home_team_ = &context_.league.teams[home];
-    home_name_ = *home_team_;
+    home_team_ = home;
+    home_name_ = context_.league.teams[home];
     away_name_ = Trimmed(NextField(rest));
     has_away_ = !away_name_.empty();
     int away = has_away_ ? context_.league.FirstTeamNamed(away_name_) : -1;
-    away_team_ = away < 0 ? nullptr : &context_.league.teams[away];
+    away_team_ = away;
     return true;
   }
   return false;
@@ -206,9 +214,9 @@ CalendarReader::Part CalendarReader::ReadGoals(double scorer_goals[2]) {
 bool CalendarReader::ReadExtraTime(double scorer_goals[2]) {
   std::string_view line;
   while (NextLine(line)) {
+    if (FirstFieldStartsWithSost(line)) return true;
     std::string_view rest = line;
     std::string_view first = NextField(rest);
-    if (StartsWithSost(first)) return true;
     if (first != " (Gol T.S.) " && first != "Gol Rig.") continue;
     scorer_goals[kHome] -= LeadingNumber(NextField(rest));
     if (has_away_) {
@@ -254,7 +262,7 @@ void CalendarReader::RecordPlayer(Side side, bool goalkeeper, const PlayerColumn
 
   int season_row = -1;
   if (++player_lines_ <= kMatchdayPlayers) {
-    players_->push_back({role, column.name, team, column.fantavoto});
+    if (players_ != nullptr) players_->push_back({role, column.name, team, column.fantavoto});
     season_row = season_players_.Add(role, column.name, column.name_hash, team, fantavoto);
     if (season_row < 0) {
       context_.log.Warn("Totali di stagione pieni (" + std::to_string(kTallyPlayers) +
@@ -311,7 +319,7 @@ void CalendarReader::ConsiderCandidate(Side side, std::string_view role,
 
 // The scores of the fantasfiga deviations, booked once the season is rated.
 void CalendarReader::ReadScore(std::string_view rest) {
-  PendingScores scores{home_team_, has_away_ ? away_team_ : nullptr};
+  PendingScores scores{home_team_, has_away_ ? away_team_ : -1};
   scores.home_score = FloorThousandths(DecimalNumber(NextField(rest)));
   if (has_away_) {
     NextField(rest);
@@ -322,9 +330,14 @@ void CalendarReader::ReadScore(std::string_view rest) {
 
 }  // namespace
 
-void CalendarReading::Read(const MatchdayExport& day) {
+void CalendarReading::Read(const MatchdayExport& day, bool last) {
   log_.BeginDay(day.matchday, day.matches.size());
   CalendarContext context{league_, log_, scorers_, awards_};
+  // Only the last matchday's players are wanted, by the rankings.
+  if (!last) {
+    CalendarReader(context, day, season_players_, nullptr).Read();
+    return;
+  }
   // The room of the last matchday's players is taken over: their views are
   // of the export just let go.
   std::vector<DayPlayer> players = std::move(last_players_);

@@ -42,14 +42,16 @@ class CalendarReading {
   // header, the column titles, the player lines, and the lines up to the
   // goals line and on to a "Sost" line), begins one, also after an "EOF"
   // line. A match that breaks off (no score or goals line, or the file ends
-  // inside it) is not in the calendar, with a warning.
-  void Read(const MatchdayExport& day);
+  // inside it) is not in the calendar, with a warning. `last`: `day` is the
+  // last export the run reads; only its player lines are kept, for
+  // last_players().
+  void Read(const MatchdayExport& day, bool last = true);
 
   CalendarLog& log() { return log_; }
   SeasonPlayers& season_players() { return season_players_; }
   Tally& scorers() { return scorers_; }  // fantasy goals; a row takes the team of the latest goal
   Tally& awards() { return awards_; }    // man of the match; a row keeps its first team
-  // The player lines of the last export read, in line order.
+  // The player lines of the last export read as `last`, in line order.
   const std::vector<DayPlayer>& last_players() const { return last_players_; }
 
  private:

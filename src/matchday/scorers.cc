@@ -153,14 +153,8 @@ void Score(const CalendarContext& context, SidePlayer& scorer, std::string_view 
   scorer.fantavoto = ReadBack15(scorer.fantavoto - kGoalPenalty);
 }
 
-constexpr int kNoScorer = -2;
-constexpr int kTiedLeaders = -1;
+}  // namespace
 
-// The place that ranking the side would put first, found without ranking
-// it, when no other place would share the lead: the first place, in their
-// order, holding the highest fantavoto of a player (an empty place sharing
-// it ends the leaders there). kNoScorer when ranking would put an empty
-// place first.
 int SoleLeader(SideTable& side) {
   bool any = false;
   double best = 0;
@@ -183,7 +177,30 @@ int SoleLeader(SideTable& side) {
   return leader;
 }
 
-}  // namespace
+int SoleLeaderOfCodedSide(SideTable& side) {
+  // The players are looked at in their slots, without going through the
+  // places: every one of them is in some place. A sole highest value other
+  // than 0 is then shared by no place, and its player's place leads.
+  int best_slot = -1;
+  double best = 0;
+  bool shared = false;
+  for (int i = 0; i < side.size; ++i) {
+    double value = side.players[i].fantavoto;
+    if (!(value > -9999)) continue;
+    if (best_slot < 0 || value > best) {
+      best = value;
+      best_slot = i;
+      shared = false;
+    } else if (value == best) {
+      shared = true;
+    }
+  }
+  if (best_slot < 0) return kNoScorer;
+  if (shared || best == 0) return SoleLeader(side);
+  int place = 0;
+  while (side.rank[place] != best_slot) ++place;
+  return place;
+}
 
 void SideTable::Clear() {
   for (int i = 0; i < size; ++i) players[i] = SidePlayer{};
@@ -248,7 +265,7 @@ void AssignScorers(const CalendarContext& context, SideTable& side, double goals
                                [](const SidePlayer& player) { return player.code.empty(); });
   for (int goal = 1; goal <= goals; ++goal) {
     if (unranked || !(goal + 1 <= goals)) {
-      int leader = SoleLeader(side);
+      int leader = unranked ? SoleLeaderOfCodedSide(side) : SoleLeader(side);
       if (leader == kNoScorer) break;
       if (leader >= 0) {
         Score(context, side[leader], team, home);

@@ -100,6 +100,19 @@ void RankPlaces(SideTable& side, int n, double SidePlayer::*column);
 // Orders the places by fantavoto, best first, as the assignment needs them.
 void RankSide(SideTable& side);
 
+// The place that RankSide would put first, found without ranking, when no
+// other place would share the lead: the first place, in their order,
+// holding the highest fantavoto of a player (an empty place sharing it ends
+// the leaders there). kNoScorer when ranking would put an empty place
+// first, kTiedLeaders when players share the lead.
+constexpr int kNoScorer = -2;
+constexpr int kTiedLeaders = -1;
+int SoleLeader(SideTable& side);
+// SoleLeader of a side whose players all have a code and whose places of
+// nobody are all empty ones at 0, as the calendar's are, with each player
+// above -9999 in one place: in line order, moved ahead by goals, or ranked.
+int SoleLeaderOfCodedSide(SideTable& side);
+
 // Hands `goals` goals to the players of `side` (as added, in line order),
 // counting each for `team` and logging each scorer in turn (`home`: as the
 // home side's). The side keeps the lowered fantavoti; its ranking is left

@@ -156,6 +156,38 @@ TEST(RankPlacesTest, SameOrderAsThePlainReading) {
   }
 }
 
+// The leader found from the players' slots is SoleLeader's over generated
+// sides as the calendar fills them, every player with a code: ties, values
+// of 0 beside the empty places, at -9999 and below; with the places in line
+// order, then after goals (the scorer moved ahead, 3 less) or rankings.
+TEST(SoleLeaderTest, CodedSideHasTheLeaderOfThePlaces) {
+  const std::vector<double> values = {0, -0.0, 6, 6, 6.5, 3, -3, -9999, -10000, 7, 9};
+  std::mt19937 random(5);
+  auto pick = [&](size_t below) { return static_cast<int>(random() % below); };
+  for (int round = 0; round < 20000; ++round) {
+    SideTable side;
+    int size = pick(kScorerPlaces + 1);
+    for (int i = 0; i < size; ++i) {
+      SidePlayer player;
+      player.code = "C";
+      player.fantavoto = values[pick(values.size())];
+      side.Add(player);
+    }
+    for (int step = 0; step < 6; ++step) {
+      int leader = SoleLeader(side);
+      ASSERT_EQ(SoleLeaderOfCodedSide(side), leader) << "round " << round << " step " << step;
+      if (leader >= 0 && pick(3) != 0) {
+        side[leader].fantavoto -= 3;
+        std::rotate(side.rank.begin(), side.rank.begin() + leader,
+                    side.rank.begin() + leader + 1);
+      } else {
+        if (side.size > 0 && pick(2) == 0) side.players[pick(side.size)].fantavoto -= 3;
+        RankSide(side);
+      }
+    }
+  }
+}
+
 // The plain reading of the assignment with one tie-break rule of role: the
 // side ranked before the first goal and after every goal.
 std::vector<std::string_view> PlainScorers(SideTable side, double goals, std::string_view rule) {

@@ -246,10 +246,35 @@ std::string UpperText(std::string_view text, TextEncoding encoding) {
 
 std::string FirstAsIsRestLower(std::string_view text, TextEncoding encoding) {
   size_t first = DecodeChar(text, encoding).length;
-  return std::string(text.substr(0, first)) + LowerText(text.substr(first), encoding);
+  // Names are mostly ASCII: lowered in place up to the first byte that is
+  // not, the rest character by character. An ASCII byte is a character of
+  // its own in either encoding, so the rest begins on a character.
+  std::string out(text);
+  size_t i = first;
+  for (; i < out.size(); ++i) {
+    unsigned char c = static_cast<unsigned char>(out[i]);
+    if (c >= 0x80) break;
+    if (c >= 'A' && c <= 'Z') out[i] = static_cast<char>(c + 32);
+  }
+  if (i == out.size()) return out;
+  out.resize(i);
+  return out + LowerText(text.substr(i), encoding);
 }
 
 bool EndsInLowerCase(std::string_view text, TextEncoding encoding) {
+  if (text.empty()) return false;
+  // An ASCII byte is a character of its own in either encoding, and so is
+  // every Windows-1252 byte: the last one is then read alone. Otherwise the
+  // characters are read from just after the last ASCII byte.
+  unsigned char back = static_cast<unsigned char>(text.back());
+  if (back < 0x80) return back > 96;
+  if (encoding == TextEncoding::kWindows1252) return IsLowerLetter(Cp1252ToCode(back));
+  size_t ascii_end = text.size() - 1;
+  while (ascii_end > 0 && static_cast<unsigned char>(text[ascii_end - 1]) >= 0x80) --ascii_end;
+  return EndsInLowerCaseRead(text.substr(ascii_end), encoding);
+}
+
+bool EndsInLowerCaseRead(std::string_view text, TextEncoding encoding) {
   DecodedChar last;
   bool ascii = false;
   while (!text.empty()) {

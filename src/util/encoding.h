@@ -59,6 +59,9 @@ std::string FirstAsIsRestLower(std::string_view text, TextEncoding encoding);
 // rule: an ASCII byte above 96 does (letters, and "{", "|", "}", "~"), a
 // non-ASCII character when it is a lower-case letter of the encoding.
 bool EndsInLowerCase(std::string_view text, TextEncoding encoding);
+// The same, every character of `text` read from the front: what
+// EndsInLowerCase answers by its last bytes. For the tests.
+bool EndsInLowerCaseRead(std::string_view text, TextEncoding encoding);
 
 }  // namespace corvalis
 

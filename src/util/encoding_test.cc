@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace corvalis {
 namespace {
 
@@ -56,6 +59,33 @@ TEST(EncodingTest, FirstCharacterStaysWhole) {
   EXPECT_EQ(FirstAsIsRestLower("\xC3\x89TIENNE", kUtf8), "\xC3\x89tienne");
   EXPECT_EQ(FirstAsIsRestLower("\xC9TIENNE", kCp1252), "\xC9tienne");
   EXPECT_EQ(FirstAsIsRestLower("", kUtf8), "");
+}
+
+// The surname readers take their fast paths on ASCII bytes and
+// Windows-1252; every short text of bytes that matter to either encoding
+// (ASCII letters and marks, leads and continuations of every length, bytes
+// ill-formed in UTF-8, accented capitals and small letters) is held to the
+// plain reading of every character from the front.
+TEST(EncodingTest, SurnameReadersAgreeWithThePlainReadingOnShortTexts) {
+  const std::string bytes =
+      "Aa~. \x80\x8A\x9A\xA8\xB1\xBF\xC3\xC8\xCE\xD0\xE0\xE8\xED\xF0\xF4\xFF";
+  std::vector<std::string> texts = {""};
+  for (size_t begin = 0, length = 1; length <= 4; ++length) {
+    size_t end = texts.size();
+    for (size_t i = begin; i < end; ++i) {
+      for (char b : bytes) texts.push_back(texts[i] + b);
+    }
+    begin = end;
+  }
+  for (TextEncoding encoding : {kUtf8, kCp1252}) {
+    for (const std::string& text : texts) {
+      ASSERT_EQ(EndsInLowerCase(text, encoding), EndsInLowerCaseRead(text, encoding)) << text;
+      size_t first = DecodeChar(text, encoding).length;
+      ASSERT_EQ(FirstAsIsRestLower(text, encoding),
+                text.substr(0, first) + LowerText(text.substr(first), encoding))
+          << text;
+    }
+  }
 }
 
 TEST(EncodingTest, SurnameTestReadsAccentedCapitalsAsCapitals) {
