@@ -43,6 +43,9 @@ class RatedLineup {
   // The first kLineupSlots of `lines`, those with a role and a vote.
   explicit RatedLineup(std::span<const LineupEntry> lines);
 
+  // No line again; the room stays as it is.
+  void Clear() { count_.fill(0); }
+
   // A voted line (a role, a vote other than kNoVote) goes into its role's
   // list as it comes, by insertion: a role has a few votes. Equal votes may
   // end in any order, as the sums they make do not tell them apart. At most

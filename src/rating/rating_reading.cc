@@ -28,9 +28,12 @@ class RatingReader {
         state_(state),
         extra_row_(league.num_teams()),
         seen_(league.num_teams(), false),
-        plays_(league.num_teams() + 1) {}
+        plays_(state.plays) {
+    plays_.resize(league.num_teams() + 1);
+    for (MatchdayPlay& play : plays_) play.Clear();
+  }
 
-  std::vector<MatchdayPlay> Read();
+  std::span<const MatchdayPlay> Read();
 
  private:
   enum Side { kHome = 0, kAway = 1 };
@@ -68,7 +71,7 @@ class RatingReader {
   RatingReadingState& state_;
   const int extra_row_;
   std::vector<bool> seen_;
-  std::vector<MatchdayPlay> plays_;
+  std::vector<MatchdayPlay>& plays_;  // the state's, the extra row's last
 
   PlayerColumns scratch_;  // a line beyond the export's table of split lines
 
@@ -92,7 +95,7 @@ int RatingReader::Claim(int t) {
   return t;
 }
 
-std::vector<MatchdayPlay> RatingReader::Read() {
+std::span<const MatchdayPlay> RatingReader::Read() {
   for (const ExportMatch& match : day_.matches) ReadMatch(match);
   switch (day_.end) {
     case ExportEnd::kWithoutEofLine:
@@ -104,8 +107,7 @@ std::vector<MatchdayPlay> RatingReader::Read() {
     default:
       break;
   }
-  plays_.pop_back();  // the extra row's
-  return std::move(plays_);
+  return std::span<const MatchdayPlay>(plays_).first(plays_.size() - 1);
 }
 
 void RatingReader::ReadMatch(const ExportMatch& match) {
@@ -312,8 +314,9 @@ void RatingReader::WarnRosterFull(Side side, const PlayerColumn& column) {
 
 }  // namespace
 
-std::vector<MatchdayPlay> ReadForRating(Env& env, const League& league,
-                                        const MatchdayExport& day, RatingReadingState& state) {
+std::span<const MatchdayPlay> ReadForRating(Env& env, const League& league,
+                                            const MatchdayExport& day,
+                                            RatingReadingState& state) {
   return RatingReader(env, league, day, state).Read();
 }
 

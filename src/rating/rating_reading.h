@@ -4,6 +4,7 @@
 #ifndef CORVALIS_RATING_RATING_READING_H_
 #define CORVALIS_RATING_RATING_READING_H_
 
+#include <span>
 #include <vector>
 
 #include "input/league.h"
@@ -21,13 +22,19 @@ namespace corvalis {
 struct RatingReadingState {
   SeasonRating rating;
   OnceWarnings warned;
+  // The plays of the export being read, the extra row's last. Their room
+  // (some kilobytes of lineup each) is kept from one export to the next:
+  // made anew for each, it would touch fresh memory pages every time.
+  std::vector<MatchdayPlay> plays;
 };
 
 // Reads `day` into `state` and returns the plays of its teams (conf.txt
-// order, without the extra row). Shows the reader's warnings as it meets
-// them; throws RunStop for the messages that end the run.
-std::vector<MatchdayPlay> ReadForRating(Env& env, const League& league,
-                                        const MatchdayExport& day, RatingReadingState& state);
+// order, without the extra row), valid until the next export is read. Shows
+// the reader's warnings as it meets them; throws RunStop for the messages
+// that end the run.
+std::span<const MatchdayPlay> ReadForRating(Env& env, const League& league,
+                                            const MatchdayExport& day,
+                                            RatingReadingState& state);
 
 }  // namespace corvalis
 

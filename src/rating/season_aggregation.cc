@@ -85,7 +85,7 @@ std::vector<int> SortedBy(std::vector<int> order, Key key) {
 
 }  // namespace
 
-void RateMatchday(const League& league, int g, const std::vector<MatchdayPlay>& plays,
+void RateMatchday(const League& league, int g, std::span<const MatchdayPlay> plays,
                   SeasonRating& rating) {
   rating.has_export[g] = true;
   rating.last_matchday = g;

@@ -3,6 +3,7 @@
 #define CORVALIS_RATING_SEASON_AGGREGATION_H_
 
 #include <array>
+#include <span>
 #include <vector>
 
 #include "input/league.h"
@@ -18,13 +19,18 @@ struct MatchdayPlay {
   // Provided, so that a vector of plays does not clear their lineups' room.
   MatchdayPlay() {}
 
+  void Clear() {
+    lineup.Clear();
+    score = 0;
+  }
+
   RatedLineup lineup;
   double score = 0;
 };
 
 // Rates matchday g: the module each team fielded, Max and the gap, the best
 // modules, the largest and smallest gap. `plays` in conf.txt order.
-void RateMatchday(const League& league, int g, const std::vector<MatchdayPlay>& plays,
+void RateMatchday(const League& league, int g, std::span<const MatchdayPlay> plays,
                   SeasonRating& rating);
 
 // After the last matchday: average and weighted gaps, and the two team
