@@ -24,8 +24,7 @@ size_t LowerTeamNames::EndsHash::operator()(std::string_view text) const {
 std::string_view LowerTeamNames::Of(std::string_view team) {
   auto found = lowered_.find(team);
   if (found == lowered_.end()) {
-    std::string_view name = names_.emplace_back(team);
-    found = lowered_.emplace(name, HtmlText(LowerText(name, encoding_))).first;
+    found = lowered_.emplace(team, HtmlText(LowerText(team, encoding_))).first;
   }
   return found->second;
 }

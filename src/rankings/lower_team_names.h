@@ -4,7 +4,7 @@
 #ifndef CORVALIS_RANKINGS_LOWER_TEAM_NAMES_H_
 #define CORVALIS_RANKINGS_LOWER_TEAM_NAMES_H_
 
-#include <deque>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -24,14 +24,15 @@ class LowerTeamNames {
  private:
   // A page's few team names differ in their length or at their ends; the
   // standard hash would read every byte of every row's team.
+  // Transparent: a name is looked up as a view, and copied only when new,
+  // since the pages that share this object drop theirs.
   struct EndsHash {
+    using is_transparent = void;
     size_t operator()(std::string_view text) const;
   };
 
   TextEncoding encoding_;
-  // The names met, kept here: the pages that share this object drop theirs.
-  std::deque<std::string> names_;
-  std::unordered_map<std::string_view, std::string, EndsHash> lowered_;
+  std::unordered_map<std::string, std::string, EndsHash, std::equal_to<>> lowered_;
 };
 
 }  // namespace corvalis
